@@ -1,0 +1,45 @@
+#pragma once
+// Number and text helpers shared by the whole program. One syntax decides both whether a
+// text is numeric and what number it is: optional blanks, an optional sign, digits with at
+// most one decimal point (at least one digit), an optional exponent (e or E, optional sign,
+// digits), optional blanks. The C locale is used: the decimal point is always '.'.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace strelvan {
+
+// True when the text has the number syntax above and its value is a finite double.
+bool IsNumeric(std::string_view text);
+// The value of a numeric text; nullopt exactly when IsNumeric is false.
+std::optional<double> ToNumber(std::string_view text);
+// The value as a single-precision number; nullopt when the text is not numeric or its
+// value lies outside the range of a float (it would overflow).
+std::optional<float> ToSingle(std::string_view text);
+// The value as a 16-bit integer, rounded half to even; nullopt when not numeric or out of
+// range.
+std::optional<int16_t> ToInt16(std::string_view text);
+
+// Int(): the largest whole number not above x.
+double Int(double x);
+// Rounding to the nearest whole number, halves to the even neighbour.
+double RoundHalfEven(double x);
+// Half-to-even rounding into a 16-bit integer; nullopt when the result does not fit.
+std::optional<int16_t> CInt(double x);
+
+// The shortest text that reads back as the same float (no leading blank): 64.5 -> "64.5",
+// 3.0 -> "3", 0.1f -> "0.1". Very large or small magnitudes use an exponent ("1E+20").
+std::string SingleText(float value);
+// The same for a double (shortest text that reads back as the same double).
+std::string DoubleText(double value);
+// A number as printed in a list of printed items: a blank in place of the sign when it is
+// not negative (" 12.5", "-3").
+std::string SignedText(float value);
+
+// Blanks (spaces only; tabs stay) removed at both ends, at the start, or at the end.
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimLeftBlanks(std::string_view text);
+std::string_view TrimRightBlanks(std::string_view text);
+
+} // namespace strelvan

@@ -1,0 +1,69 @@
+#include "ui/support/UiTest.h"
+
+#include <QApplication>
+
+#include "platform/Form.h"
+#include "platform/OpenDialog.h"
+#include "platform/Program.h"
+#include "ui/app/Forms.h"
+
+namespace strelvan::test {
+
+void UiTest::SetUp() {
+    app = std::make_unique<AppContext>();
+    RegisterForms(app->windows);
+    Form::SetModalBlocking(false);
+    platform::SetMessageResponder([this](const Message& m) {
+        messages.push_back(m);
+        if (answers_.empty())
+            return platform::MsgAnswer::Ok;
+        const auto a = answers_.front();
+        answers_.pop_front();
+        return a;
+    });
+    platform::SetOpenDialogResponder(
+        [this](const platform::OpenDialogRequest& r) -> std::optional<QString> {
+            openDialogFilters.push_back(r.filter);
+            if (openAnswers_.empty())
+                return std::nullopt;
+            const QString path = openAnswers_.front();
+            openAnswers_.pop_front();
+            if (path.isNull())
+                return std::nullopt;
+            return path;
+        });
+    platform::SetEndProgramHook([this] { ++endProgramCalls; });
+}
+
+void UiTest::TearDown() {
+    app.reset();
+    ProcessEvents();
+    platform::SetMessageResponder({});
+    platform::SetOpenDialogResponder({});
+    platform::SetEndProgramHook({});
+    platform::SetMousePointer(platform::MousePointer::Default);
+}
+
+void UiTest::ProcessEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void UiTest::AnswerNextMessages(std::initializer_list<platform::MsgAnswer> answers) {
+    answers_.insert(answers_.end(), answers.begin(), answers.end());
+}
+
+void UiTest::AnswerNextOpenDialog(std::optional<QString> path) {
+    openAnswers_.push_back(path ? *path : QString());
+}
+
+QString ProjectFile(const QString& relative) {
+    return QStringLiteral(STRELVAN_SOURCE_DIR "/") + relative;
+}
+
+QString SharedDataFile(const QString& relative) {
+    return QStringLiteral(STRELVAN_SHARED_DATA_DIR "/") + relative;
+}
+
+} // namespace strelvan::test

@@ -1,0 +1,53 @@
+#pragma once
+// Fixture of the window tests: a fresh AppContext with every window registered, message
+// boxes and the open dialog answered by the test, modal windows that do not block, and
+// the end of the program recorded instead of done.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QString>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "engine/state/Message.h"
+#include "platform/AppContext.h"
+#include "platform/MessageBox.h"
+
+namespace strelvan::test {
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Declarations& Decl() { return app->decl; }
+    template <class F> F& Window() { return app->windows.Get<F>(); }
+
+    // Lets queued events (deferred deletes, timers due now) run.
+    static void ProcessEvents();
+
+    // Answers for the coming message boxes, in order; when none is queued, boxes are
+    // answered Ok.
+    void AnswerNextMessages(std::initializer_list<platform::MsgAnswer> answers);
+    // Answers for the coming open dialogs: a path, or nullopt for Cancel. When none is
+    // queued, the dialog is cancelled.
+    void AnswerNextOpenDialog(std::optional<QString> path);
+
+    std::unique_ptr<AppContext> app;
+    std::vector<Message> messages;            // every box shown, in order
+    std::vector<QString> openDialogFilters;   // every open dialog shown, its filter
+    int endProgramCalls = 0;
+
+private:
+    std::deque<platform::MsgAnswer> answers_;
+    std::deque<QString> openAnswers_; // a null string cancels
+};
+
+// Path of a file of the project (samples/..., tests/data/...).
+QString ProjectFile(const QString& relative);
+// Path of a file of the shared real soundings.
+QString SharedDataFile(const QString& relative);
+
+} // namespace strelvan::test
