@@ -7,7 +7,7 @@ function(add_strelvan_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS})
     target_compile_definitions(${name} PRIVATE
         STRELVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        STRELVAN_SHARED_DATA_DIR="${PROJECT_SOURCE_DIR}/../shared/data")
+        STRELVAN_REAL_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data/real")
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

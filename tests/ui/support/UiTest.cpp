@@ -62,8 +62,8 @@ QString ProjectFile(const QString& relative) {
     return QStringLiteral(STRELVAN_SOURCE_DIR "/") + relative;
 }
 
-QString SharedDataFile(const QString& relative) {
-    return QStringLiteral(STRELVAN_SHARED_DATA_DIR "/") + relative;
+QString RealSounding(const QString& fileName) {
+    return QStringLiteral(STRELVAN_REAL_DATA_DIR "/") + fileName;
 }
 
 } // namespace strelvan::test

@@ -47,7 +47,7 @@ private:
 
 // Path of a file of the project (samples/..., tests/data/...).
 QString ProjectFile(const QString& relative);
-// Path of a file of the shared real soundings.
-QString SharedDataFile(const QString& relative);
+// Path of one of the eight real public soundings (tests/data/real, m and MPa).
+QString RealSounding(const QString& fileName);
 
 } // namespace strelvan::test
