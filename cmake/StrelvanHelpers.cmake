@@ -11,3 +11,19 @@ function(add_strelvan_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# Qt's automatic moc does not rerun when a globbed source list gains a header: when the
+# list changes at configure time, drop the moc step's timestamp so that it runs again.
+function(strelvan_autogen_follows_sources target)
+    get_target_property(srcs ${target} SOURCES)
+    string(REPLACE ";" "\n" listing "${srcs}")
+    set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+    set(previous "")
+    if(EXISTS ${stamp})
+        file(READ ${stamp} previous)
+    endif()
+    if(NOT previous STREQUAL "${listing}\n")
+        file(WRITE ${stamp} "${listing}\n")
+        file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    endif()
+endfunction()

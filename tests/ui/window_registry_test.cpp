@@ -2,6 +2,8 @@
 
 #include "platform/Form.h"
 #include "platform/OpenDialog.h"
+#include "platform/Toolbar.h"
+#include <QAction>
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
@@ -115,4 +117,23 @@ TEST(OpenDialogFilter, TranslatesTheBarSeparatedFilter) {
     EXPECT_EQ(platform::QtNameFilters(
                   "ASCII Files (*.dat; *.txt; *.prn)|*.dat;*.txt;*.prn |All Files (*.*)|*.*"),
               "ASCII Files (*.dat *.txt *.prn);;All Files (*)");
+}
+
+TEST(ToolbarTest, PositionsCountPlaceholdersAndClicksReportTheKey) {
+    platform::Toolbar bar;
+    bar.AddPlaceholder();
+    QAction* back = bar.AddButton("Back", "   ", "Back to previous form");
+    bar.AddPlaceholder();
+    QAction* zoom = bar.AddButton("Zoom", "Zoom All     ");
+    EXPECT_EQ(bar.ItemCount(), 4);
+    EXPECT_EQ(bar.Item(2), back);
+    EXPECT_EQ(bar.Item(4), zoom);
+    EXPECT_EQ(bar.Item(5), nullptr);
+    EXPECT_EQ(bar.ButtonByKey("Zoom"), zoom);
+    QStringList keys;
+    QObject::connect(&bar, &platform::Toolbar::ButtonClick, [&](const QString& k) { keys << k; });
+    zoom->trigger();
+    back->trigger();
+    EXPECT_EQ(keys, QStringList({"Zoom", "Back"}));
+    EXPECT_EQ(back->toolTip(), "Back to previous form");
 }
