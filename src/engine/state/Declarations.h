@@ -22,6 +22,11 @@ struct ImportSettings {
     int16_t ImportError = 0;   // 0 after a good read, -1 after a failed one
     std::string HeaderText;    // non-empty title lines of the file, each ended by CR LF
     std::string UnitStr = "ton/ft";
+
+    // Kept by the cone data reader from one read to the next.
+    int16_t NumColumns = 0; // column count of the file last read
+    std::string Separator;  // ",", " " or "\t"; kept until a column count finds one
+    std::string CurLine;    // the line last read by the column count or as a title line
 };
 
 struct ProjectInfo {
