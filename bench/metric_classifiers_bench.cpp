@@ -26,25 +26,16 @@ void MakeGrid(LayerGrid& grid, ClassResults& results) {
     }
 }
 
-void BM_SoilProbability(benchmark::State& state) {
+// Each run converts the grid to metric units and back, as the result windows do.
+void BM_Classify(benchmark::State& state, int (*classify)(LayerGrid&, ClassResults&)) {
     LayerGrid grid;
     ClassResults results;
     MakeGrid(grid, results);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SoilProbability(grid, results));
+        benchmark::DoNotOptimize(classify(grid, results));
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_SoilProbability);
-
-void BM_FuzzyMembership(benchmark::State& state) {
-    LayerGrid grid;
-    ClassResults results;
-    MakeGrid(grid, results);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(FuzzyMembership(grid, results));
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_FuzzyMembership);
+BENCHMARK_CAPTURE(BM_Classify, SoilProbability, &SoilProbability);
+BENCHMARK_CAPTURE(BM_Classify, FuzzyMembership, &FuzzyMembership);
 } // namespace
