@@ -4,7 +4,9 @@
 
 namespace strelvan::platform {
 
-ImageControl::ImageControl(QWidget* parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
+ImageControl::ImageControl(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+}
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);

@@ -7,7 +7,9 @@
 
 namespace strelvan {
 
-SlotCharts DefaultSlotCharts() { return {int16_t{0}, int16_t{1}, int16_t{2}, int16_t{3}}; }
+SlotCharts DefaultSlotCharts() {
+    return {int16_t{0}, int16_t{1}, int16_t{2}, int16_t{3}};
+}
 
 bool ChartAccepted(int16_t methodCode, int chart) {
     switch (methodCode) {

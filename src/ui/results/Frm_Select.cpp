@@ -132,7 +132,9 @@ void Frm_Select::WriteSlots(const SlotCharts& charts) {
     }
 }
 
-void Frm_Select::Image1_Click(int Index) { Image1[Index]->ClearPicture(); }
+void Frm_Select::Image1_Click(int Index) {
+    Image1[Index]->ClearPicture();
+}
 
 void Frm_Select::ComboChart_Click() {
     SlotCharts charts = ReadSlots();
@@ -180,7 +182,9 @@ void Frm_Select::ShowResultWindow() {
         windows.Release(Q(name));
 }
 
-void Frm_Select::CmdCancel_Click() { UnloadAndForget(); }
+void Frm_Select::CmdCancel_Click() {
+    UnloadAndForget();
+}
 
 void Frm_Select::UnloadAndForget() {
     Unload();
