@@ -11,7 +11,7 @@ using namespace strelvan;
 namespace {
 
 struct RealSounding {
-    const char *file;
+    const char* file;
     int titleLines;
     int readings;
     int columns;
@@ -29,7 +29,7 @@ const RealSounding kSoundings[] = {
     {"pygef-cpt4-sand.txt", 8, 2021, 3, 20.2f, 26.9762420654f, 0.1568971127f},
 };
 
-Messages ReadReal(const RealSounding &s, ImportSettings &settings, ConeData &cone) {
+Messages ReadReal(const RealSounding& s, ImportSettings& settings, ConeData& cone) {
     settings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + s.file;
     settings.NumTitleLines = static_cast<int16_t>(s.titleLines);
     settings.UnitsOption = 2;
@@ -37,7 +37,7 @@ Messages ReadReal(const RealSounding &s, ImportSettings &settings, ConeData &con
 }
 
 TEST(RealSoundings, EveryOneReadsWhole) {
-    for (const RealSounding &s : kSoundings) {
+    for (const RealSounding& s : kSoundings) {
         SCOPED_TRACE(s.file);
         ImportSettings settings;
         auto cone = std::make_unique<ConeData>();

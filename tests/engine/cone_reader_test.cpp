@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "engine/import/ConeReader.h"
+#include "engine/support/MessagePrinter.h"
 
 using namespace strelvan;
-
-namespace strelvan {
-void PrintTo(const Message &m, std::ostream *os) {
-    *os << "{\"" << m.text << "\", \"" << m.title << "\", icon " << static_cast<int>(m.icon) << "}";
-}
-} // namespace strelvan
 
 namespace {
 
@@ -29,7 +23,7 @@ Message NotNumeric(int line) {
     return {"Data should be numeric, please check line number " + std::to_string(line), "",
             MsgIcon::None};
 }
-Message Success(const std::string &file, int points) {
+Message Success(const std::string& file, int points) {
     return {"Cone Data File: " + file +
                 "\r\n was successfully opened. \r\n Total Number of "
                 "Lines = " +
@@ -38,7 +32,7 @@ Message Success(const std::string &file, int points) {
 }
 
 // n readings of a made-up sounding, one per line, with the given separator.
-std::string Readings(int n, const std::string &sep, const std::string &eol = "\n") {
+std::string Readings(int n, const std::string& sep, const std::string& eol = "\n") {
     std::string text;
     for (int i = 1; i <= n; ++i)
         text += std::to_string(i * 0.1).substr(0, 6) + sep + std::to_string(10 + i % 50) + sep +
@@ -48,7 +42,7 @@ std::string Readings(int n, const std::string &sep, const std::string &eol = "\n
 
 class ConeReaderTest : public ::testing::Test {
 protected:
-    Messages Read(const std::string &text, int titleLines = 0) {
+    Messages Read(const std::string& text, int titleLines = 0) {
         settings.NumTitleLines = static_cast<int16_t>(titleLines);
         settings.FileName = "C:\\cpt\\test.txt";
         return ReadConeText(text, settings, *cone);
@@ -301,6 +295,14 @@ TEST_F(ConeReaderTest, CorrectedTipWithAU2Column) {
     ASSERT_EQ(Read("1,10,0.1\n").back(), Success("C:\\cpt\\test.txt", 1));
     EXPECT_EQ(cone->U2[1], 0.0f);
     EXPECT_EQ(cone->Qt[1], 10.0f);
+}
+
+TEST_F(ConeReaderTest, ACorrectedTipBeyondASingleFailsTheRead) {
+    ReadEarlierSounding();
+    cone->PoreType1 = 2;
+    EXPECT_EQ(Read("1,-3e38,0.1,3e38\n"), Messages{kReadFailure});
+    cone->PoreType1 = 0;
+    ExpectEarlierSoundingKept();
 }
 
 TEST_F(ConeReaderTest, CorrectTipOnTheReadingsGiven) {

@@ -1,5 +1,6 @@
 #include "engine/import/ConeReader.h"
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -42,13 +43,13 @@ Message NoReadings() {
                    MsgIcon::None};
 }
 
-Message Success(const std::string &fileName, int numPoints) {
+Message Success(const std::string& fileName, int numPoints) {
     return Message{"Cone Data File: " + fileName + "\r\n" + " was successfully opened. " + "\r\n" +
                        " Total Number of Lines = " + std::to_string(numPoints),
                    " Data Import from Text File", MsgIcon::Information};
 }
 
-std::optional<std::string> ReadWholeFile(const std::string &fileName) {
+std::optional<std::string> ReadWholeFile(const std::string& fileName) {
     std::error_code ec;
     const std::filesystem::path path(fileName);
     if (fileName.empty() || !std::filesystem::is_regular_file(path, ec))
@@ -68,7 +69,7 @@ std::optional<std::string> ReadWholeFile(const std::string &fileName) {
 }
 
 // Reads and drops the title lines; false when the text ends among them.
-bool SkipTitleLines(TextLines &lines, int numTitleLines) {
+bool SkipTitleLines(TextLines& lines, int numTitleLines) {
     std::string_view line;
     for (int i = 0; i < numTitleLines; ++i)
         if (!lines.Next(line))
@@ -78,7 +79,7 @@ bool SkipTitleLines(TextLines &lines, int numTitleLines) {
 
 // Puts a pore-pressure value of a file column into the array its kind names (1 u1, 2 u2,
 // 3 u3); any other kind keeps it nowhere.
-void StorePore(ConeData &cone, int kind, int k, float value) {
+void StorePore(ConeData& cone, int kind, int k, float value) {
     switch (kind) {
     case 1:
         cone.U1[k] = value;
@@ -97,17 +98,22 @@ void StorePore(ConeData &cone, int kind, int k, float value) {
 enum class LineResult { Stored, WrongFormat, NotNumeric, Failed };
 
 // Stores the values of one data line as reading k of the new sounding.
-LineResult StoreReading(const DataValues &values, int numColumns, int k, ConeData &fresh) {
+LineResult StoreReading(const DataValues& values, int numColumns, int k, ConeData& fresh) {
     if (values.count != static_cast<std::size_t>(numColumns))
         return LineResult::WrongFormat;
     if (values.count < 3)
         return LineResult::Failed;
-    if (!IsNumeric(values.first[0]) && !IsNumeric(values.first[1]) && !IsNumeric(values.first[2]))
-        return LineResult::NotNumeric;
     const auto depth = ToSingle(values.first[0]);
     const auto qc = ToSingle(values.first[1]);
     const auto fs = ToSingle(values.first[2]);
-    if (!depth || !qc || !fs || k > ConeData::kMaxPoints)
+    if (!depth || !qc || !fs) {
+        // A line of text alone (a units line left among the readings) gets its own word.
+        if (!IsNumeric(values.first[0]) && !IsNumeric(values.first[1]) &&
+            !IsNumeric(values.first[2]))
+            return LineResult::NotNumeric;
+        return LineResult::Failed;
+    }
+    if (k > ConeData::kMaxPoints)
         return LineResult::Failed;
     fresh.Depth[k] = *depth;
     fresh.Qc[k] = *qc;
@@ -129,7 +135,7 @@ LineResult StoreReading(const DataValues &values, int numColumns, int k, ConeDat
     return LineResult::Stored;
 }
 
-Messages ReadCone(ConeFileText text, ImportSettings &settings, ConeData &cone) {
+Messages ReadCone(ConeFileText text, ImportSettings& settings, ConeData& cone) {
     Messages messages;
     settings.NumColumns = CountColumns(text, settings, messages);
     ParseConeData(text, settings, cone, messages);
@@ -138,16 +144,16 @@ Messages ReadCone(ConeFileText text, ImportSettings &settings, ConeData &cone) {
 
 } // namespace
 
-Messages ReadConeData(ImportSettings &settings, ConeData &cone) {
+Messages ReadConeData(ImportSettings& settings, ConeData& cone) {
     const std::optional<std::string> text = ReadWholeFile(settings.FileName);
     return ReadCone(text ? ConeFileText(*text) : std::nullopt, settings, cone);
 }
 
-Messages ReadConeText(std::string_view text, ImportSettings &settings, ConeData &cone) {
+Messages ReadConeText(std::string_view text, ImportSettings& settings, ConeData& cone) {
     return ReadCone(text, settings, cone);
 }
 
-int16_t CountColumns(ConeFileText text, ImportSettings &settings, Messages &messages) {
+int16_t CountColumns(ConeFileText text, ImportSettings& settings, Messages& messages) {
     auto fail = [&messages]() -> int16_t {
         messages.push_back(FileOpenError());
         return 0;
@@ -179,8 +185,8 @@ int16_t CountColumns(ConeFileText text, ImportSettings &settings, Messages &mess
     return static_cast<int16_t>(scan.count + 1);
 }
 
-bool ParseConeData(ConeFileText text, ImportSettings &settings, ConeData &cone,
-                   Messages &messages) {
+bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
+                   Messages& messages) {
     auto fail = [&](Message message) {
         messages.push_back(std::move(message));
         settings.ImportError = -1;
@@ -232,7 +238,8 @@ bool ParseConeData(ConeFileText text, ImportSettings &settings, ConeData &cone,
     const int count = k - 1;
     if (count == 0)
         return fail(NoReadings());
-    CorrectTip(*fresh, count);
+    if (!CorrectTip(*fresh, count))
+        return fail(ReadFailure());
     fresh->NumPoints = static_cast<int16_t>(count);
     cone = *fresh;
     settings.HeaderText = std::move(header);
@@ -241,15 +248,19 @@ bool ParseConeData(ConeFileText text, ImportSettings &settings, ConeData &cone,
     return true;
 }
 
-void CorrectTip(ConeData &cone, int count) {
+bool CorrectTip(ConeData& cone, int count) {
     const bool u2Column = cone.PoreType1 == 2 || cone.PoreType2 == 2;
     for (int i = 1; i <= count && i <= ConeData::kMaxPoints; ++i) {
-        if (u2Column && cone.U2[i] > 0)
-            cone.Qt[i] = static_cast<float>(static_cast<double>(cone.Qc[i]) -
-                                            0.41 * static_cast<double>(cone.U2[i]));
-        else
+        if (!u2Column || !(cone.U2[i] > 0)) {
             cone.Qt[i] = cone.Qc[i];
+            continue;
+        }
+        const double qt = static_cast<double>(cone.Qc[i]) - 0.41 * static_cast<double>(cone.U2[i]);
+        if (std::fabs(qt) > std::numeric_limits<float>::max())
+            return false;
+        cone.Qt[i] = static_cast<float>(qt);
     }
+    return true;
 }
 
 } // namespace strelvan

@@ -20,24 +20,25 @@ using ConeFileText = std::optional<std::string_view>;
 
 // Reads settings.FileName (NumTitleLines title lines, then readings) into cone; returns
 // the messages to show, in order (success or failures, with exact texts/icons/titles).
-Messages ReadConeData(ImportSettings &settings, ConeData &cone);
+Messages ReadConeData(ImportSettings& settings, ConeData& cone);
 
 // The same read on a file text already in memory; FileName only names the file in the
 // success message.
-Messages ReadConeText(std::string_view text, ImportSettings &settings, ConeData &cone);
+Messages ReadConeText(std::string_view text, ImportSettings& settings, ConeData& cone);
 
 // The column count of the first data line (0 after a failure, with "File Open Error"
 // added to messages). Sets Separator when the line has one, and CurLine.
-int16_t CountColumns(ConeFileText text, ImportSettings &settings, Messages &messages);
+int16_t CountColumns(ConeFileText text, ImportSettings& settings, Messages& messages);
 
 // Reads the title lines into HeaderText and the readings into cone, with NumColumns and
 // Separator as the column count left them. True after a good read (ImportError 0);
 // false after a failure (ImportError -1, cone and HeaderText untouched). Adds the
 // success or failure message.
-bool ParseConeData(ConeFileText text, ImportSettings &settings, ConeData &cone, Messages &messages);
+bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone, Messages& messages);
 
 // Corrected tip resistance Qt of readings 1 to count: qc - 0.41 u2 where a column holds
-// u2 and u2 is above 0, else qc.
-void CorrectTip(ConeData &cone, int count);
+// u2 and u2 is above 0, else qc. False when a corrected value is beyond what a Single
+// holds (a reading no cone gives; the read then fails).
+bool CorrectTip(ConeData& cone, int count);
 
 } // namespace strelvan

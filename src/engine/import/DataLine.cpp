@@ -13,7 +13,7 @@ bool IsBlankOrTab(char c) {
 }
 } // namespace
 
-void CleanDataLine(std::string_view line, std::string &out) {
+void CleanDataLine(std::string_view line, std::string& out) {
     out.clear();
     std::size_t b = 0;
     std::size_t e = line.size();
@@ -61,10 +61,10 @@ SeparatorScan ScanSeparators(std::string_view line) {
     return scan;
 }
 
-DataValues SplitValues(std::string_view line, std::string_view separator, std::string &buffer) {
+DataValues SplitValues(std::string_view line, std::string_view separator, std::string& buffer) {
     buffer.clear();
     auto keep = [&buffer](std::string_view piece) {
-        if (!piece.empty() && piece != " ") {
+        if (!piece.empty() && !(piece.size() == 1 && piece[0] == ' ')) {
             buffer.append(piece);
             buffer.push_back(' ');
         }
@@ -74,7 +74,8 @@ DataValues SplitValues(std::string_view line, std::string_view separator, std::s
     } else {
         std::size_t start = 0;
         for (;;) {
-            const std::size_t at = line.find(separator, start);
+            const std::size_t at = separator.size() == 1 ? line.find(separator[0], start)
+                                                         : line.find(separator, start);
             if (at == std::string_view::npos) {
                 keep(line.substr(start));
                 break;

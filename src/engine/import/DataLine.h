@@ -11,7 +11,7 @@ namespace strelvan {
 // The line as the reader takes it: without blanks and tabs at its ends, and without the
 // blanks next to a comma or a tab ("12.5, 25.3" and "12.5\t 25.3" are two values each):
 // such blanks pad the columns and are not values. Written into out.
-void CleanDataLine(std::string_view line, std::string &out);
+void CleanDataLine(std::string_view line, std::string& out);
 
 // The separators of a line, found by a scan from its start: every comma and blank
 // counts, a tab counts unless only blanks stand before it; after each separator the
@@ -30,6 +30,6 @@ struct DataValues {
     std::size_t count = 0;
     std::array<std::string_view, kKept> first{};
 };
-DataValues SplitValues(std::string_view line, std::string_view separator, std::string &buffer);
+DataValues SplitValues(std::string_view line, std::string_view separator, std::string& buffer);
 
 } // namespace strelvan

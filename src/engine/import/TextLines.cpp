@@ -8,11 +8,13 @@ TextLines::TextLines(std::string_view text) : text_(text) {
         pos_ = kByteOrderMark.size();
 }
 
-bool TextLines::Next(std::string_view &line) {
+bool TextLines::Next(std::string_view& line) {
     if (AtEnd())
         return false;
-    const std::size_t end = text_.find_first_of("\r\n", pos_);
-    if (end == std::string_view::npos) {
+    std::size_t end = pos_;
+    while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+        ++end;
+    if (end == text_.size()) {
         line = text_.substr(pos_);
         pos_ = text_.size();
         return true;

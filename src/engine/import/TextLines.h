@@ -12,7 +12,7 @@ public:
     explicit TextLines(std::string_view text);
 
     // The next line, without its line end; false at the end of the text.
-    bool Next(std::string_view &line);
+    bool Next(std::string_view& line);
     bool AtEnd() const { return pos_ >= text_.size(); }
 
 private:

@@ -1,0 +1,73 @@
+// Reading a cone data file of 4000 readings (the most a sounding holds): from disk, and
+// from a text already in memory.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "engine/import/ConeReader.h"
+
+using namespace strelvan;
+
+namespace {
+
+// Ten title lines, then 4000 comma-separated readings in ft and tsf with a u2 column,
+// every 0.05 ft down to 200 ft.
+std::string MakeSounding() {
+    std::string text;
+    for (int i = 1; i <= 10; ++i)
+        text +=
+            "Generated sounding for the reader benchmark, title line " + std::to_string(i) + "\r\n";
+    char line[96];
+    for (int i = 1; i <= 4000; ++i) {
+        const double depth = 0.05 * i;
+        const double qc = 60.0 + 55.0 * std::sin(depth / 7.0) + 0.37 * (i % 29);
+        const double fs = qc * (0.012 + 0.01 * std::cos(depth / 11.0));
+        const double u2 = 0.03 * depth - 0.4 + 0.011 * (i % 13);
+        std::snprintf(line, sizeof line, "%.2f,%.2f,%.3f,%.3f\r\n", depth, qc, fs, u2);
+        text += line;
+    }
+    return text;
+}
+
+void ExpectAllRead(benchmark::State& state, const ConeData& cone) {
+    if (cone.NumPoints != 4000)
+        state.SkipWithError("the sounding was not read whole");
+}
+
+void BM_ReadConeText4000(benchmark::State& state) {
+    const std::string text = MakeSounding();
+    ImportSettings settings;
+    auto cone = std::make_unique<ConeData>();
+    cone->PoreType1 = 2;
+    for (auto _ : state) {
+        Messages m = ReadConeText(text, settings, *cone);
+        benchmark::DoNotOptimize(m);
+    }
+    ExpectAllRead(state, *cone);
+}
+BENCHMARK(BM_ReadConeText4000)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadConeData4000(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("strelvan_reader_bench_" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path, std::ios::binary) << MakeSounding();
+    ImportSettings settings;
+    settings.FileName = path.string();
+    auto cone = std::make_unique<ConeData>();
+    cone->PoreType1 = 2;
+    for (auto _ : state) {
+        Messages m = ReadConeData(settings, *cone);
+        benchmark::DoNotOptimize(m);
+    }
+    ExpectAllRead(state, *cone);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadConeData4000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
