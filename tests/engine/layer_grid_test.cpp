@@ -1,0 +1,537 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/classification/LayerGrid.h"
+#include "engine/import/Units.h"
+#include "engine/state/Numbers.h"
+
+using namespace strelvan;
+
+namespace {
+
+constexpr float T = 0.328f;
+
+// The averaging written the plain way, every reading scanned for every layer, on a grid
+// fresh from InitIntervalArrays. The program's averaging must give the same arrays, bit for
+// bit.
+void ScanAverage(const ConeData& c, LayerGrid& g) {
+    const int n = c.NumPoints;
+    const float t = g.LayerThick;
+    float top;
+    if (c.Depth[1] <= t) {
+        g.LayerDepth[1] = t / 2;
+        top = t;
+    } else {
+        g.LayerDepth[1] = c.Depth[1] + t / 2;
+        top = c.Depth[1];
+        g.LayerQc[1] = c.Qc[1];
+        g.LayerQt[1] = c.Qt[1];
+        g.LayerFs[1] = c.Fs[1];
+        g.LayerU1[1] = c.U1[1];
+        g.LayerU2[1] = c.U2[1];
+        g.LayerU3[1] = c.U3[1];
+    }
+    const auto ratio = [&](int k) {
+        if (g.LayerQc[k] != 0)
+            g.LayerRatio[k] = static_cast<float>(double{g.LayerFs[k]} * 100 / g.LayerQc[k]);
+    };
+    for (int k = 2; k <= g.NumLayers; ++k) {
+        const float bottom = top + t;
+        float qc = 0, qt = 0, fs = 0, u1 = 0, u2 = 0, u3 = 0;
+        int count = 0;
+        for (int i = 1; i <= n; ++i) {
+            if (top < c.Depth[i] && c.Depth[i] <= bottom) {
+                qc += c.Qc[i];
+                qt += c.Qt[i];
+                fs += c.Fs[i];
+                u1 += c.U1[i];
+                u2 += c.U2[i];
+                u3 += c.U3[i];
+                ++count;
+            }
+        }
+        g.LayerDepth[k] = g.LayerDepth[k - 1] + t;
+        if (count > 0) {
+            g.LayerQc[k] = qc / count;
+            g.LayerQt[k] = qt / count;
+            g.LayerFs[k] = fs / count;
+            g.LayerU1[k] = u1 / count;
+            g.LayerU2[k] = u2 / count;
+            g.LayerU3[k] = u3 / count;
+        } else {
+            g.LayerQc[k] = g.LayerQc[k - 1];
+            g.LayerQt[k] = g.LayerQt[k - 1];
+            g.LayerFs[k] = g.LayerFs[k - 1];
+            g.LayerU1[k] = g.LayerU1[k - 1];
+            g.LayerU2[k] = g.LayerU2[k - 1];
+            g.LayerU3[k] = g.LayerU3[k - 1];
+        }
+        ratio(k);
+        top = top + t;
+    }
+    g.LayerQc[1] = g.LayerQc[2];
+    g.LayerQt[1] = g.LayerQt[2];
+    g.LayerFs[1] = g.LayerFs[2];
+    g.LayerU1[1] = g.LayerU1[2];
+    g.LayerU2[1] = g.LayerU2[2];
+    g.LayerU3[1] = g.LayerU3[2];
+    ratio(1);
+    if (c.PoreType1 != 2 && c.PoreType2 != 2)
+        g.LayerQt = g.LayerQc;
+}
+
+struct Graded {
+    LayerGrid grid;
+    ClassResults results;
+    SoilPropArrays props;
+    GridResult init;
+    GridResult average;
+};
+
+Graded Average(const ConeData& c, int16_t lastPoint = 0) {
+    Graded r;
+    r.init = InitIntervalArrays(c, r.grid, r.results, r.props, lastPoint);
+    r.average = AverageLayers(c, r.grid, lastPoint);
+    return r;
+}
+
+// The program's averaging and the plain scan on the same sounding; both must succeed.
+::testing::AssertionResult SameAsScan(const ConeData& c) {
+    const Graded fast = Average(c);
+    if (!fast.init.ok || !fast.average.ok)
+        return ::testing::AssertionFailure()
+               << "refused: " << fast.init.message.text << fast.average.message.text;
+    Graded plain;
+    InitIntervalArrays(c, plain.grid, plain.results, plain.props);
+    ScanAverage(c, plain.grid);
+    if (fast.grid.NumLayers != plain.grid.NumLayers)
+        return ::testing::AssertionFailure() << "layer counts differ";
+    using Array = std::vector<float> LayerGrid::*;
+    const std::pair<const char*, Array> arrays[] = {
+        {"LayerDepth", &LayerGrid::LayerDepth}, {"LayerQc", &LayerGrid::LayerQc},
+        {"LayerFs", &LayerGrid::LayerFs},       {"LayerQt", &LayerGrid::LayerQt},
+        {"LayerRatio", &LayerGrid::LayerRatio}, {"LayerU1", &LayerGrid::LayerU1},
+        {"LayerU2", &LayerGrid::LayerU2},       {"LayerU3", &LayerGrid::LayerU3},
+        {"LayerElev", &LayerGrid::LayerElev}};
+    for (const auto& [name, array] : arrays) {
+        const auto& a = fast.grid.*array;
+        const auto& b = plain.grid.*array;
+        if (a.size() != b.size())
+            return ::testing::AssertionFailure() << name << " sizes differ";
+        for (std::size_t k = 0; k < a.size(); ++k)
+            if (std::bit_cast<uint32_t>(a[k]) != std::bit_cast<uint32_t>(b[k]))
+                return ::testing::AssertionFailure()
+                       << name << "(" << k << ") is " << a[k] << ", the scan gives " << b[k];
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// A sounding with the given depths; qc 10, 20, 30, ..., fs 0.1, 0.2, ..., qt = qc.
+ConeData Sounding(const std::vector<float>& depths) {
+    ConeData c;
+    c.NumPoints = static_cast<int16_t>(depths.size());
+    for (std::size_t j = 0; j < depths.size(); ++j) {
+        const int i = static_cast<int>(j) + 1;
+        c.Depth[i] = depths[j];
+        c.Qc[i] = 10.0f * i;
+        c.Qt[i] = c.Qc[i];
+        c.Fs[i] = static_cast<float>(0.1 * i);
+    }
+    return c;
+}
+
+// Depths from `from` in equal steps, each rounded to a float as a file's text would be.
+std::vector<float> Depths(double from, double step, int count) {
+    std::vector<float> d;
+    for (int i = 0; i < count; ++i)
+        d.push_back(static_cast<float>(from + step * i));
+    return d;
+}
+
+float Ratio(float fs, float qc) {
+    return static_cast<float>(double{fs} * 100 / qc);
+}
+
+} // namespace
+
+TEST(LayerCount, QuotientOfTheTwoSinglesDecidesTheCount) {
+    // 3.28 / 0.328 lies just below 10 and 32.8 / 0.328 just below 100.
+    for (const auto& [last, layers] :
+         {std::pair{0.656f, 2}, {3.28f, 9}, {32.8f, 99}, {0.984f, 3}, {10747.9f, 32767}}) {
+        Graded g = Average(Sounding({0.1f, 0.2f, last}));
+        ASSERT_TRUE(g.init.ok && g.average.ok) << last;
+        EXPECT_EQ(g.grid.NumLayers, layers) << last;
+        EXPECT_EQ(g.grid.LayerThick, T);
+        for (const auto* a :
+             {&g.grid.LayerDepth, &g.grid.LayerElev, &g.results.ProbSand, &g.props.OCR})
+            EXPECT_EQ(a->size(), static_cast<std::size_t>(layers) + 1);
+        EXPECT_EQ(g.results.TypeOlsen.size(), static_cast<std::size_t>(layers) + 1);
+    }
+}
+
+TEST(LayerAveraging, ReadingsEveryTenthOfAFoot) {
+    const Graded g = Average(Sounding(Depths(0.1, 0.1, 20))); // qc 10 x reading number
+    ASSERT_TRUE(g.average.ok);
+    // Window 2 is (0.328, 0.656]: the readings at 0.4, 0.5 and 0.6 ft.
+    EXPECT_FLOAT_EQ(g.grid.LayerDepth[2], 0.492f);
+    EXPECT_EQ(g.grid.LayerQc[2], 50.0f);
+    EXPECT_EQ(g.grid.LayerFs[2], (0.4f + 0.5f + 0.6f) / 3);
+    EXPECT_EQ(g.grid.LayerRatio[2], Ratio(g.grid.LayerFs[2], 50.0f));
+    // Window 3 is (0.656, 0.984]: 0.7, 0.8 and 0.9 ft.
+    EXPECT_EQ(g.grid.LayerQc[3], 80.0f);
+    // Layer 1 repeats layer 2 at the middle of the top step; readings above 0.328 ft are
+    // in no window.
+    EXPECT_EQ(g.grid.LayerDepth[1], T / 2);
+    EXPECT_EQ(g.grid.LayerQc[1], 50.0f);
+    EXPECT_EQ(g.grid.LayerRatio[1], g.grid.LayerRatio[2]);
+    EXPECT_EQ(g.grid.LayerQt, g.grid.LayerQc);
+    EXPECT_EQ(g.grid.LayerQc[0], 0.0f);
+    EXPECT_TRUE(SameAsScan(Sounding(Depths(0.1, 0.1, 20))));
+}
+
+TEST(LayerAveraging, ReadingOnAWindowBottomBelongsToThatWindow) {
+    // 0.656 is the bottom of window 2 and the top of window 3.
+    const Graded g = Average(Sounding({0.2f, 0.656f, 0.7f, 1.0f, 2.0f}));
+    ASSERT_TRUE(g.average.ok);
+    EXPECT_EQ(g.grid.LayerQc[2], 20.0f);
+    EXPECT_EQ(g.grid.LayerQc[3], 30.0f);
+
+    // Deeper down the bottoms are stepped in single precision and part from k x 0.328:
+    // a reading on a stepped bottom still belongs to its window.
+    float bottom = T;
+    int k = 1;
+    while (++k < 3000) {
+        bottom += T;
+        if (bottom != static_cast<float>(k * double{T}))
+            break;
+    }
+    ASSERT_LT(k, 3000) << "no stepped bottom parts from k x 0.328";
+    const float below = std::nextafter(bottom, 1e9f);
+    const Graded s = Average(Sounding({0.1f, bottom, below, bottom + 2.0f}));
+    ASSERT_TRUE(s.average.ok);
+    EXPECT_EQ(s.grid.LayerQc[k], 20.0f) << "window " << k;
+    EXPECT_EQ(s.grid.LayerQc[k + 1], 30.0f) << "window " << k + 1;
+    EXPECT_TRUE(SameAsScan(Sounding({0.1f, bottom, below, bottom + 2.0f})));
+}
+
+TEST(LayerAveraging, EmptyWindowRepeatsTheLayerAbove) {
+    // No readings in window 5, (1.312, 1.64].
+    std::vector<float> d = Depths(0.1, 0.1, 30);
+    std::erase_if(d, [](float x) { return x > 1.312f && x <= 1.64f; });
+    ConeData c = Sounding(d);
+    const Graded g = Average(c);
+    ASSERT_TRUE(g.average.ok);
+    EXPECT_EQ(g.grid.LayerQc[5], g.grid.LayerQc[4]);
+    EXPECT_EQ(g.grid.LayerFs[5], g.grid.LayerFs[4]);
+    EXPECT_EQ(g.grid.LayerRatio[5], g.grid.LayerRatio[4]);
+    EXPECT_NE(g.grid.LayerRatio[4], 0.0f);
+    EXPECT_EQ(g.grid.LayerDepth[5], g.grid.LayerDepth[4] + T);
+    EXPECT_NE(g.grid.LayerQc[6], g.grid.LayerQc[5]);
+}
+
+TEST(LayerAveraging, ReadingsEveryFootFromTheSurface) {
+    const Graded g = Average(Sounding(Depths(0.0, 1.0, 11)));
+    ASSERT_TRUE(g.average.ok);
+    // Windows 2 and 3 are empty and repeat the empty layer 1; window 4, (0.984, 1.312],
+    // holds the reading at 1 ft.
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(g.grid.LayerQc[k], 0.0f) << k;
+        EXPECT_EQ(g.grid.LayerRatio[k], 0.0f) << k;
+    }
+    EXPECT_EQ(g.grid.LayerQc[4], 20.0f);
+    EXPECT_EQ(g.grid.LayerRatio[4], Ratio(0.2f, 20.0f));
+}
+
+TEST(LayerAveraging, SoundingStartingAtFiveFeet) {
+    const ConeData c = Sounding(Depths(5.0, 0.1, 31)); // 5.0 to 8.0 ft
+    const Graded g = Average(c);
+    ASSERT_TRUE(g.average.ok);
+    EXPECT_EQ(g.grid.NumLayers, 24);
+    EXPECT_FLOAT_EQ(g.grid.LayerDepth[1], 5.164f);
+    EXPECT_FLOAT_EQ(g.grid.LayerDepth[2], 5.492f);
+    // Window 2 is (5.0, 5.328]: 5.1, 5.2 and 5.3 ft, not the first reading.
+    EXPECT_EQ(g.grid.LayerQc[2], 30.0f);
+    EXPECT_EQ(g.grid.LayerQc[1], 30.0f);
+    // The reading at 8.0 ft fills window 11, (7.952, 8.28]; the layers below repeat it.
+    EXPECT_EQ(g.grid.LayerQc[11], 310.0f);
+    for (int k = 12; k <= 24; ++k) {
+        EXPECT_EQ(g.grid.LayerQc[k], 310.0f) << k;
+        EXPECT_EQ(g.grid.LayerRatio[k], g.grid.LayerRatio[11]) << k;
+    }
+    EXPECT_TRUE(SameAsScan(c));
+
+    // With window 2 empty the first reading's values reach layers 2 and 1.
+    const Graded gap = Average(Sounding({5.0f, 5.5f, 6.0f}));
+    ASSERT_TRUE(gap.average.ok);
+    EXPECT_EQ(gap.grid.LayerQc[2], 10.0f);
+    EXPECT_EQ(gap.grid.LayerQc[1], 10.0f);
+}
+
+TEST(LayerAveraging, CorrectedTipIsAveragedOnlyWithAU2Column) {
+    ConeData c = Sounding(Depths(0.1, 0.1, 20));
+    for (int i = 1; i <= c.NumPoints; ++i)
+        c.Qt[i] = c.Qc[i] + 1.0f;
+    for (const auto& [kind1, kind2, averaged] :
+         {std::tuple{0, 0, false}, {1, 3, false}, {2, 0, true}, {0, 2, true}}) {
+        c.PoreType1 = static_cast<int16_t>(kind1);
+        c.PoreType2 = static_cast<int16_t>(kind2);
+        const Graded g = Average(c);
+        ASSERT_TRUE(g.average.ok);
+        EXPECT_EQ(g.grid.LayerQt[2], averaged ? 51.0f : 50.0f) << kind1 << kind2;
+    }
+}
+
+TEST(LayerGridSetUp, ClearsEveryEarlierResult) {
+    Graded g = Average(Sounding(Depths(0.1, 0.1, 40)));
+    for (auto* a : {&g.grid.LayerElev, &g.results.ProbClay, &g.results.MuHPS, &g.props.Gamma,
+                    &g.props.ConsModulus})
+        std::fill(a->begin(), a->end(), 7.0f);
+    std::fill(g.results.TypeRobert86.begin(), g.results.TypeRobert86.end(), int16_t{5});
+    const GridResult again =
+        InitIntervalArrays(Sounding(Depths(0.1, 0.1, 20)), g.grid, g.results, g.props);
+    ASSERT_TRUE(again.ok);
+    EXPECT_EQ(g.grid.NumLayers, 6);
+    for (const auto* a : {&g.grid.LayerQc, &g.grid.LayerElev, &g.results.ProbClay, &g.results.MuHPS,
+                          &g.props.Gamma, &g.props.ConsModulus})
+        EXPECT_EQ(*a, std::vector<float>(7, 0.0f));
+    EXPECT_EQ(g.results.TypeRobert86, std::vector<int16_t>(7, 0));
+}
+
+namespace {
+
+// After a refusal the grid is empty: no layers, every re-created array one zero element.
+void ExpectEmptyGrid(const LayerGrid& g) {
+    EXPECT_EQ(g.NumLayers, 0);
+    for (const auto* a : {&g.LayerDepth, &g.LayerQc, &g.LayerFs, &g.LayerQt, &g.LayerRatio,
+                          &g.LayerU1, &g.LayerU2, &g.LayerU3, &g.LayerElev})
+        EXPECT_EQ(*a, std::vector<float>(1, 0.0f));
+}
+
+} // namespace
+
+TEST(LayerGridRefusal, SoundingsThatCannotBeLaidOnTheGrid) {
+    const ConeData tooMany = [] {
+        ConeData c = Sounding({0.1f, 1.0f});
+        c.NumPoints = 4001;
+        return c;
+    }();
+    const struct {
+        const char* what;
+        ConeData cone;
+        int16_t lastPoint;
+        GridStatus status;
+    } cases[] = {
+        {"last depth 0.5 ft", Sounding({0.1f, 0.3f, 0.5f}), 0, GridStatus::TooShort},
+        {"just above 0.656 ft", Sounding({0.1f, 0.6559f}), 0, GridStatus::TooShort},
+        {"negative last depth", Sounding({0.1f, 2.0f, -1.0f}), 0, GridStatus::TooShort},
+        {"no readings", Sounding({}), 0, GridStatus::NoReadings},
+        {"beyond 32767 layers", Sounding({0.1f, 10748.0f}), 0, GridStatus::TooDeep},
+        {"far beyond", Sounding({0.1f, 1e30f}), 0, GridStatus::TooDeep},
+        {"infinite depth", Sounding({0.1f, std::numeric_limits<float>::infinity()}), 0,
+         GridStatus::TooDeep},
+        {"lastPoint past the readings", Sounding({0.1f, 1.0f, 2.0f}), 4,
+         GridStatus::OutsideReadings},
+        {"negative lastPoint", Sounding({0.1f, 1.0f, 2.0f}), -1, GridStatus::OutsideReadings},
+        {"more than 4000 readings", tooMany, 0, GridStatus::OutsideReadings},
+    };
+    for (const auto& t : cases) {
+        Graded g;
+        g.results.MuHPC.assign(50, 3.0f);
+        g.grid.LayerElev.assign(50, 3.0f);
+        g.init = InitIntervalArrays(t.cone, g.grid, g.results, g.props, t.lastPoint);
+        EXPECT_FALSE(g.init.ok) << t.what;
+        EXPECT_EQ(g.init.status, t.status) << t.what;
+        EXPECT_EQ(g.init.message.title, " Soil Layer Message") << t.what;
+        EXPECT_FALSE(g.init.message.text.empty()) << t.what;
+        ExpectEmptyGrid(g.grid);
+        EXPECT_EQ(g.results.MuHPC, std::vector<float>(1, 0.0f)) << t.what;
+        // A window that averages anyway is refused again and reads nothing.
+        g.average = AverageLayers(t.cone, g.grid, t.lastPoint);
+        EXPECT_FALSE(g.average.ok) << t.what;
+        ExpectEmptyGrid(g.grid);
+    }
+}
+
+TEST(LayerGridRefusal, MessagesSayWhatIsWrong) {
+    Graded g = Average(Sounding({0.1f, 0.5f}));
+    EXPECT_EQ(g.init.message.text,
+              " The sounding is too short to classify: its last depth of 0.5 ft gives fewer "
+              "than 2 layers of 0.328 ft.. A last depth of at least 0.656 ft is needed. ");
+    EXPECT_EQ(g.init.message.icon, MsgIcon::Information);
+    g = Average(Sounding({0.1f, 20000.0f}));
+    EXPECT_EQ(g.init.message.text,
+              " The last depth of 20000 ft gives more layers of 0.328 ft than the program can "
+              "hold (32767).. Soundings can be classified to a last depth of 10747.9 ft; please "
+              "check the depths and the units of the file. ");
+    EXPECT_EQ(g.init.message.icon, MsgIcon::Critical);
+    g = Average(Sounding({0.1f, 1.0f, 2.0f}), 5);
+    EXPECT_EQ(g.init.message.text, " Reading 5 is not in the sounding, which holds 3 readings.. "
+                                   "The soil layers were not computed. ");
+}
+
+TEST(LayerGridRefusal, AveragingNeedsAGridSetUpForIt) {
+    const ConeData c = Sounding(Depths(0.1, 0.1, 20));
+    LayerGrid fresh;
+    EXPECT_EQ(AverageLayers(c, fresh).status, GridStatus::NotSetUp);
+    ExpectEmptyGrid(fresh);
+
+    Graded shrunk;
+    ASSERT_TRUE(InitIntervalArrays(c, shrunk.grid, shrunk.results, shrunk.props).ok);
+    shrunk.grid.LayerU3.pop_back();
+    EXPECT_EQ(AverageLayers(c, shrunk.grid).status, GridStatus::NotSetUp);
+    ExpectEmptyGrid(shrunk.grid);
+}
+
+TEST(LayerGridRefusal, SumsBeyondSinglePrecisionAreRefused) {
+    ConeData c = Sounding({0.1f, 0.4f, 0.5f, 1.0f});
+    c.Qc[2] = c.Qc[3] = 3e38f; // both in window 2
+    const Graded g = Average(c);
+    EXPECT_TRUE(g.init.ok);
+    EXPECT_EQ(g.average.status, GridStatus::TooLarge);
+    ExpectEmptyGrid(g.grid);
+}
+
+TEST(LayerAveraging, EarlierReadingsOnlyUpToLastPoint) {
+    ConeData c = Sounding(Depths(0.1, 0.1, 20));
+    c.Depth[11] = 0.75f;             // in window 3, but after the last reading asked for
+    const Graded g = Average(c, 10); // to 1.0 ft: 3 layers
+    ASSERT_TRUE(g.average.ok);
+    EXPECT_EQ(g.grid.NumLayers, 3);
+    EXPECT_EQ(g.grid.LayerQc[3], 80.0f);
+}
+
+namespace {
+
+// A random sounding: unsorted or neighbour-swapped depths, duplicates, readings exactly on
+// the stepped window bounds, starts above and below 0.328 ft (some very deep), negative and
+// zero values.
+ConeData RandomSounding(std::mt19937& rng) {
+    auto uniform = [&](double a, double b) { return std::uniform_real_distribution(a, b)(rng); };
+    auto chance = [&](double p) { return uniform(0, 1) < p; };
+    auto pick = [&](int a, int b) { return std::uniform_int_distribution(a, b)(rng); };
+    ConeData c;
+    const int n = chance(0.8) ? pick(1, 60) : pick(61, 500);
+    const double starts[] = {0.0, 0.1, double{T}, 0.5, 5.0, uniform(0, 20)};
+    const double steps[] = {0.01, 0.05, 0.1, double{T}, 0.5, 1.0, uniform(0.001, 2)};
+    std::vector<float> d = Depths(starts[pick(0, 5)], steps[pick(0, 6)], n);
+    if (chance(0.3))
+        std::shuffle(d.begin(), d.end(), rng);
+    else if (chance(0.3))
+        for (int i = 0; i + 1 < n; i += 2)
+            std::swap(d[i], d[i + 1]);
+    for (int j = 0; chance(0.3) && j < n / 4; ++j)
+        d[pick(0, n - 1)] = d[pick(0, n - 1)];
+    for (int j = 0; chance(0.1) && j < 3; ++j)
+        d[pick(0, n - 1)] = static_cast<float>(-uniform(0, 2));
+    if (d.back() < 0.7f)
+        d.back() = static_cast<float>(uniform(0.656, 30));
+    if (n > 2 && chance(0.05)) {
+        // A first depth so large that the 0.328 ft steps below it round unevenly.
+        d[0] = static_cast<float>(uniform(1e5, 4e6));
+        for (int i = 1; i + 1 < n; ++i)
+            d[i] = static_cast<float>(d[0] + uniform(-1, 60));
+    }
+    // Readings (other than the first and the last) placed on stepped window bounds.
+    const int layers = static_cast<int>(std::floor(double{d.back()} / double{T}));
+    if (n > 2 && layers >= 2 && chance(0.5)) {
+        std::vector<float> bound{d[0] <= T ? T : d[0]};
+        while (static_cast<int>(bound.size()) < layers)
+            bound.push_back(bound.back() + T);
+        for (int j = 0; j < n / 3; ++j)
+            d[pick(1, n - 2)] = bound[pick(0, static_cast<int>(bound.size()) - 1)];
+    }
+    c.NumPoints = static_cast<int16_t>(n);
+    for (int i = 1; i <= n; ++i) {
+        c.Depth[i] = d[i - 1];
+        c.Qc[i] = chance(0.1) ? 0.0f : static_cast<float>(uniform(-5, 400));
+        c.Fs[i] = chance(0.1) ? 0.0f : static_cast<float>(uniform(-0.3, 4));
+        c.Qt[i] = static_cast<float>(c.Qc[i] + uniform(-1, 3));
+        c.U1[i] = static_cast<float>(uniform(-1, 5));
+        c.U2[i] = chance(0.1) ? -0.0f : static_cast<float>(uniform(-1, 5));
+        c.U3[i] = static_cast<float>(uniform(-1, 5));
+    }
+    c.PoreType1 = static_cast<int16_t>(pick(0, 3));
+    c.PoreType2 = static_cast<int16_t>(pick(0, 3));
+    return c;
+}
+
+} // namespace
+
+TEST(LayerAveraging, SameAsScanningEveryReadingForEveryLayer) {
+    std::mt19937 rng(20240611);
+    for (int s = 0; s < 3000; ++s) {
+        const ConeData c = RandomSounding(rng);
+        ASSERT_TRUE(SameAsScan(c)) << "sounding " << s << " of " << c.NumPoints << " readings";
+    }
+}
+
+TEST(LayerAveraging, SameAsScanOnTheDeepestGrid) {
+    ConeData c = Sounding(Depths(0.0, 10747.9 / 399, 400)); // 32767 layers
+    c.Depth[400] = 10747.9f;
+    ASSERT_TRUE(SameAsScan(c));
+}
+
+namespace {
+
+// A real sounding in m and MPa (depth qc fs [u]) converted to ft and ton/ft2; lines that
+// are not all numbers are its title lines.
+ConeData RealSounding(const std::string& name) {
+    std::ifstream in(std::string(STRELVAN_REAL_DATA_DIR) + "/" + name);
+    ConeData c;
+    int k = 0;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream split(line);
+        std::vector<std::string> w;
+        for (std::string word; split >> word;)
+            w.push_back(word);
+        if (w.size() < 3 || !std::all_of(w.begin(), w.end(), [](auto& x) { return IsNumeric(x); }))
+            continue;
+        ++k;
+        c.Depth[k] = *ToSingle(w[0]);
+        c.Qc[k] = *ToSingle(w[1]);
+        c.Fs[k] = *ToSingle(w[2]);
+        c.U2[k] = w.size() > 3 ? *ToSingle(w[3]) : 0.0f;
+    }
+    c.NumPoints = static_cast<int16_t>(k);
+    ImportSettings settings;
+    settings.UnitsOption = 2;
+    ConvertMetric(c, settings);
+    // A corrected tip column apart from qc, so that its averaging is compared too.
+    for (int i = 1; i <= k; ++i)
+        c.Qt[i] = c.Qc[i] + c.U2[i];
+    return c;
+}
+
+} // namespace
+
+TEST(LayerAveraging, RealSoundings) {
+    const std::pair<const char*, int> files[] = {
+        {"pygef-cpt-mos-cptu.txt", 999},           {"pygef-cpt4-sand.txt", 2021},
+        {"pygef-cpt2-waternet-soft.txt", 1039},    {"geolibplus-monnickendam-cptu.txt", 1192},
+        {"geolibplus-bro-predrilled-u1.txt", 915}, {"geolibplus-bro-179092-short.txt", 98},
+        {"liquepy-standard1-cptu.txt", 2765},      {"pileresponse-example-cptu.txt", 3506}};
+    for (const auto& [name, readings] : files) {
+        ConeData c = RealSounding(name);
+        ASSERT_EQ(c.NumPoints, readings) << name;
+        for (const int16_t kind : {0, 2}) {
+            c.PoreType1 = kind;
+            const Graded g = Average(c);
+            ASSERT_TRUE(g.init.ok && g.average.ok) << name;
+            EXPECT_EQ(g.grid.NumLayers, static_cast<int>(double{c.Depth[readings]} / double{T}))
+                << name;
+            for (int k = 2; k <= g.grid.NumLayers; ++k)
+                ASSERT_GT(g.grid.LayerDepth[k], g.grid.LayerDepth[k - 1]) << name << k;
+            EXPECT_TRUE(SameAsScan(c)) << name;
+        }
+    }
+}
