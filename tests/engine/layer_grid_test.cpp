@@ -4,16 +4,15 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <limits>
+#include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/classification/LayerGrid.h"
+#include "engine/import/ConeReader.h"
 #include "engine/import/Units.h"
-#include "engine/state/Numbers.h"
 
 using namespace strelvan;
 
@@ -483,55 +482,45 @@ TEST(LayerAveraging, SameAsScanOnTheDeepestGrid) {
 
 namespace {
 
-// A real sounding in m and MPa (depth qc fs [u]) converted to ft and ton/ft2; lines that
-// are not all numbers are its title lines.
-ConeData RealSounding(const std::string& name) {
-    std::ifstream in(std::string(STRELVAN_REAL_DATA_DIR) + "/" + name);
-    ConeData c;
-    int k = 0;
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream split(line);
-        std::vector<std::string> w;
-        for (std::string word; split >> word;)
-            w.push_back(word);
-        if (w.size() < 3 || !std::all_of(w.begin(), w.end(), [](auto& x) { return IsNumeric(x); }))
-            continue;
-        ++k;
-        c.Depth[k] = *ToSingle(w[0]);
-        c.Qc[k] = *ToSingle(w[1]);
-        c.Fs[k] = *ToSingle(w[2]);
-        c.U2[k] = w.size() > 3 ? *ToSingle(w[3]) : 0.0f;
-    }
-    c.NumPoints = static_cast<int16_t>(k);
+// A real sounding read as the program reads it (m and MPa, its title lines, the fourth
+// column taken as u2 when poreKind is 2), converted to ft and ton/ft2.
+std::unique_ptr<ConeData> RealSounding(const char* file, int titleLines, int16_t poreKind) {
+    auto cone = std::make_unique<ConeData>();
+    cone->PoreType1 = poreKind;
     ImportSettings settings;
+    settings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + file;
+    settings.NumTitleLines = static_cast<int16_t>(titleLines);
     settings.UnitsOption = 2;
-    ConvertMetric(c, settings);
-    // A corrected tip column apart from qc, so that its averaging is compared too.
-    for (int i = 1; i <= k; ++i)
-        c.Qt[i] = c.Qc[i] + c.U2[i];
-    return c;
+    ReadConeData(settings, *cone);
+    if (settings.ImportError == 0)
+        ConvertMetric(*cone, settings);
+    return cone;
 }
 
 } // namespace
 
 TEST(LayerAveraging, RealSoundings) {
-    const std::pair<const char*, int> files[] = {
-        {"pygef-cpt-mos-cptu.txt", 999},           {"pygef-cpt4-sand.txt", 2021},
-        {"pygef-cpt2-waternet-soft.txt", 1039},    {"geolibplus-monnickendam-cptu.txt", 1192},
-        {"geolibplus-bro-predrilled-u1.txt", 915}, {"geolibplus-bro-179092-short.txt", 98},
-        {"liquepy-standard1-cptu.txt", 2765},      {"pileresponse-example-cptu.txt", 3506}};
-    for (const auto& [name, readings] : files) {
-        ConeData c = RealSounding(name);
-        ASSERT_EQ(c.NumPoints, readings) << name;
+    const struct {
+        const char* file;
+        int titleLines;
+        int readings;
+    } files[] = {
+        {"geolibplus-bro-179092-short.txt", 8, 98},    {"geolibplus-bro-predrilled-u1.txt", 9, 915},
+        {"geolibplus-monnickendam-cptu.txt", 9, 1192}, {"liquepy-standard1-cptu.txt", 8, 2765},
+        {"pileresponse-example-cptu.txt", 8, 3506},    {"pygef-cpt-mos-cptu.txt", 9, 999},
+        {"pygef-cpt2-waternet-soft.txt", 8, 1039},     {"pygef-cpt4-sand.txt", 8, 2021}};
+    for (const auto& f : files) {
         for (const int16_t kind : {0, 2}) {
-            c.PoreType1 = kind;
-            const Graded g = Average(c);
-            ASSERT_TRUE(g.init.ok && g.average.ok) << name;
-            EXPECT_EQ(g.grid.NumLayers, static_cast<int>(double{c.Depth[readings]} / double{T}))
-                << name;
+            SCOPED_TRACE(std::string(f.file) + (kind == 2 ? " with u2" : ""));
+            const auto c = RealSounding(f.file, f.titleLines, kind);
+            ASSERT_EQ(c->NumPoints, f.readings);
+            const Graded g = Average(*c);
+            ASSERT_TRUE(g.init.ok && g.average.ok);
+            EXPECT_EQ(g.grid.NumLayers, static_cast<int>(double{c->Depth[f.readings]} / T));
             for (int k = 2; k <= g.grid.NumLayers; ++k)
-                ASSERT_GT(g.grid.LayerDepth[k], g.grid.LayerDepth[k - 1]) << name << k;
-            EXPECT_TRUE(SameAsScan(c)) << name;
+                ASSERT_GT(g.grid.LayerDepth[k], g.grid.LayerDepth[k - 1]) << k;
+            EXPECT_EQ(g.grid.LayerQt == g.grid.LayerQc, kind == 0);
+            EXPECT_TRUE(SameAsScan(*c));
         }
     }
 }
