@@ -1,60 +1,107 @@
 #include "engine/import/Units.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace strelvan {
 
 namespace {
+// Doubles from here on round to infinity when stored as a float.
+const double kFloatOverflow =
+    static_cast<double>(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
+
+// Stores a double as a float; a value past the float range becomes an infinity of its sign
+// (a plain cast of such a value is undefined).
+float StoreSingle(double v) {
+    if (std::fabs(v) >= kFloatOverflow)
+        return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(v));
+    return static_cast<float>(v);
+}
+
+// A value that is not a number is carried over as it is, not refused.
+bool FitsSingle(double v) {
+    return !(std::fabs(v) >= kFloatOverflow);
+}
+
 // Each product or quotient is formed in double precision and stored as a float.
-float Times(float v, double factor) { return static_cast<float>(static_cast<double>(v) * factor); }
-float Over(float v, double factor) { return static_cast<float>(static_cast<double>(v) / factor); }
+double Times(float v, double factor) {
+    return static_cast<double>(v) * factor;
+}
+double Over(float v, double factor) {
+    return static_cast<double>(v) / factor;
+}
+
+int PointsInArrays(const ConeData &cone) {
+    return std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
+}
 
 // The layer count may exceed what the arrays hold if a caller sized them apart; never
 // step past the arrays.
-int LayersInArrays(const LayerGrid& g) {
+int LayersInArrays(const LayerGrid &g) {
     const std::size_t size = std::min({g.LayerDepth.size(), g.LayerQc.size(), g.LayerFs.size()});
-    return static_cast<int>(std::min<std::size_t>(g.NumLayers < 0 ? 0 : g.NumLayers,
-                                                  size == 0 ? 0 : size - 1));
+    return static_cast<int>(
+        std::min<std::size_t>(g.NumLayers < 0 ? 0 : g.NumLayers, size == 0 ? 0 : size - 1));
+}
+
+// Converts Depth, Qc and Fs of readings 1 to NumPoints with the given steps, all or none:
+// when any converted value would leave the float range, the readings stay as they were.
+template <class DepthStep, class QcStep, class FsStep>
+ConversionResult ConvertReadings(ConeData &cone, ImportSettings &settings, DepthStep depth,
+                                 QcStep qc, FsStep fs) {
+    const int n = PointsInArrays(cone);
+    for (int i = 1; i <= n; ++i) {
+        if (!FitsSingle(depth(cone.Depth[i])))
+            return {false, TooLarge::Depth};
+        if (!FitsSingle(qc(cone.Qc[i])))
+            return {false, TooLarge::Qc};
+        if (!FitsSingle(fs(cone.Fs[i])))
+            return {false, TooLarge::Fs};
+    }
+    for (int i = 1; i <= n; ++i) {
+        cone.Depth[i] = StoreSingle(depth(cone.Depth[i]));
+        cone.Qc[i] = StoreSingle(qc(cone.Qc[i]));
+        cone.Fs[i] = StoreSingle(fs(cone.Fs[i]));
+    }
+    settings.UnitsOption = 1;
+    return {true, TooLarge::None};
 }
 } // namespace
 
-void ConvertMillivolt(ConeData& cone, ImportSettings& settings, float TipFactor,
-                      float SleeveFactor) {
-    const int n = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
-    for (int i = 1; i <= n; ++i) {
-        cone.Depth[i] = Times(cone.Depth[i], kMetreToFeet);
-        cone.Qc[i] = static_cast<float>(static_cast<double>(cone.Qc[i]) * TipFactor / kMPaPerTsf);
-        cone.Fs[i] =
-            static_cast<float>(static_cast<double>(cone.Fs[i]) * SleeveFactor / kMPaPerTsf);
-    }
-    settings.UnitsOption = 1;
+ConversionResult ConvertMillivolt(ConeData &cone, ImportSettings &settings, float TipFactor,
+                                  float SleeveFactor) {
+    if (settings.UnitsOption != 0)
+        return {};
+    // The reading times the factor gives MPa; MPa over MPa-per-tsf gives tsf.
+    return ConvertReadings(
+        cone, settings, [](float d) { return Times(d, kMetreToFeet); },
+        [TipFactor](float q) { return Times(q, TipFactor) / kMPaPerTsf; },
+        [SleeveFactor](float f) { return Times(f, SleeveFactor) / kMPaPerTsf; });
 }
 
-void ConvertMetric(ConeData& cone, ImportSettings& settings) {
-    const int n = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
-    for (int i = 1; i <= n; ++i) {
-        cone.Depth[i] = Times(cone.Depth[i], kMetreToFeet);
-        cone.Qc[i] = Times(cone.Qc[i], kMPaToTsf);
-        cone.Fs[i] = Times(cone.Fs[i], kMPaToTsf);
-    }
-    settings.UnitsOption = 1;
+ConversionResult ConvertMetric(ConeData &cone, ImportSettings &settings) {
+    if (settings.UnitsOption != 2)
+        return {};
+    return ConvertReadings(
+        cone, settings, [](float d) { return Times(d, kMetreToFeet); },
+        [](float q) { return Times(q, kMPaToTsf); }, [](float f) { return Times(f, kMPaToTsf); });
 }
 
-void WorkToMetric(LayerGrid& grid) {
+void WorkToMetric(LayerGrid &grid) {
     const int n = LayersInArrays(grid);
     for (int i = 1; i <= n; ++i) {
-        grid.LayerDepth[i] = Times(grid.LayerDepth[i], kFeetToMetre);
-        grid.LayerQc[i] = Times(grid.LayerQc[i], kTsfToKgPerCm2);
-        grid.LayerFs[i] = Times(grid.LayerFs[i], kTsfToKgPerCm2);
+        grid.LayerDepth[i] = StoreSingle(Times(grid.LayerDepth[i], kFeetToMetre));
+        grid.LayerQc[i] = StoreSingle(Times(grid.LayerQc[i], kTsfToKgPerCm2));
+        grid.LayerFs[i] = StoreSingle(Times(grid.LayerFs[i], kTsfToKgPerCm2));
     }
 }
 
-void WorkToEnglish(LayerGrid& grid) {
+void WorkToEnglish(LayerGrid &grid) {
     const int n = LayersInArrays(grid);
     for (int i = 1; i <= n; ++i) {
-        grid.LayerDepth[i] = Over(grid.LayerDepth[i], kFeetToMetre);
-        grid.LayerQc[i] = Over(grid.LayerQc[i], kTsfToKgPerCm2);
-        grid.LayerFs[i] = Over(grid.LayerFs[i], kTsfToKgPerCm2);
+        grid.LayerDepth[i] = StoreSingle(Over(grid.LayerDepth[i], kFeetToMetre));
+        grid.LayerQc[i] = StoreSingle(Over(grid.LayerQc[i], kTsfToKgPerCm2));
+        grid.LayerFs[i] = StoreSingle(Over(grid.LayerFs[i], kTsfToKgPerCm2));
     }
 }
 

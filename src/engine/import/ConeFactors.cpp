@@ -1,0 +1,59 @@
+#include "engine/import/ConeFactors.h"
+
+#include <array>
+
+#include "engine/import/EntryMessages.h"
+#include "engine/import/Units.h"
+#include "engine/state/Numbers.h"
+
+namespace strelvan {
+
+namespace {
+const std::array<const char *, 2> kFactorNames = {"Cone Tip Resistance Factor",
+                                                  "Cone Sleeve Factor"};
+
+ConeFactorEntry Refused(Message message, int box) {
+    ConeFactorEntry entry;
+    entry.error = std::move(message);
+    entry.focusBox = box;
+    return entry;
+}
+
+ConeFactorEntry FactorError(int box) {
+    return Refused(DataEntryErrorMessage(kFactorNames[box]), box);
+}
+} // namespace
+
+ConeFactorEntry ApplyConeFactors(const std::string &tipText, const std::string &sleeveText,
+                                 ConeData &cone, ImportSettings &settings) {
+    const std::array<const std::string *, 2> texts = {&tipText, &sleeveText};
+    for (int box = 0; box < 2; ++box)
+        if (texts[box]->empty())
+            return Refused(MissingEntryMessage(), box);
+
+    std::array<float, 2> factors{};
+    for (int box = 0; box < 2; ++box) {
+        const std::optional<float> value = ToSingle(*texts[box]);
+        if (!value)
+            return FactorError(box);
+        factors[box] = *value;
+    }
+
+    const ConversionResult done = ConvertMillivolt(cone, settings, factors[0], factors[1]);
+    switch (done.tooLarge) {
+    case TooLarge::Qc:
+        return FactorError(kTipFactorBox);
+    case TooLarge::Fs:
+        return FactorError(kSleeveFactorBox);
+    case TooLarge::Depth:
+        return Refused(DataTooLargeMessage(), -1);
+    case TooLarge::None:
+        break;
+    }
+    ConeFactorEntry entry;
+    entry.TipFactor = factors[0];
+    entry.SleeveFactor = factors[1];
+    return entry;
+}
+
+} // namespace strelvan
