@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cctype>
 #include <cmath>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "engine/import/ConeFactors.h"
 #include "engine/import/ProfileWindow.h"
 #include "engine/import/Units.h"
+#include "support/RealSounding.h"
 
 using namespace strelvan;
 
@@ -34,21 +32,9 @@ ImportSettings InUnits(int16_t option) {
     return s;
 }
 
-// Depth, qc and fs of a real sounding (m and MPa): every line after the title block.
-std::unique_ptr<ConeData> RealSounding(const std::string &name) {
-    std::ifstream in(std::string(STRELVAN_REAL_DATA_DIR) + "/" + name);
-    EXPECT_TRUE(in.good()) << name;
+std::unique_ptr<ConeData> RealSounding(const std::string& name) {
     auto cone = std::make_unique<ConeData>();
-    std::string line;
-    int k = 0;
-    while (std::getline(in, line)) {
-        if (line.empty() || !std::isdigit(static_cast<unsigned char>(line[0])))
-            continue;
-        std::istringstream values(line);
-        ++k;
-        values >> cone->Depth[k] >> cone->Qc[k] >> cone->Fs[k];
-    }
-    cone->NumPoints = static_cast<int16_t>(k);
+    test::LoadRealSounding(name, *cone);
     return cone;
 }
 
