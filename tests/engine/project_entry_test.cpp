@@ -5,9 +5,9 @@
 using namespace strelvan;
 
 namespace {
-ProjectTexts Boxes(std::initializer_list<std::pair<ProjectBox, const char *>> filled) {
+ProjectTexts Boxes(std::initializer_list<std::pair<ProjectBox, const char*>> filled) {
     ProjectTexts texts;
-    for (const auto &[box, text] : filled)
+    for (const auto& [box, text] : filled)
         texts[box] = text;
     return texts;
 }

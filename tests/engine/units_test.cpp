@@ -6,9 +6,9 @@
 #include <string>
 
 #include "engine/import/ConeFactors.h"
+#include "engine/import/ConeReader.h"
 #include "engine/import/ProfileWindow.h"
 #include "engine/import/Units.h"
-#include "support/RealSounding.h"
 
 using namespace strelvan;
 
@@ -16,7 +16,7 @@ namespace {
 std::unique_ptr<ConeData> Readings(std::initializer_list<std::array<float, 3>> rows) {
     auto cone = std::make_unique<ConeData>();
     int k = 0;
-    for (const auto &r : rows) {
+    for (const auto& r : rows) {
         ++k;
         cone->Depth[k] = r[0];
         cone->Qc[k] = r[1];
@@ -32,9 +32,14 @@ ImportSettings InUnits(int16_t option) {
     return s;
 }
 
-std::unique_ptr<ConeData> RealSounding(const std::string& name) {
+// A real sounding (m and MPa) read by the cone data reader.
+std::unique_ptr<ConeData> RealSounding(const std::string& name, int titleLines) {
     auto cone = std::make_unique<ConeData>();
-    test::LoadRealSounding(name, *cone);
+    ImportSettings settings;
+    settings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + name;
+    settings.NumTitleLines = static_cast<int16_t>(titleLines);
+    ReadConeData(settings, *cone);
+    EXPECT_EQ(settings.ImportError, 0) << name;
     return cone;
 }
 
@@ -44,7 +49,7 @@ LayerGrid Layers(std::initializer_list<std::array<float, 3>> rows) {
     g.LayerDepth = {-1.0f};
     g.LayerQc = {-2.0f};
     g.LayerFs = {-3.0f};
-    for (const auto &r : rows) {
+    for (const auto& r : rows) {
         g.LayerDepth.push_back(r[0]);
         g.LayerQc.push_back(r[1]);
         g.LayerFs.push_back(r[2]);
@@ -89,7 +94,7 @@ TEST(ConvertMetric, OneMPaAndOneMetre) {
 }
 
 TEST(ConvertMetric, RealSoundingIsConvertedThroughItsLastReading) {
-    auto cone = RealSounding("pygef-cpt4-sand.txt");
+    auto cone = RealSounding("pygef-cpt4-sand.txt", 8);
     ASSERT_EQ(cone->NumPoints, 2021);
     const float lastQc = cone->Qc[2021];
     ImportSettings s = InUnits(2);
@@ -100,26 +105,30 @@ TEST(ConvertMetric, RealSoundingIsConvertedThroughItsLastReading) {
     EXPECT_EQ(cone->Depth[2022], 0.0f);
 }
 
-TEST(Conversions, RunOnlyOnASoundingInTheirUnitsSoNeverTwice) {
+TEST(ConfirmUnits, EnglishIsNeverConvertedAndSiOnlyOnce) {
     auto cone = Readings({{2.0f, 3.0f, 0.1f}});
     ImportSettings english = InUnits(1);
-    EXPECT_FALSE(ConvertMetric(*cone, english).converted);
-    EXPECT_FALSE(ConvertMillivolt(*cone, english, 50.0f, 0.5f).converted);
+    EXPECT_EQ(ConfirmUnits(*cone, english), UnitsStep::Ready);
     EXPECT_EQ(cone->Depth[1], 2.0f);
     EXPECT_EQ(cone->Qc[1], 3.0f);
 
+    ImportSettings millivolts = InUnits(0);
+    EXPECT_EQ(ConfirmUnits(*cone, millivolts), UnitsStep::ConeFactors);
+    EXPECT_EQ(cone->Qc[1], 3.0f);
+
     ImportSettings si = InUnits(2);
-    EXPECT_FALSE(ConvertMillivolt(*cone, si, 50.0f, 0.5f).converted);
-    ASSERT_TRUE(ConvertMetric(*cone, si).converted);
+    EXPECT_EQ(ConfirmUnits(*cone, si), UnitsStep::Ready);
+    EXPECT_EQ(si.UnitsOption, 1);
     const float once = cone->Qc[1];
-    EXPECT_FALSE(ConvertMetric(*cone, si).converted);
+    EXPECT_FLOAT_EQ(once, 3.0f * 10.44277f);
+    EXPECT_EQ(ConfirmUnits(*cone, si), UnitsStep::Ready);
     EXPECT_EQ(cone->Qc[1], once);
 
-    ImportSettings mv = InUnits(0);
-    ASSERT_TRUE(ConvertMillivolt(*cone, mv, 50.0f, 0.5f).converted);
-    const float mvOnce = cone->Qc[1];
-    EXPECT_FALSE(ConvertMillivolt(*cone, mv, 50.0f, 0.5f).converted);
-    EXPECT_EQ(cone->Qc[1], mvOnce);
+    cone->Qc[1] = 1e38f;
+    ImportSettings huge = InUnits(2);
+    EXPECT_EQ(ConfirmUnits(*cone, huge), UnitsStep::TooLarge);
+    EXPECT_EQ(huge.UnitsOption, 2);
+    EXPECT_FLOAT_EQ(cone->Depth[1], 2.0f * 3.28084f); // as the first conversion left it
 }
 
 TEST(Conversions, EmptySoundingStillCountsAsConverted) {

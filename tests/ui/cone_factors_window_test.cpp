@@ -34,10 +34,10 @@ protected:
         factors = app->windows.FindAs<Frm_ConeFactors>();
     }
 
-    QLineEdit *Box(int i) {
-        return factors->findChild<QLineEdit *>(QStringLiteral("TxtFactor(%1)").arg(i));
+    QLineEdit* Box(int i) {
+        return factors->findChild<QLineEdit*>(QStringLiteral("TxtFactor(%1)").arg(i));
     }
-    void Retype(int i, const char *keys) {
+    void Retype(int i, const char* keys) {
         Box(i)->clear();
         QTest::keyClicks(Box(i), keys);
     }
@@ -57,14 +57,14 @@ TEST_F(ConeFactorsWindow, ShowsTheOfferedFactorsModalOverTheProjectForm) {
     EXPECT_TRUE(Window<Frm_Titles>().isVisible());
     EXPECT_EQ(Box(0)->text(), "50");
     EXPECT_EQ(Box(1)->text(), "0.5");
-    auto label = [&](const char *name) { return factors->findChild<QLabel *>(name)->text(); };
+    auto label = [&](const char* name) { return factors->findChild<QLabel*>(name)->text(); };
     EXPECT_EQ(label("LblTitle"), "Cone Conversion Factors:");
     EXPECT_EQ(label("LblTip"), "Cone Tip Resistance Factor  ( 1 mVolt = ");
     EXPECT_EQ(label("LblSleeve"), "Cone Sleeve Factor               ( 1 mVolt = ");
     EXPECT_EQ(label("LblUnit"), "MPa )");
     EXPECT_EQ(label("Label1"), "MPa )");
-    EXPECT_EQ(factors->findChild<QPushButton *>("CmdNext")->text(), "Continue");
-    EXPECT_EQ(factors->findChild<QPushButton *>("CmdCancel")->text(), "Cancel");
+    EXPECT_EQ(factors->findChild<QPushButton*>("CmdNext")->text(), "Continue");
+    EXPECT_EQ(factors->findChild<QPushButton*>("CmdCancel")->text(), "Cancel");
 }
 
 TEST_F(ConeFactorsWindow, BoxesHoldOnlyNumbers) {

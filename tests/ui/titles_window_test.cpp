@@ -5,7 +5,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "support/RealSounding.h"
+#include "engine/import/ConeReader.h"
+#include "platform/Text.h"
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/support/StandInForm.h"
@@ -30,10 +31,10 @@ protected:
         titles().Show();
     }
 
-    Frm_Titles &titles() { return Window<Frm_Titles>(); }
-    QComboBox *Box(int i) { return titles().cmbTitle[i]; }
-    void Type(std::initializer_list<std::pair<int, const char *>> texts) {
-        for (const auto &[i, text] : texts)
+    Frm_Titles& titles() { return Window<Frm_Titles>(); }
+    QComboBox* Box(int i) { return titles().cmbTitle[i]; }
+    void Type(std::initializer_list<std::pair<int, const char*>> texts) {
+        for (const auto& [i, text] : texts)
             Box(i)->setEditText(QString::fromUtf8(text));
     }
     QStringList Offered(int i) {
@@ -44,7 +45,7 @@ protected:
     }
     // Back from the profile window: the hidden form is shown again as it was left.
     void BackFromProfile() {
-        for (const char *name : {"Frm_CPTData3", "Frm_CPTData4", "Frm_CPTData5"})
+        for (const char* name : {"Frm_CPTData3", "Frm_CPTData4", "Frm_CPTData5"})
             app->windows.Unload(name);
         titles().Show();
     }
@@ -53,21 +54,21 @@ protected:
         titles().Unload();
         titles().Show();
     }
-    bool ProfileShown(const char *name) {
-        const Form *f = app->windows.Find(name);
+    bool ProfileShown(const char* name) {
+        const Form* f = app->windows.Find(name);
         return f != nullptr && f->isVisible();
     }
 };
 } // namespace
 
 TEST_F(TitlesWindow, LoadShowsLabelsStoredValuesHeaderAndTodaysDate) {
-    EXPECT_EQ(titles().findChild<QLabel *>("LblMain")->text(), "Enter Project Information:");
-    EXPECT_EQ(titles().findChild<QLabel *>("LblGPS")->text(), "GPS Data");
-    EXPECT_EQ(titles().findChild<QLabel *>("LblTitle(6)")->text(),
+    EXPECT_EQ(titles().findChild<QLabel*>("LblMain")->text(), "Enter Project Information:");
+    EXPECT_EQ(titles().findChild<QLabel*>("LblGPS")->text(), "GPS Data");
+    EXPECT_EQ(titles().findChild<QLabel*>("LblTitle(6)")->text(),
               "Ground Water Table (depth -- ft):");
-    EXPECT_EQ(titles().findChild<QLabel *>("LblTitle(9)")->text(), "Date: ");
+    EXPECT_EQ(titles().findChild<QLabel*>("LblTitle(9)")->text(), "Date: ");
     for (int i = 0; i < kProjectBoxCount; ++i) {
-        const auto *box = titles().findChild<QComboBox *>(QStringLiteral("cmbTitle(%1)").arg(i));
+        const auto* box = titles().findChild<QComboBox*>(QStringLiteral("cmbTitle(%1)").arg(i));
         ASSERT_NE(box, nullptr) << i;
         EXPECT_TRUE(box->isEditable());
     }
@@ -115,7 +116,7 @@ TEST_F(TitlesWindow, RepeatedEntriesKeepOneHistoryEntryEach) {
     BackFromProfile();
     Type({{1, "Jefferson"}, {2, "Levee B"}});
     titles().CmdOK->click();
-    const KeyedList &projects = Decl().history.HistProject;
+    const KeyedList& projects = Decl().history.HistProject;
     ASSERT_EQ(projects.Count(), 1u);
     EXPECT_EQ(*projects.Item("P-1"), "P-1|Jefferson|Levee B");
     EXPECT_EQ(Decl().history.HistStation.Count(), 1u);
@@ -197,11 +198,15 @@ TEST_F(TitlesWindow, EnglishFileOpensTheProfileAtOnce) {
 }
 
 TEST_F(TitlesWindow, SiSoundingIsConvertedOnceBeforeTheProfileOpens) {
-    test::LoadRealSounding("geolibplus-monnickendam-cptu.txt", Decl().cone);
-    ConeData &cone = Decl().cone;
+    ImportSettings& settings = Decl().importSettings;
+    settings.FileName = S(test::RealSounding("geolibplus-monnickendam-cptu.txt"));
+    settings.NumTitleLines = 9;
+    settings.UnitsOption = 2;
+    ReadConeData(settings, Decl().cone);
+    ASSERT_EQ(settings.ImportError, 0);
+    ConeData& cone = Decl().cone;
     ASSERT_EQ(cone.NumPoints, 1192);
     const ConeData metric = cone;
-    Decl().importSettings.UnitsOption = 2;
     cone.PoreType1 = 2; // one pore-pressure column
     titles().CmdOK->click();
     EXPECT_EQ(Decl().importSettings.UnitsOption, 1);
@@ -225,7 +230,7 @@ TEST_F(TitlesWindow, SiSoundingIsConvertedOnceBeforeTheProfileOpens) {
 TEST_F(TitlesWindow, MillivoltFileAsksForTheFactorsFirst) {
     Decl().importSettings.UnitsOption = 0;
     titles().CmdOK->click();
-    auto *factors = app->windows.FindAs<Frm_ConeFactors>();
+    auto* factors = app->windows.FindAs<Frm_ConeFactors>();
     ASSERT_NE(factors, nullptr);
     EXPECT_TRUE(factors->isVisible());
     EXPECT_TRUE(titles().isVisible());
@@ -250,7 +255,7 @@ TEST_F(TitlesWindow, CancelReturnsAFreshFileWindowAndChangesNothing) {
     ProcessEvents();
     EXPECT_FALSE(titles().IsLoaded());
     EXPECT_TRUE(results.isNull()); // unloaded and released
-    const Form *fileWindow = app->windows.Find("Frm_OpenFile");
+    const Form* fileWindow = app->windows.Find("Frm_OpenFile");
     ASSERT_NE(fileWindow, nullptr);
     EXPECT_TRUE(fileWindow->isVisible());
     EXPECT_EQ(Decl().project.ProjNum, stored.ProjNum);

@@ -9,8 +9,8 @@
 namespace strelvan {
 
 namespace {
-const std::array<const char *, 2> kFactorNames = {"Cone Tip Resistance Factor",
-                                                  "Cone Sleeve Factor"};
+const std::array<const char*, 2> kFactorNames = {"Cone Tip Resistance Factor",
+                                                 "Cone Sleeve Factor"};
 
 ConeFactorEntry Refused(Message message, int box) {
     ConeFactorEntry entry;
@@ -24,9 +24,9 @@ ConeFactorEntry FactorError(int box) {
 }
 } // namespace
 
-ConeFactorEntry ApplyConeFactors(const std::string &tipText, const std::string &sleeveText,
-                                 ConeData &cone, ImportSettings &settings) {
-    const std::array<const std::string *, 2> texts = {&tipText, &sleeveText};
+ConeFactorEntry ApplyConeFactors(const std::string& tipText, const std::string& sleeveText,
+                                 ConeData& cone, ImportSettings& settings) {
+    const std::array<const std::string*, 2> texts = {&tipText, &sleeveText};
     for (int box = 0; box < 2; ++box)
         if (texts[box]->empty())
             return Refused(MissingEntryMessage(), box);
@@ -39,7 +39,9 @@ ConeFactorEntry ApplyConeFactors(const std::string &tipText, const std::string &
         factors[box] = *value;
     }
 
-    const ConversionResult done = ConvertMillivolt(cone, settings, factors[0], factors[1]);
+    ConversionResult done;
+    if (settings.UnitsOption == 0)
+        done = ConvertMillivolt(cone, settings, factors[0], factors[1]);
     switch (done.tooLarge) {
     case TooLarge::Qc:
         return FactorError(kTipFactorBox);

@@ -3,14 +3,14 @@
 namespace strelvan {
 
 namespace {
-const char *const kDataEntryTitle = " Data Entry Message";
+const char* const kDataEntryTitle = " Data Entry Message";
 }
 
 Message MissingEntryMessage() {
     return {" Missing Data Entry .. Please Enter ", "", MsgIcon::Critical};
 }
 
-Message DataEntryErrorMessage(const std::string &boxName) {
+Message DataEntryErrorMessage(const std::string& boxName) {
     return {" Data Entry Error in '" + boxName + "'.. Please ReEnter ", kDataEntryTitle,
             MsgIcon::Critical};
 }

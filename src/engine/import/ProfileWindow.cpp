@@ -2,7 +2,7 @@
 
 namespace strelvan {
 
-const char *ProfileWindowName(const ConeData &cone) {
+const char* ProfileWindowName(const ConeData& cone) {
     const int poreColumns = (cone.PoreType1 != 0 ? 1 : 0) + (cone.PoreType2 != 0 ? 1 : 0);
     switch (poreColumns) {
     case 0:

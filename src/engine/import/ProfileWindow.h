@@ -7,6 +7,6 @@ namespace strelvan {
 
 // "Frm_CPTData3" without pore-pressure columns, "Frm_CPTData4" with one of the two kinds
 // set, "Frm_CPTData5" with both set.
-const char *ProfileWindowName(const ConeData &cone);
+const char* ProfileWindowName(const ConeData& cone);
 
 } // namespace strelvan

@@ -32,7 +32,7 @@ constexpr std::array<std::pair<ProjectBox, KeyedList HistoryLists::*>, 7> kKeyLi
     {kBoxCPTNo, &HistoryLists::HistCPTNo},
 }};
 
-std::vector<std::string> SplitAtBars(const std::string &text) {
+std::vector<std::string> SplitAtBars(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (;;) {
@@ -44,7 +44,7 @@ std::vector<std::string> SplitAtBars(const std::string &text) {
     }
 }
 
-void AddNewKey(KeyedList &list, const std::string &text) {
+void AddNewKey(KeyedList& list, const std::string& text) {
     if (!text.empty())
         list.Add(text, ""); // refused when the key is there already
 }
@@ -55,37 +55,37 @@ struct NumberBox {
     std::optional<float> value;
 };
 
-NumberBox ReadNumberBox(const std::string &text) {
+NumberBox ReadNumberBox(const std::string& text) {
     if (text.empty())
         return {};
     const std::optional<float> value = ToSingle(text);
     return {value.has_value(), value};
 }
 
-ProjectEntry Refused(const char *boxName, ProjectBox box) {
+ProjectEntry Refused(const char* boxName, ProjectBox box) {
     return {DataEntryErrorMessage(boxName), box};
 }
 } // namespace
 
-ProjectTexts StoredProjectTexts(const ProjectInfo &info) {
+ProjectTexts StoredProjectTexts(const ProjectInfo& info) {
     ProjectTexts texts;
-    for (const auto &[box, field] : kTextFields)
+    for (const auto& [box, field] : kTextFields)
         texts[box] = info.*field;
     if (info.GroundElev != kNoElevation)
         texts[kBoxElev] = SingleText(info.GroundElev);
     return texts;
 }
 
-ProjectLists ProjectChoices(const HistoryLists &history, const std::string &today) {
+ProjectLists ProjectChoices(const HistoryLists& history, const std::string& today) {
     ProjectLists lists;
-    for (const auto &entry : history.HistProject.Entries()) {
+    for (const auto& entry : history.HistProject.Entries()) {
         const std::vector<std::string> parts = SplitAtBars(entry.second);
         for (int box = kBoxProjNum; box <= kBoxProjTitle; ++box)
             if (static_cast<std::size_t>(box) < parts.size() && !parts[box].empty())
                 lists[box].push_back(parts[box]);
     }
-    for (const auto &[box, list] : kKeyLists)
-        for (const auto &entry : (history.*list).Entries())
+    for (const auto& [box, list] : kKeyLists)
+        for (const auto& entry : (history.*list).Entries())
             lists[box].push_back(entry.first);
     lists[kBoxDate].push_back(today);
     return lists;
@@ -97,8 +97,8 @@ std::string DateText(int year, int month, int day) {
     return text;
 }
 
-ProjectEntry StoreProjectEntry(const ProjectTexts &boxes, ProjectInfo &info,
-                               HistoryLists &history) {
+ProjectEntry StoreProjectEntry(const ProjectTexts& boxes, ProjectInfo& info,
+                               HistoryLists& history) {
     const NumberBox elevation = ReadNumberBox(boxes[kBoxElev]);
     if (!elevation.ok)
         return Refused("Ground Elevation", kBoxElev);
@@ -106,7 +106,7 @@ ProjectEntry StoreProjectEntry(const ProjectTexts &boxes, ProjectInfo &info,
     if (!waterTable.ok)
         return Refused("Ground Water Table", kBoxGWT);
 
-    for (const auto &[box, field] : kTextFields)
+    for (const auto& [box, field] : kTextFields)
         info.*field = boxes[box];
 
     const std::string project =
@@ -115,7 +115,7 @@ ProjectEntry StoreProjectEntry(const ProjectTexts &boxes, ProjectInfo &info,
         history.HistProject.Add(boxes[kBoxProjNum], project); // also under an empty number
 
     // Entered values join their history once; the empty text never does.
-    for (const auto &[box, list] : kKeyLists)
+    for (const auto& [box, list] : kKeyLists)
         AddNewKey(history.*list, boxes[box]);
 
     info.GroundElev = elevation.value.value_or(kNoElevation);

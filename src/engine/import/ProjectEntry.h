@@ -32,12 +32,12 @@ using ProjectLists = std::array<std::vector<std::string>, kProjectBoxCount>;
 
 // The texts the boxes get when the form loads: every stored field that is not empty and
 // the ground elevation when one was entered. The water-table box starts empty.
-ProjectTexts StoredProjectTexts(const ProjectInfo &info);
+ProjectTexts StoredProjectTexts(const ProjectInfo& info);
 
 // The drop-down lists: the values entered earlier in this run in the order they were first
 // entered (number, parish and title from each project entry), and today's date for the
 // date box.
-ProjectLists ProjectChoices(const HistoryLists &history, const std::string &today);
+ProjectLists ProjectChoices(const HistoryLists& history, const std::string& today);
 
 // A date as the form offers it: mm-dd-yyyy.
 std::string DateText(int year, int month, int day);
@@ -50,6 +50,6 @@ struct ProjectEntry {
 // The OK of the project form: checks the ground elevation and the water-table depth first
 // and stores nothing until both are empty or numbers; then stores the fields in the
 // project information and adds the new values to the histories.
-ProjectEntry StoreProjectEntry(const ProjectTexts &boxes, ProjectInfo &info, HistoryLists &history);
+ProjectEntry StoreProjectEntry(const ProjectTexts& boxes, ProjectInfo& info, HistoryLists& history);
 
 } // namespace strelvan

@@ -32,13 +32,13 @@ double Over(float v, double factor) {
     return static_cast<double>(v) / factor;
 }
 
-int PointsInArrays(const ConeData &cone) {
+int PointsInArrays(const ConeData& cone) {
     return std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
 }
 
 // The layer count may exceed what the arrays hold if a caller sized them apart; never
 // step past the arrays.
-int LayersInArrays(const LayerGrid &g) {
+int LayersInArrays(const LayerGrid& g) {
     const std::size_t size = std::min({g.LayerDepth.size(), g.LayerQc.size(), g.LayerFs.size()});
     return static_cast<int>(
         std::min<std::size_t>(g.NumLayers < 0 ? 0 : g.NumLayers, size == 0 ? 0 : size - 1));
@@ -47,7 +47,7 @@ int LayersInArrays(const LayerGrid &g) {
 // Converts Depth, Qc and Fs of readings 1 to NumPoints with the given steps, all or none:
 // when any converted value would leave the float range, the readings stay as they were.
 template <class DepthStep, class QcStep, class FsStep>
-ConversionResult ConvertReadings(ConeData &cone, ImportSettings &settings, DepthStep depth,
+ConversionResult ConvertReadings(ConeData& cone, ImportSettings& settings, DepthStep depth,
                                  QcStep qc, FsStep fs) {
     const int n = PointsInArrays(cone);
     for (int i = 1; i <= n; ++i) {
@@ -68,10 +68,8 @@ ConversionResult ConvertReadings(ConeData &cone, ImportSettings &settings, Depth
 }
 } // namespace
 
-ConversionResult ConvertMillivolt(ConeData &cone, ImportSettings &settings, float TipFactor,
+ConversionResult ConvertMillivolt(ConeData& cone, ImportSettings& settings, float TipFactor,
                                   float SleeveFactor) {
-    if (settings.UnitsOption != 0)
-        return {};
     // The reading times the factor gives MPa; MPa over MPa-per-tsf gives tsf.
     return ConvertReadings(
         cone, settings, [](float d) { return Times(d, kMetreToFeet); },
@@ -79,15 +77,24 @@ ConversionResult ConvertMillivolt(ConeData &cone, ImportSettings &settings, floa
         [SleeveFactor](float f) { return Times(f, SleeveFactor) / kMPaPerTsf; });
 }
 
-ConversionResult ConvertMetric(ConeData &cone, ImportSettings &settings) {
-    if (settings.UnitsOption != 2)
-        return {};
+ConversionResult ConvertMetric(ConeData& cone, ImportSettings& settings) {
     return ConvertReadings(
         cone, settings, [](float d) { return Times(d, kMetreToFeet); },
         [](float q) { return Times(q, kMPaToTsf); }, [](float f) { return Times(f, kMPaToTsf); });
 }
 
-void WorkToMetric(LayerGrid &grid) {
+UnitsStep ConfirmUnits(ConeData& cone, ImportSettings& settings) {
+    switch (settings.UnitsOption) {
+    case 0:
+        return UnitsStep::ConeFactors;
+    case 2:
+        return ConvertMetric(cone, settings).converted ? UnitsStep::Ready : UnitsStep::TooLarge;
+    default:
+        return UnitsStep::Ready;
+    }
+}
+
+void WorkToMetric(LayerGrid& grid) {
     const int n = LayersInArrays(grid);
     for (int i = 1; i <= n; ++i) {
         grid.LayerDepth[i] = StoreSingle(Times(grid.LayerDepth[i], kFeetToMetre));
@@ -96,7 +103,7 @@ void WorkToMetric(LayerGrid &grid) {
     }
 }
 
-void WorkToEnglish(LayerGrid &grid) {
+void WorkToEnglish(LayerGrid& grid) {
     const int n = LayersInArrays(grid);
     for (int i = 1; i <= n; ++i) {
         grid.LayerDepth[i] = StoreSingle(Over(grid.LayerDepth[i], kFeetToMetre));

@@ -20,16 +20,26 @@ struct ConversionResult {
 };
 
 // Millivolt readings (depth in m) to ft and ton/ft2 with the cone factors in MPa per
-// millivolt, readings 1 to NumPoints; UnitsOption becomes 1. Converts only a sounding that
-// stands in millivolts (UnitsOption 0), so a sounding is never converted twice; converts
-// nothing at all when a converted value would leave the range of a float.
-ConversionResult ConvertMillivolt(ConeData &cone, ImportSettings &settings, float TipFactor,
+// millivolt, readings 1 to NumPoints; UnitsOption becomes 1. Converts nothing at all when
+// a converted value would leave the range of a float.
+ConversionResult ConvertMillivolt(ConeData& cone, ImportSettings& settings, float TipFactor,
                                   float SleeveFactor);
-// m and MPa readings to ft and ton/ft2; UnitsOption becomes 1. Converts only a sounding
-// that stands in m and MPa (UnitsOption 2), and nothing when a value would not fit a float.
-ConversionResult ConvertMetric(ConeData &cone, ImportSettings &settings);
+// m and MPa readings to ft and ton/ft2; UnitsOption becomes 1. Converts nothing when a
+// value would not fit a float.
+ConversionResult ConvertMetric(ConeData& cone, ImportSettings& settings);
+
+// What the confirmed project form does about the units of the sounding.
+enum class UnitsStep {
+    Ready,       // in ft and ton/ft2 (English file, or converted before or just now)
+    ConeFactors, // in millivolts: the cone factors are needed first
+    TooLarge,    // m and MPa readings that do not fit a float once converted; unchanged
+};
+// Converts an m and MPa sounding to ft and ton/ft2; leaves every other sounding as it is,
+// so a sounding is converted once however often the form is confirmed.
+UnitsStep ConfirmUnits(ConeData& cone, ImportSettings& settings);
+
 // LayerDepth, LayerQc and LayerFs of layers 1 to NumLayers to m and kg/cm2, and back.
-void WorkToMetric(LayerGrid &grid);
-void WorkToEnglish(LayerGrid &grid);
+void WorkToMetric(LayerGrid& grid);
+void WorkToEnglish(LayerGrid& grid);
 
 } // namespace strelvan

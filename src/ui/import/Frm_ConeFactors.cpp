@@ -18,15 +18,15 @@
 namespace strelvan {
 
 namespace {
-QLabel *NamedLabel(const char *name, const char *caption, QWidget *parent) {
-    auto *label = new QLabel(QString::fromUtf8(caption), parent);
+QLabel* NamedLabel(const char* name, const char* caption, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
     label->setObjectName(name);
     return label;
 }
 } // namespace
 
-Frm_ConeFactors::Frm_ConeFactors(AppContext &app) : Form(app, kFormName) {
-    auto *central = new QWidget(this);
+Frm_ConeFactors::Frm_ConeFactors(AppContext& app) : Form(app, kFormName) {
+    auto* central = new QWidget(this);
     LblTitle = NamedLabel("LblTitle", "Cone Conversion Factors:", central);
     LblTip = NamedLabel("LblTip", "Cone Tip Resistance Factor  ( 1 mVolt = ", central);
     LblUnit = NamedLabel("LblUnit", "MPa )", central);
@@ -44,18 +44,18 @@ Frm_ConeFactors::Frm_ConeFactors(AppContext &app) : Form(app, kFormName) {
     connect(CmdNext, &QPushButton::clicked, this, &Frm_ConeFactors::CmdNext_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &Frm_ConeFactors::CmdCancel_Click);
 
-    auto *factors = new QGridLayout;
+    auto* factors = new QGridLayout;
     factors->addWidget(LblTip, 0, 0);
     factors->addWidget(TxtFactor[0], 0, 1);
     factors->addWidget(LblUnit, 0, 2);
     factors->addWidget(LblSleeve, 1, 0);
     factors->addWidget(TxtFactor[1], 1, 1);
     factors->addWidget(Label1, 1, 2);
-    auto *buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CmdNext);
     buttons->addWidget(CmdCancel);
-    auto *layout = new QVBoxLayout(central);
+    auto* layout = new QVBoxLayout(central);
     layout->addWidget(LblTitle);
     layout->addLayout(factors);
     layout->addLayout(buttons);
@@ -69,13 +69,13 @@ void Frm_ConeFactors::Form_Load() {
 
 // A factor box holds a number or nothing: any other text vanishes as it is typed.
 void Frm_ConeFactors::TxtFactor_Change(int /*Index*/) {
-    for (QLineEdit *box : TxtFactor)
+    for (QLineEdit* box : TxtFactor)
         if (!box->text().isEmpty() && !IsNumeric(S(box->text())))
             box->setText(QString());
 }
 
 void Frm_ConeFactors::CmdNext_Click() {
-    Declarations &decl = Decl();
+    Declarations& decl = Decl();
     const ConeFactorEntry entry = ApplyConeFactors(S(TxtFactor[0]->text()), S(TxtFactor[1]->text()),
                                                    decl.cone, decl.importSettings);
     if (entry.error) {
@@ -87,7 +87,7 @@ void Frm_ConeFactors::CmdNext_Click() {
     TipFactor = entry.TipFactor;
     SleeveFactor = entry.SleeveFactor;
 
-    WindowRegistry &windows = App().windows;
+    WindowRegistry& windows = App().windows;
     UnloadAndRelease();
     windows.Hide("Frm_Titles");
     windows.UnloadAndRelease("Frm_OpenFile");

@@ -14,8 +14,8 @@ namespace strelvan {
 class Frm_ConeFactors : public Form {
     Q_OBJECT
 public:
-    static constexpr const char *kFormName = "Frm_ConeFactors";
-    explicit Frm_ConeFactors(AppContext &app);
+    static constexpr const char* kFormName = "Frm_ConeFactors";
+    explicit Frm_ConeFactors(AppContext& app);
 
     void TxtFactor_Change(int Index);
     void CmdNext_Click();
@@ -24,14 +24,14 @@ public:
     float TipFactor = 0.0f;    // MPa per millivolt
     float SleeveFactor = 0.0f; // MPa per millivolt
 
-    QLabel *LblTitle;
-    QLabel *LblTip;
-    QLabel *LblUnit;
-    QLabel *LblSleeve;
-    QLabel *Label1;
-    std::array<QLineEdit *, 2> TxtFactor;
-    QPushButton *CmdNext;
-    QPushButton *CmdCancel;
+    QLabel* LblTitle;
+    QLabel* LblTip;
+    QLabel* LblUnit;
+    QLabel* LblSleeve;
+    QLabel* Label1;
+    std::array<QLineEdit*, 2> TxtFactor;
+    QPushButton* CmdNext;
+    QPushButton* CmdCancel;
 
 protected:
     void Form_Load() override;

@@ -21,27 +21,27 @@
 namespace strelvan {
 
 namespace {
-const std::array<const char *, kProjectBoxCount> kLabels = {"Project Number:",
-                                                            "Parish: ",
-                                                            "Project Title:",
-                                                            "CPT Station:",
-                                                            "Offset:",
-                                                            "Ground Elevation (ft):",
-                                                            "Ground Water Table (depth -- ft):",
-                                                            "Latitude:",
-                                                            "Longitude:",
-                                                            "Date: ",
-                                                            "CPT No:"};
+const std::array<const char*, kProjectBoxCount> kLabels = {"Project Number:",
+                                                           "Parish: ",
+                                                           "Project Title:",
+                                                           "CPT Station:",
+                                                           "Offset:",
+                                                           "Ground Elevation (ft):",
+                                                           "Ground Water Table (depth -- ft):",
+                                                           "Latitude:",
+                                                           "Longitude:",
+                                                           "Date: ",
+                                                           "CPT No:"};
 
-QLabel *NamedLabel(const QString &name, const QString &caption, QWidget *parent) {
-    auto *label = new QLabel(caption, parent);
+QLabel* NamedLabel(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     return label;
 }
 
 // A drop-down box with free text entry; it neither completes nor adds what is typed.
-QComboBox *EntryBox(int index, QWidget *parent) {
-    auto *box = new QComboBox(parent);
+QComboBox* EntryBox(int index, QWidget* parent) {
+    auto* box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("cmbTitle(%1)").arg(index));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -56,15 +56,15 @@ std::string Today() {
 }
 
 // Title lines of the file end in CR LF; the comment box shows them as plain lines.
-QString CommentText(const std::string &header) {
+QString CommentText(const std::string& header) {
     QString text = Q(header);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
 } // namespace
 
-Frm_Titles::Frm_Titles(AppContext &app) : Form(app, kFormName) {
-    auto *central = new QWidget(this);
+Frm_Titles::Frm_Titles(AppContext& app) : Form(app, kFormName) {
+    auto* central = new QWidget(this);
     LblMain = NamedLabel("LblMain", "Enter Project Information:", central);
     LblGPS = NamedLabel("LblGPS", "GPS Data", central);
     LblComment = NamedLabel("LblComment", "Comments", central);
@@ -82,7 +82,7 @@ Frm_Titles::Frm_Titles(AppContext &app) : Form(app, kFormName) {
     connect(CmdOK, &QPushButton::clicked, this, &Frm_Titles::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &Frm_Titles::CmdCancel_Click);
 
-    auto *boxes = new QGridLayout;
+    auto* boxes = new QGridLayout;
     int row = 0;
     for (int i = 0; i < kProjectBoxCount; ++i) {
         if (i == kBoxLatitude)
@@ -90,17 +90,17 @@ Frm_Titles::Frm_Titles(AppContext &app) : Form(app, kFormName) {
         boxes->addWidget(LblTitle[i], row, 0);
         boxes->addWidget(cmbTitle[i], row++, 1);
     }
-    auto *comment = new QVBoxLayout;
+    auto* comment = new QVBoxLayout;
     comment->addWidget(LblComment);
     comment->addWidget(TxtComment);
-    auto *fields = new QHBoxLayout;
+    auto* fields = new QHBoxLayout;
     fields->addLayout(boxes);
     fields->addLayout(comment, 1);
-    auto *buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CmdOK);
     buttons->addWidget(CmdCancel);
-    auto *layout = new QVBoxLayout(central);
+    auto* layout = new QVBoxLayout(central);
     layout->addWidget(LblMain);
     layout->addLayout(fields);
     layout->addLayout(buttons);
@@ -108,13 +108,13 @@ Frm_Titles::Frm_Titles(AppContext &app) : Form(app, kFormName) {
 }
 
 void Frm_Titles::Form_Load() {
-    const Declarations &decl = Decl();
+    const Declarations& decl = Decl();
     const ProjectTexts texts = StoredProjectTexts(decl.project);
     const ProjectLists lists = ProjectChoices(decl.history, Today());
     for (int i = 0; i < kProjectBoxCount; ++i) {
-        QComboBox *box = cmbTitle[i];
+        QComboBox* box = cmbTitle[i];
         box->clear();
-        for (const std::string &item : lists[i])
+        for (const std::string& item : lists[i])
             box->addItem(Q(item));
         box->setCurrentIndex(-1); // the list offers; the text is the stored value alone
         box->setEditText(Q(texts[i]));
@@ -129,45 +129,42 @@ ProjectTexts Frm_Titles::BoxTexts() const {
     return texts;
 }
 
-void Frm_Titles::ShowEntryError(const Message &message, int focusBox) {
+void Frm_Titles::ShowEntryError(const Message& message, int focusBox) {
     platform::ShowMessage(message, this);
     if (focusBox >= 0)
         cmbTitle[focusBox]->setFocus();
 }
 
 void Frm_Titles::CmdOK_Click() {
-    Declarations &decl = Decl();
+    Declarations& decl = Decl();
     const ProjectEntry entry = StoreProjectEntry(BoxTexts(), decl.project, decl.history);
     if (entry.error) {
         ShowEntryError(*entry.error, entry.focusBox);
         return;
     }
-    switch (decl.importSettings.UnitsOption) {
-    case 0:
+    switch (ConfirmUnits(decl.cone, decl.importSettings)) {
+    case UnitsStep::ConeFactors:
         // The cone factor window converts and hands over itself, or leaves all as it was.
         App().windows.Get<Frm_ConeFactors>().ShowModal();
         return;
-    case 2:
-        if (ConvertMetric(decl.cone, decl.importSettings).tooLarge != TooLarge::None) {
-            ShowEntryError(DataTooLargeMessage(), -1);
-            return;
-        }
+    case UnitsStep::TooLarge:
+        ShowEntryError(DataTooLargeMessage(), -1);
+        return;
+    case UnitsStep::Ready:
         break;
-    default:
-        break; // already in ft and ton/ft2
     }
     HandOverToProfile();
 }
 
 void Frm_Titles::HandOverToProfile() {
-    WindowRegistry &windows = App().windows;
+    WindowRegistry& windows = App().windows;
     windows.Show(ProfileWindowName(Decl().cone));
     Hide(); // stays loaded: the profile window's Back shows it again as it was
     windows.UnloadAndRelease("Frm_OpenFile");
 }
 
 void Frm_Titles::CmdCancel_Click() {
-    WindowRegistry &windows = App().windows;
+    WindowRegistry& windows = App().windows;
     Unload();
     windows.UnloadAndRelease("Frm_Tumay02");
     windows.UnloadAndRelease("Frm_Robert86");

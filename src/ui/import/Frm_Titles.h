@@ -17,27 +17,27 @@ namespace strelvan {
 class Frm_Titles : public Form {
     Q_OBJECT
 public:
-    static constexpr const char *kFormName = "Frm_Titles";
-    explicit Frm_Titles(AppContext &app);
+    static constexpr const char* kFormName = "Frm_Titles";
+    explicit Frm_Titles(AppContext& app);
 
     void CmdOK_Click();
     void CmdCancel_Click();
 
-    QLabel *LblMain;
-    QLabel *LblGPS;
-    QLabel *LblComment;
-    std::array<QLabel *, kProjectBoxCount> LblTitle;
-    std::array<QComboBox *, kProjectBoxCount> cmbTitle; // editable drop-down boxes
-    QPlainTextEdit *TxtComment;
-    QPushButton *CmdOK;
-    QPushButton *CmdCancel;
+    QLabel* LblMain;
+    QLabel* LblGPS;
+    QLabel* LblComment;
+    std::array<QLabel*, kProjectBoxCount> LblTitle;
+    std::array<QComboBox*, kProjectBoxCount> cmbTitle; // editable drop-down boxes
+    QPlainTextEdit* TxtComment;
+    QPushButton* CmdOK;
+    QPushButton* CmdCancel;
 
 protected:
     void Form_Load() override;
 
 private:
     ProjectTexts BoxTexts() const;
-    void ShowEntryError(const Message &message, int focusBox);
+    void ShowEntryError(const Message& message, int focusBox);
     void HandOverToProfile();
 };
 

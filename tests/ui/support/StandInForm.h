@@ -22,9 +22,8 @@ inline void RegisterStandIns(AppContext& app, std::initializer_list<const char*>
     for (const char* name : names) {
         const QString formName = QString::fromLatin1(name);
         if (!app.windows.IsRegistered(formName))
-            app.windows.Register(formName, [formName](AppContext& a) {
-                return new StandInForm(a, formName);
-            });
+            app.windows.Register(
+                formName, [formName](AppContext& a) { return new StandInForm(a, formName); });
     }
 }
 
