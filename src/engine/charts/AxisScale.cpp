@@ -1,0 +1,51 @@
+#include "engine/charts/AxisScale.h"
+
+#include <cmath>
+
+namespace strelvan {
+
+double NiceStep(double span, int ticks) {
+    span = std::fabs(span);
+    if (!std::isfinite(span) || span <= 0 || ticks <= 0)
+        return 1;
+    const double raw = span / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double fraction = raw / power;
+    const double nice = fraction <= 1 ? 1 : fraction <= 2 ? 2 : fraction <= 5 ? 5 : 10;
+    return nice * power;
+}
+
+double FitStep(double step, double span, int maxTicks) {
+    span = std::fabs(span);
+    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(span) || maxTicks < 1)
+        return step;
+    static const double factors[] = {1, 2, 5};
+    for (double power = 1; power < 1e15; power *= 10)
+        for (double f : factors)
+            if (span / (step * f * power) <= maxTicks)
+                return step * f * power;
+    return step;
+}
+
+double RoundUpTo(double value, double step) {
+    if (!(step > 0))
+        return value;
+    const double q = value / step;
+    // A value a rounding error above a multiple stays at that multiple.
+    const double r = std::round(q);
+    if (std::fabs(q - r) < 1e-9)
+        return r * step;
+    return std::ceil(q) * step;
+}
+
+double RoundDownTo(double value, double step) {
+    if (!(step > 0))
+        return value;
+    const double q = value / step;
+    const double r = std::round(q);
+    if (std::fabs(q - r) < 1e-9)
+        return r * step;
+    return std::floor(q) * step;
+}
+
+} // namespace strelvan

@@ -1,0 +1,104 @@
+#include "platform/ChartAnnotation.h"
+
+#include <stdexcept>
+
+#include "platform/ChartFX.h"
+
+namespace strelvan::platform {
+
+void ChartAnnotationObject::Left(int x) {
+    left_ = x;
+    leftGiven_ = true;
+    Changed(true);
+}
+
+void ChartAnnotationObject::Top(int y) {
+    top_ = y;
+    topGiven_ = true;
+    Changed(true);
+}
+
+void ChartAnnotationObject::Width(int w) {
+    width_ = w;
+    widthGiven_ = true;
+    Changed(true);
+}
+
+void ChartAnnotationObject::Height(int h) {
+    height_ = h;
+    Changed(false);
+}
+
+void ChartAnnotationObject::FontName(const QString &name) {
+    fontName_ = name;
+    Changed(false);
+}
+
+void ChartAnnotationObject::FontSize(int points) {
+    fontSize_ = points;
+    Changed(false);
+}
+
+void ChartAnnotationObject::Text(const QString &text) {
+    text_ = text;
+    Changed(false);
+}
+
+void ChartAnnotationObject::Color(int32_t bgr) {
+    color_ = bgr;
+    Changed(false);
+}
+
+void ChartAnnotationObject::Changed(bool placeChanged) {
+    if (owner_ != nullptr)
+        owner_->Changed(placeChanged ? this : nullptr);
+}
+
+ChartAnnotation::~ChartAnnotation() {
+    for (auto &o : objects_)
+        o->owner_ = nullptr;
+}
+
+ChartAnnotationObject &ChartAnnotation::Add(int kind) {
+    if (kind != static_cast<int>(AnnotationKind::Text) &&
+        kind != static_cast<int>(AnnotationKind::Line))
+        throw std::invalid_argument("annotation kind must be 6 (text) or 3 (line)");
+    objects_.push_back(std::make_unique<ChartAnnotationObject>(static_cast<AnnotationKind>(kind)));
+    objects_.back()->owner_ = this;
+    Changed(nullptr);
+    return *objects_.back();
+}
+
+ChartAnnotationObject &ChartAnnotation::Item(int index) {
+    if (index < 0 || index >= Count())
+        throw std::out_of_range("no annotation object at this index");
+    return *objects_[static_cast<std::size_t>(index)];
+}
+
+const ChartAnnotationObject &ChartAnnotation::Item(int index) const {
+    if (index < 0 || index >= Count())
+        throw std::out_of_range("no annotation object at this index");
+    return *objects_[static_cast<std::size_t>(index)];
+}
+
+void ChartAnnotation::Remove(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    objects_.erase(objects_.begin() + index);
+    Changed(nullptr);
+}
+
+void ChartAnnotation::Clear() {
+    objects_.clear();
+    Changed(nullptr);
+}
+
+void ChartAnnotation::Changed(ChartAnnotationObject *placed) {
+    if (chart_ == nullptr)
+        return;
+    if (placed != nullptr)
+        chart_->PlaceObject(*placed);
+    chart_->AnnotationsChanged();
+}
+
+} // namespace strelvan::platform
