@@ -29,7 +29,7 @@ void ChartAnnotationObject::Height(int h) {
     Changed(false);
 }
 
-void ChartAnnotationObject::FontName(const QString &name) {
+void ChartAnnotationObject::FontName(const QString& name) {
     fontName_ = name;
     Changed(false);
 }
@@ -39,7 +39,7 @@ void ChartAnnotationObject::FontSize(int points) {
     Changed(false);
 }
 
-void ChartAnnotationObject::Text(const QString &text) {
+void ChartAnnotationObject::Text(const QString& text) {
     text_ = text;
     Changed(false);
 }
@@ -55,11 +55,11 @@ void ChartAnnotationObject::Changed(bool placeChanged) {
 }
 
 ChartAnnotation::~ChartAnnotation() {
-    for (auto &o : objects_)
+    for (auto& o : objects_)
         o->owner_ = nullptr;
 }
 
-ChartAnnotationObject &ChartAnnotation::Add(int kind) {
+ChartAnnotationObject& ChartAnnotation::Add(int kind) {
     if (kind != static_cast<int>(AnnotationKind::Text) &&
         kind != static_cast<int>(AnnotationKind::Line))
         throw std::invalid_argument("annotation kind must be 6 (text) or 3 (line)");
@@ -69,13 +69,13 @@ ChartAnnotationObject &ChartAnnotation::Add(int kind) {
     return *objects_.back();
 }
 
-ChartAnnotationObject &ChartAnnotation::Item(int index) {
+ChartAnnotationObject& ChartAnnotation::Item(int index) {
     if (index < 0 || index >= Count())
         throw std::out_of_range("no annotation object at this index");
     return *objects_[static_cast<std::size_t>(index)];
 }
 
-const ChartAnnotationObject &ChartAnnotation::Item(int index) const {
+const ChartAnnotationObject& ChartAnnotation::Item(int index) const {
     if (index < 0 || index >= Count())
         throw std::out_of_range("no annotation object at this index");
     return *objects_[static_cast<std::size_t>(index)];
@@ -93,7 +93,7 @@ void ChartAnnotation::Clear() {
     Changed(nullptr);
 }
 
-void ChartAnnotation::Changed(ChartAnnotationObject *placed) {
+void ChartAnnotation::Changed(ChartAnnotationObject* placed) {
     if (chart_ == nullptr)
         return;
     if (placed != nullptr)

@@ -45,18 +45,18 @@ public:
     // True once both Left and Top were given; an object never placed is not drawn.
     bool Placed() const { return leftGiven_ && topGiven_; }
 
-    void FontName(const QString &name);
+    void FontName(const QString& name);
     void FontSize(int points);
-    void Text(const QString &text);
+    void Text(const QString& text);
     void Color(int32_t bgr);
-    const QString &FontName() const { return fontName_; }
+    const QString& FontName() const { return fontName_; }
     int FontSize() const { return fontSize_; }
-    const QString &Text() const { return text_; }
+    const QString& Text() const { return text_; }
     int32_t Color() const { return color_; }
 
     // The place in the chart's terms (set by the chart the object's list is attached to).
-    const ChartPlace &HorizontalPlace() const { return hPlace_; }
-    const ChartPlace &VerticalPlace() const { return vPlace_; }
+    const ChartPlace& HorizontalPlace() const { return hPlace_; }
+    const ChartPlace& VerticalPlace() const { return vPlace_; }
     // Width as a share of the plot width (negative: a fixed pixel width).
     double WidthShare() const { return widthShare_; }
 
@@ -65,7 +65,7 @@ private:
     friend class ChartFX;
     void Changed(bool placeChanged);
 
-    ChartAnnotation *owner_ = nullptr;
+    ChartAnnotation* owner_ = nullptr;
     AnnotationKind kind_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool leftGiven_ = false, topGiven_ = false, widthGiven_ = false;
@@ -82,30 +82,30 @@ class ChartAnnotation {
 public:
     ChartAnnotation() = default;
     ~ChartAnnotation();
-    ChartAnnotation(const ChartAnnotation &) = delete;
-    ChartAnnotation &operator=(const ChartAnnotation &) = delete;
+    ChartAnnotation(const ChartAnnotation&) = delete;
+    ChartAnnotation& operator=(const ChartAnnotation&) = delete;
 
     // Adds a text (kind 6) or line (kind 3) object at the end; any other kind throws
     // std::invalid_argument.
-    ChartAnnotationObject &Add(int kind);
+    ChartAnnotationObject& Add(int kind);
     int Count() const { return static_cast<int>(objects_.size()); }
     // The object at an index from 0; std::out_of_range past the end.
-    ChartAnnotationObject &Item(int index);
-    const ChartAnnotationObject &Item(int index) const;
+    ChartAnnotationObject& Item(int index);
+    const ChartAnnotationObject& Item(int index) const;
     // Removes the object at an index from 0 (nothing when there is none).
     void Remove(int index);
     void Clear();
 
     // The chart this list is attached to, or nullptr.
-    ChartFX *Chart() const { return chart_; }
+    ChartFX* Chart() const { return chart_; }
 
 private:
     friend class ChartFX;
     friend class ChartAnnotationObject;
-    void Changed(ChartAnnotationObject *placed);
+    void Changed(ChartAnnotationObject* placed);
 
     std::vector<std::unique_ptr<ChartAnnotationObject>> objects_;
-    ChartFX *chart_ = nullptr; // cleared by the chart when it detaches or goes
+    ChartFX* chart_ = nullptr; // cleared by the chart when it detaches or goes
 };
 
 } // namespace strelvan::platform

@@ -28,7 +28,7 @@ QColor ChartColor(int32_t bgr) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-ChartFX::ChartFX(ChartLook look, QWidget *parent) : QChartView(parent), look_(look) {
+ChartFX::ChartFX(ChartLook look, QWidget* parent) : QChartView(parent), look_(look) {
     chart_ = new QChart();
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
@@ -50,7 +50,7 @@ ChartFX::ChartFX(ChartLook look, QWidget *parent) : QChartView(parent), look_(lo
 }
 
 ChartFX::~ChartFX() {
-    for (auto &a : annotations_)
+    for (auto& a : annotations_)
         a->chart_ = nullptr;
 }
 
@@ -79,7 +79,7 @@ void ChartFX::BeginData(int kind, int32_t count1, int32_t count2) {
     if (kind == kChartColors) {
         colors_.assign(static_cast<std::size_t>(Count(count1)), std::nullopt);
     } else {
-        auto &target = kind == kChartValues ? values_ : xValues_;
+        auto& target = kind == kChartValues ? values_ : xValues_;
         target.assign(static_cast<std::size_t>(Count(count1)),
                       std::vector<double>(static_cast<std::size_t>(Count(count2)), kNoValue));
         if (kind == kChartValues) {
@@ -113,7 +113,7 @@ void ChartFX::Refresh() {
 }
 
 void ChartSeries::PointValue(int point, double value) {
-    auto &v = chart_->values_;
+    auto& v = chart_->values_;
     if (!InRange(index_, v.size()) || !InRange(point, v[static_cast<std::size_t>(index_)].size()))
         return;
     v[static_cast<std::size_t>(index_)][static_cast<std::size_t>(point)] = value;
@@ -121,7 +121,7 @@ void ChartSeries::PointValue(int point, double value) {
 }
 
 void ChartSeries::PointXValue(int point, double value) {
-    auto &v = chart_->xValues_;
+    auto& v = chart_->xValues_;
     if (!InRange(index_, v.size()) || !InRange(point, v[static_cast<std::size_t>(index_)].size()))
         return;
     v[static_cast<std::size_t>(index_)][static_cast<std::size_t>(point)] = value;
@@ -129,7 +129,7 @@ void ChartSeries::PointXValue(int point, double value) {
 }
 
 std::optional<double> ChartSeries::PointValue(int point) const {
-    const auto &v = chart_->values_;
+    const auto& v = chart_->values_;
     if (!InRange(index_, v.size()) || !InRange(point, v[static_cast<std::size_t>(index_)].size()))
         return std::nullopt;
     const double d = v[static_cast<std::size_t>(index_)][static_cast<std::size_t>(point)];
@@ -137,17 +137,17 @@ std::optional<double> ChartSeries::PointValue(int point) const {
 }
 
 std::optional<double> ChartSeries::PointXValue(int point) const {
-    const auto &v = chart_->xValues_;
+    const auto& v = chart_->xValues_;
     if (!InRange(index_, v.size()) || !InRange(point, v[static_cast<std::size_t>(index_)].size()))
         return std::nullopt;
     const double d = v[static_cast<std::size_t>(index_)][static_cast<std::size_t>(point)];
     return std::isnan(d) ? std::nullopt : std::optional<double>(d);
 }
 
-void ChartSeries::SeriesLegend(const QString &text) {
+void ChartSeries::SeriesLegend(const QString& text) {
     if (index_ < 0)
         return;
-    auto &legends = chart_->legends_;
+    auto& legends = chart_->legends_;
     if (static_cast<std::size_t>(index_) >= legends.size())
         legends.resize(static_cast<std::size_t>(index_) + 1);
     legends[static_cast<std::size_t>(index_)] = text;
@@ -155,7 +155,7 @@ void ChartSeries::SeriesLegend(const QString &text) {
 }
 
 QString ChartSeries::SeriesLegend() const {
-    const auto &legends = chart_->legends_;
+    const auto& legends = chart_->legends_;
     return InRange(index_, legends.size()) ? legends[static_cast<std::size_t>(index_)] : QString();
 }
 
@@ -174,7 +174,7 @@ std::optional<int32_t> ChartFX::PointColor(int point) const {
 
 // ---- Titles and settings ----
 
-void ChartFX::TitleText(int index, const QString &text) {
+void ChartFX::TitleText(int index, const QString& text) {
     titles_[index] = text;
     ApplyTitle();
 }
@@ -224,7 +224,7 @@ bool ChartFX::LegendShown() const {
 
 // ---- Axes ----
 
-void ChartAxis::AxisTitle(const QString &title) {
+void ChartAxis::AxisTitle(const QString& title) {
     if (!InRange(index_, chart_->axes_.size()))
         return;
     chart_->axes_[static_cast<std::size_t>(index_)].title = title;
@@ -297,7 +297,7 @@ int ChartAxis::AxisFontSize() const {
                : 0;
 }
 
-void ChartAxis::AxisZoomRange(double &low, double &high) const {
+void ChartAxis::AxisZoomRange(double& low, double& high) const {
     if (index_ == chart_->VerticalItem()) {
         const auto s = chart_->VerticalScale();
         low = s.lo;
@@ -307,7 +307,7 @@ void ChartAxis::AxisZoomRange(double &low, double &high) const {
         low = s.lo;
         high = s.hi;
     } else if (InRange(index_, chart_->axes_.size())) {
-        const auto &a = chart_->axes_[static_cast<std::size_t>(index_)];
+        const auto& a = chart_->axes_[static_cast<std::size_t>(index_)];
         low = a.min.value_or(0);
         high = a.max.value_or(0);
         if (low > high)
@@ -321,7 +321,7 @@ void ChartFX::ZoomActive(bool active) {
     if (active) // only the user's drag zooms; putting True changes nothing
         return;
     zoomActive_ = false;
-    for (auto &a : axes_)
+    for (auto& a : axes_)
         a.zoom.reset();
     ApplyAxes();
 }

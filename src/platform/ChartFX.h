@@ -93,17 +93,17 @@ class AnnotationLayer;
 // Item s of the chart's series list.
 class ChartSeries {
 public:
-    ChartSeries(ChartFX *chart, int index) : chart_(chart), index_(index) {}
+    ChartSeries(ChartFX* chart, int index) : chart_(chart), index_(index) {}
     // The point's value (along axis item 0) and X value (along axis item 2).
     void PointValue(int point, double value);
     void PointXValue(int point, double value);
     std::optional<double> PointValue(int point) const;
     std::optional<double> PointXValue(int point) const;
-    void SeriesLegend(const QString &text);
+    void SeriesLegend(const QString& text);
     QString SeriesLegend() const;
 
 private:
-    ChartFX *chart_;
+    ChartFX* chart_;
     int index_;
 };
 
@@ -111,8 +111,8 @@ private:
 // axis, 2 the axis of the X values.
 class ChartAxis {
 public:
-    ChartAxis(ChartFX *chart, int index) : chart_(chart), index_(index) {}
-    void AxisTitle(const QString &title);
+    ChartAxis(ChartFX* chart, int index) : chart_(chart), index_(index) {}
+    void AxisTitle(const QString& title);
     void AxisMin(double value);
     void AxisMax(double value);
     void AxisStep(double step);
@@ -126,10 +126,10 @@ public:
     std::optional<double> AxisStep() const;
     int AxisFontSize() const;
     // The lower and upper end on show, as numbers (lower <= upper).
-    void AxisZoomRange(double &low, double &high) const;
+    void AxisZoomRange(double& low, double& high) const;
 
 private:
-    ChartFX *chart_;
+    ChartFX* chart_;
     int index_;
 };
 
@@ -151,7 +151,7 @@ private:
 
 class ChartFX : public QChartView {
 public:
-    explicit ChartFX(ChartLook look = ChartLook::Profile, QWidget *parent = nullptr);
+    explicit ChartFX(ChartLook look = ChartLook::Profile, QWidget* parent = nullptr);
     ~ChartFX() override;
 
     ChartLook Look() const { return look_; }
@@ -168,18 +168,16 @@ public:
 
     ChartSeries SeriesList(int series) { return ChartSeries(this, series); }
     const ChartSeries SeriesList(int series) const {
-        return ChartSeries(const_cast<ChartFX *>(this), series);
+        return ChartSeries(const_cast<ChartFX*>(this), series);
     }
     ChartAxis AxisList(int axis) { return ChartAxis(this, axis); }
-    const ChartAxis AxisList(int axis) const {
-        return ChartAxis(const_cast<ChartFX *>(this), axis);
-    }
+    const ChartAxis AxisList(int axis) const { return ChartAxis(const_cast<ChartFX*>(this), axis); }
 
     void PointColor(int point, int32_t bgr);
     std::optional<int32_t> PointColor(int point) const;
 
     // Titles by index; index 2 is the title over the chart (the others are kept only).
-    void TitleText(int index, const QString &text);
+    void TitleText(int index, const QString& text);
     QString TitleText(int index) const;
     void TitleColor(int index, int32_t bgr);
     int32_t TitleColor(int index) const;
@@ -201,7 +199,7 @@ public:
     std::optional<bool> ChartOption85() const { return Option(85); }
     std::optional<bool> ChartOption86() const { return Option(86); }
 
-    ChartLegendBox &LegendBox() { return legendBox_; }
+    ChartLegendBox& LegendBox() { return legendBox_; }
     bool LegendShown() const;
 
     bool ZoomActive() const { return zoomActive_; }
@@ -211,16 +209,16 @@ public:
 
     int32_t ChartMetric(int32_t value, int code);
     // Attaches a list of labels and lines (once; a list attached to another chart moves).
-    void AttachAnnotation(const std::shared_ptr<ChartAnnotation> &annotation);
-    void DetachAnnotation(const ChartAnnotation *annotation);
+    void AttachAnnotation(const std::shared_ptr<ChartAnnotation>& annotation);
+    void DetachAnnotation(const ChartAnnotation* annotation);
     void DetachAnnotations();
-    const std::vector<std::shared_ptr<ChartAnnotation>> &Annotations() const {
+    const std::vector<std::shared_ptr<ChartAnnotation>>& Annotations() const {
         return annotations_;
     }
 
     // Draws the chart into the rectangle (left, top)-(right, bottom) of the painter's device.
     // The last two arguments are kept for the callers' sake and change nothing.
-    void PrintChartTo(QPainter &painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
+    void PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
                       int32_t flags = 1, int32_t reserved = 0);
 
     int Width() const { return width(); }
@@ -236,11 +234,11 @@ public:
     QRectF PlotArea();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     friend class ChartSeries;
@@ -300,20 +298,20 @@ private:
     double PositionFromScale(int item, double value) const;
 
     // Annotations.
-    void PlaceObject(ChartAnnotationObject &object);
+    void PlaceObject(ChartAnnotationObject& object);
     void AnnotationsChanged();
-    void PaintAnnotations(QPainter *painter);
-    double PlacePixel(const ChartPlace &place, bool horizontal, const QRectF &plot);
-    double HorizontalPixelIn(double position, const QRectF &plot) const;
-    double VerticalPixelIn(double position, const QRectF &plot) const;
+    void PaintAnnotations(QPainter* painter);
+    double PlacePixel(const ChartPlace& place, bool horizontal, const QRectF& plot);
+    double HorizontalPixelIn(double position, const QRectF& plot) const;
+    double VerticalPixelIn(double position, const QRectF& plot) const;
 
     ChartLook look_;
-    QChart *chart_ = nullptr;
-    QValueAxis *hAxis_ = nullptr;
-    QValueAxis *vAxis_ = nullptr;
-    std::vector<QLineSeries *> lines_;
-    std::vector<QAreaSeries *> areas_;
-    AnnotationLayer *annotationLayer_ = nullptr;
+    QChart* chart_ = nullptr;
+    QValueAxis* hAxis_ = nullptr;
+    QValueAxis* vAxis_ = nullptr;
+    std::vector<QLineSeries*> lines_;
+    std::vector<QAreaSeries*> areas_;
+    AnnotationLayer* annotationLayer_ = nullptr;
 
     // What the chart was given.
     int seriesCount_ = 0;
@@ -344,7 +342,7 @@ private:
     int lastPlotWidth_ = -1;
 
     // Mouse zoom.
-    QRubberBand *band_ = nullptr;
+    QRubberBand* band_ = nullptr;
     std::optional<int> dragStartY_;
 };
 

@@ -15,12 +15,12 @@ namespace strelvan::platform {
 // of the chart (screen, printer, image) holds them.
 class AnnotationLayer : public QGraphicsItem {
 public:
-    AnnotationLayer(ChartFX *owner, QGraphicsItem *parent) : QGraphicsItem(parent), owner_(owner) {}
+    AnnotationLayer(ChartFX* owner, QGraphicsItem* parent) : QGraphicsItem(parent), owner_(owner) {}
     QRectF boundingRect() const override { return rect_; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override {
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
         owner_->PaintAnnotations(painter);
     }
-    void SetRect(const QRectF &rect) {
+    void SetRect(const QRectF& rect) {
         if (rect == rect_)
             return;
         prepareGeometryChange();
@@ -28,7 +28,7 @@ public:
     }
 
 private:
-    ChartFX *owner_;
+    ChartFX* owner_;
     QRectF rect_;
 };
 
@@ -84,7 +84,7 @@ int32_t ChartFX::ChartMetric(int32_t value, int code) {
     return 0;
 }
 
-double ChartFX::PlacePixel(const ChartPlace &place, bool horizontal, const QRectF &plot) {
+double ChartFX::PlacePixel(const ChartPlace& place, bool horizontal, const QRectF& plot) {
     switch (place.mode) {
     case ChartPlace::Mode::Pixel:
         return place.value;
@@ -97,7 +97,7 @@ double ChartFX::PlacePixel(const ChartPlace &place, bool horizontal, const QRect
     return place.value;
 }
 
-void ChartFX::PlaceObject(ChartAnnotationObject &o) {
+void ChartFX::PlaceObject(ChartAnnotationObject& o) {
     const QRectF plot = PlotArea();
     if (o.leftGiven_) {
         if (lastMetric_.valid && o.left_ == lastMetric_.x)
@@ -124,21 +124,21 @@ void ChartFX::PlaceObject(ChartAnnotationObject &o) {
     }
 }
 
-void ChartFX::AttachAnnotation(const std::shared_ptr<ChartAnnotation> &annotation) {
+void ChartFX::AttachAnnotation(const std::shared_ptr<ChartAnnotation>& annotation) {
     if (!annotation || annotation->chart_ == this)
         return;
     if (annotation->chart_ != nullptr)
         annotation->chart_->DetachAnnotation(annotation.get());
     annotations_.push_back(annotation);
     annotation->chart_ = this;
-    for (auto &o : annotation->objects_)
+    for (auto& o : annotation->objects_)
         PlaceObject(*o);
     AnnotationsChanged();
 }
 
-void ChartFX::DetachAnnotation(const ChartAnnotation *annotation) {
+void ChartFX::DetachAnnotation(const ChartAnnotation* annotation) {
     auto it = std::find_if(annotations_.begin(), annotations_.end(),
-                           [&](const auto &a) { return a.get() == annotation; });
+                           [&](const auto& a) { return a.get() == annotation; });
     if (it == annotations_.end())
         return;
     (*it)->chart_ = nullptr;
@@ -147,7 +147,7 @@ void ChartFX::DetachAnnotation(const ChartAnnotation *annotation) {
 }
 
 void ChartFX::DetachAnnotations() {
-    for (auto &a : annotations_)
+    for (auto& a : annotations_)
         a->chart_ = nullptr;
     annotations_.clear();
     AnnotationsChanged();
@@ -157,15 +157,15 @@ void ChartFX::AnnotationsChanged() {
     annotationLayer_->update();
 }
 
-void ChartFX::PaintAnnotations(QPainter *painter) {
+void ChartFX::PaintAnnotations(QPainter* painter) {
     if (annotations_.empty())
         return;
     const QRectF plot = chart_->plotArea();
     painter->save();
     painter->setClipRect(chart_->rect());
     painter->setRenderHint(QPainter::Antialiasing, false);
-    for (const auto &a : annotations_) {
-        for (const auto &o : a->objects_) {
+    for (const auto& a : annotations_) {
+        for (const auto& o : a->objects_) {
             if (!o->Placed())
                 continue;
             const double x = PlacePixel(o->hPlace_, true, plot);

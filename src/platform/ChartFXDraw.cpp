@@ -42,7 +42,7 @@ double UsableStep(std::optional<double> given, double span, int ticks) {
 } // namespace
 
 double ChartFX::IndexPosition(double index) const {
-    const auto &a = axes_[2];
+    const auto& a = axes_[2];
     if (a.min && a.max && pointCount_ > 1)
         return *a.min + index * (*a.max - *a.min) / (pointCount_ - 1);
     if (a.min && pointCount_ == 1)
@@ -57,7 +57,7 @@ double ChartFX::ScalePosition(int item, double position) const {
 double ChartFX::PositionFromScale(int item, double value) const {
     if (item != 2 || hasX_)
         return value;
-    const auto &a = axes_[2];
+    const auto& a = axes_[2];
     if (a.min && a.max && pointCount_ > 1 && *a.max != *a.min)
         return (value - *a.min) * (pointCount_ - 1) / (*a.max - *a.min);
     if (a.min && pointCount_ == 1)
@@ -76,7 +76,7 @@ double ChartFX::XPosition(int series, int point) const {
 }
 
 ChartFX::Scale ChartFX::VerticalScale() const {
-    const AxisState &a = axes_[static_cast<std::size_t>(VerticalItem())];
+    const AxisState& a = axes_[static_cast<std::size_t>(VerticalItem())];
     const double dLo = DepthOnXAxis() ? xLo_ : valueLo_;
     const double dHi = DepthOnXAxis() ? xHi_ : valueHi_;
     auto farthestFrom = [&](double v) {
@@ -115,10 +115,10 @@ ChartFX::Scale ChartFX::VerticalScale() const {
 }
 
 ChartFX::Scale ChartFX::HorizontalScale() const {
-    const AxisState &a = axes_[DepthOnXAxis() ? 0 : 2];
-    const AxisState *second = DepthOnXAxis() ? &axes_[1] : nullptr;
+    const AxisState& a = axes_[DepthOnXAxis() ? 0 : 2];
+    const AxisState* second = DepthOnXAxis() ? &axes_[1] : nullptr;
     const auto pick = [&](std::optional<double> AxisState::*member) {
-        const auto &v = a.*member;
+        const auto& v = a.*member;
         return v || second == nullptr ? v : second->*member;
     };
     const auto givenMin = pick(&AxisState::min);
@@ -154,17 +154,17 @@ ChartFX::Scale ChartFX::HorizontalScale() const {
 void ChartFX::ApplyAxes() {
     const Scale h = HorizontalScale();
     const Scale v = VerticalScale();
-    const AxisState &ha = axes_[DepthOnXAxis() ? 0 : 2];
-    const AxisState &va = axes_[static_cast<std::size_t>(VerticalItem())];
+    const AxisState& ha = axes_[DepthOnXAxis() ? 0 : 2];
+    const AxisState& va = axes_[static_cast<std::size_t>(VerticalItem())];
     const bool strip = look_ == ChartLook::LayerStrip;
     struct Target {
-        QValueAxis *axis;
-        const Scale &scale;
-        const AxisState &state;
+        QValueAxis* axis;
+        const Scale& scale;
+        const AxisState& state;
         bool labels;
         bool horizontal;
     };
-    for (const Target &t :
+    for (const Target& t :
          {Target{hAxis_, h, ha, !strip, true}, Target{vAxis_, v, va, true, false}}) {
         // As many ticks as there is room for labels along the axis.
         const QFontMetricsF metrics(ChartFont(t.state.fontSize));
@@ -203,24 +203,24 @@ void ChartFX::ApplyTitle() {
 }
 
 void ChartFX::ApplyLegend() {
-    QLegend *legend = chart_->legend();
+    QLegend* legend = chart_->legend();
     legend->setVisible(LegendShown());
     legend->setAlignment(Qt::AlignBottom);
     legend->setFont(ChartFont(8));
     for (std::size_t s = 0; s < lines_.size(); ++s)
         lines_[s]->setName(s < legends_.size() ? legends_[s] : QString());
-    for (QLegendMarker *m : legend->markers())
-        m->setVisible(qobject_cast<QLineSeries *>(m->series()) != nullptr);
+    for (QLegendMarker* m : legend->markers())
+        m->setVisible(qobject_cast<QLineSeries*>(m->series()) != nullptr);
     layoutDirty_ = true;
 }
 
 void ChartFX::ClearQtSeries() {
-    for (QLineSeries *s : lines_) {
+    for (QLineSeries* s : lines_) {
         chart_->removeSeries(s);
         delete s;
     }
     lines_.clear();
-    for (QAreaSeries *s : areas_) {
+    for (QAreaSeries* s : areas_) {
         chart_->removeSeries(s);
         delete s;
     }
@@ -258,7 +258,7 @@ void ChartFX::CommitData() {
 }
 
 void ChartFX::CommitLines() {
-    for (QAreaSeries *s : areas_) {
+    for (QAreaSeries* s : areas_) {
         chart_->removeSeries(s);
         delete s;
     }
@@ -269,7 +269,7 @@ void ChartFX::CommitLines() {
         lines_.pop_back();
     }
     while (static_cast<int>(lines_.size()) < seriesCount_) {
-        auto *line = new QLineSeries();
+        auto* line = new QLineSeries();
         chart_->addSeries(line);
         line->attachAxis(hAxis_);
         line->attachAxis(vAxis_);
@@ -280,7 +280,7 @@ void ChartFX::CommitLines() {
     for (int s = 0; s < seriesCount_; ++s) {
         QList<QPointF> points;
         points.reserve(pointCount_);
-        const auto &values = values_[static_cast<std::size_t>(s)];
+        const auto& values = values_[static_cast<std::size_t>(s)];
         for (int p = 0; p < pointCount_; ++p) {
             const double v = values[static_cast<std::size_t>(p)];
             const double x = XPosition(s, p);
@@ -288,7 +288,7 @@ void ChartFX::CommitLines() {
                 continue;
             points.append(profile ? QPointF(x, v) : QPointF(v, x));
         }
-        QLineSeries *line = lines_[static_cast<std::size_t>(s)];
+        QLineSeries* line = lines_[static_cast<std::size_t>(s)];
         // A profile takes the colour of its title; curves take the series colours.
         const QColor color = profile && s == 0 && titleColors_.count(2) != 0
                                  ? ChartColor(titleColors_.at(2))
@@ -305,7 +305,7 @@ void ChartFX::CommitBars() {
     ClearQtSeries();
     if (seriesCount_ == 0 || pointCount_ == 0)
         return;
-    const auto &values = values_[0];
+    const auto& values = values_[0];
     const int n = pointCount_;
     std::vector<double> pos(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
@@ -338,17 +338,17 @@ void ChartFX::CommitBars() {
     if (bars.empty())
         return;
     std::vector<int32_t> colors;
-    for (const Bar &b : bars)
+    for (const Bar& b : bars)
         if (std::find(colors.begin(), colors.end(), b.color) == colors.end())
             colors.push_back(b.color);
     // One filled outline per colour: a staircase along the depth that reaches out to the
     // length of each bar of that colour and stays at 0 elsewhere.
     for (int32_t color : colors) {
-        auto *upper = new QLineSeries();
-        auto *lower = new QLineSeries();
+        auto* upper = new QLineSeries();
+        auto* lower = new QLineSeries();
         QList<QPointF> outline;
         outline.reserve(static_cast<qsizetype>(bars.size() * 2));
-        for (const Bar &b : bars) {
+        for (const Bar& b : bars) {
             const double length = b.color == color ? b.length : 0.0;
             outline.append(QPointF(length, b.from));
             outline.append(QPointF(length, b.to));
@@ -356,7 +356,7 @@ void ChartFX::CommitBars() {
         upper->replace(outline);
         lower->append(0, bars.front().from);
         lower->append(0, bars.back().to);
-        auto *area = new QAreaSeries(upper, lower);
+        auto* area = new QAreaSeries(upper, lower);
         upper->setParent(area);
         lower->setParent(area);
         const QColor fill = color == kOwnColor ? SeriesColor(0) : ChartColor(color);
@@ -389,14 +389,14 @@ QRectF ChartFX::PlotArea() {
     return chart_->plotArea();
 }
 
-double ChartFX::HorizontalPixelIn(double position, const QRectF &plot) const {
+double ChartFX::HorizontalPixelIn(double position, const QRectF& plot) const {
     const Scale s = HorizontalScale();
     const double v = ScalePosition(DepthOnXAxis() ? 0 : 2, position);
     const double t = (v - s.lo) / (s.hi - s.lo);
     return s.reversed ? plot.right() - t * plot.width() : plot.left() + t * plot.width();
 }
 
-double ChartFX::VerticalPixelIn(double position, const QRectF &plot) const {
+double ChartFX::VerticalPixelIn(double position, const QRectF& plot) const {
     const Scale s = VerticalScale();
     const double v = ScalePosition(VerticalItem(), position);
     const double t = (v - s.lo) / (s.hi - s.lo);

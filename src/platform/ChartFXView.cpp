@@ -16,18 +16,18 @@ namespace {
 constexpr int kMinZoomDrag = 4;
 } // namespace
 
-void ChartFX::resizeEvent(QResizeEvent *event) {
+void ChartFX::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
     ApplyAxes(); // the number of ticks that fit follows the size
     layoutDirty_ = true;
 }
 
-void ChartFX::paintEvent(QPaintEvent *event) {
+void ChartFX::paintEvent(QPaintEvent* event) {
     CommitData();
     QChartView::paintEvent(event);
 }
 
-void ChartFX::mousePressEvent(QMouseEvent *event) {
+void ChartFX::mousePressEvent(QMouseEvent* event) {
     const QPointF p = event->position();
     if (event->button() != Qt::LeftButton || !PlotArea().contains(p)) {
         QChartView::mousePressEvent(event);
@@ -43,7 +43,7 @@ void ChartFX::mousePressEvent(QMouseEvent *event) {
     event->accept();
 }
 
-void ChartFX::mouseMoveEvent(QMouseEvent *event) {
+void ChartFX::mouseMoveEvent(QMouseEvent* event) {
     if (!dragStartY_) {
         QChartView::mouseMoveEvent(event);
         return;
@@ -55,7 +55,7 @@ void ChartFX::mouseMoveEvent(QMouseEvent *event) {
     event->accept();
 }
 
-void ChartFX::mouseReleaseEvent(QMouseEvent *event) {
+void ChartFX::mouseReleaseEvent(QMouseEvent* event) {
     if (!dragStartY_) {
         QChartView::mouseReleaseEvent(event);
         return;
@@ -78,7 +78,7 @@ void ChartFX::mouseReleaseEvent(QMouseEvent *event) {
     viewport()->update();
 }
 
-void ChartFX::PrintChartTo(QPainter &painter, int32_t left, int32_t top, int32_t right,
+void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t right,
                            int32_t bottom, int32_t flags, int32_t reserved) {
     (void)flags;
     (void)reserved;

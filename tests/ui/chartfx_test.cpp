@@ -28,7 +28,7 @@ void Settle() {
 }
 
 // A depth profile of n readings 0.5 ft apart, the way the profile windows draw one.
-void DrawProfile(ChartFX &c, int n, double firstDepth = 0.5) {
+void DrawProfile(ChartFX& c, int n, double firstDepth = 0.5) {
     c.BeginData(kChartValues, 1, n);
     c.BeginData(kChartXValues, 1, n);
     c.AxisList(0).AxisTitle("Depth (ft)");
@@ -49,7 +49,7 @@ void DrawProfile(ChartFX &c, int n, double firstDepth = 0.5) {
 }
 
 // The strip of layer texts: n bars of 0.2 placed by index, depth on the X-value axis.
-void DrawStrip(ChartFX &c, int n, double layerThick = 0.328) {
+void DrawStrip(ChartFX& c, int n, double layerThick = 0.328) {
     c.TitleText(2, "Soil Types - Schmertmann'78");
     c.BeginData(kChartValues, 1, n);
     for (int i = 0; i < n; ++i)
@@ -62,7 +62,7 @@ void DrawStrip(ChartFX &c, int n, double layerThick = 0.328) {
 }
 
 // Rows of an image where a pixel of about this colour stands in column x.
-bool ColorNear(const QImage &img, int x, int y, const QColor &want, int radius = 2) {
+bool ColorNear(const QImage& img, int x, int y, const QColor& want, int radius = 2) {
     for (int dy = -radius; dy <= radius; ++dy)
         for (int dx = -radius; dx <= radius; ++dx) {
             const int px = x + dx, py = y + dy;
@@ -156,7 +156,7 @@ TEST_F(ChartFXTest, TitlesAxesAndLegends) {
     // Curves: the legend box names the series.
     c->BeginData(kChartValues, 3, 4);
     c->BeginData(kChartXValues, 3, 4);
-    const char *names[] = {"HPS", "HPM", "HPC"};
+    const char* names[] = {"HPS", "HPM", "HPC"};
     for (int s = 0; s < 3; ++s) {
         c->SeriesList(s).SeriesLegend(names[s]);
         for (int i = 0; i < 4; ++i) {
@@ -169,7 +169,7 @@ TEST_F(ChartFXTest, TitlesAxesAndLegends) {
     EXPECT_TRUE(c->LegendShown());
     EXPECT_TRUE(c->chart()->legend()->isVisible());
     QStringList shown;
-    for (QLegendMarker *m : c->chart()->legend()->markers())
+    for (QLegendMarker* m : c->chart()->legend()->markers())
         if (m->isVisible())
             shown << m->label();
     EXPECT_EQ(shown, QStringList({"HPS", "HPM", "HPC"}));
@@ -186,7 +186,7 @@ TEST_F(ChartFXTest, DepthGrowsDownwardAndElevationUpward) {
     EXPECT_NEAR(top, plot.top(), 0.5);
     EXPECT_NEAR(bottom, plot.bottom(), 0.5);
     // Qt's own mapping of a drawn point agrees with the chart's.
-    auto *line = qobject_cast<QLineSeries *>(c->chart()->series().at(0));
+    auto* line = qobject_cast<QLineSeries*>(c->chart()->series().at(0));
     ASSERT_NE(line, nullptr);
     ASSERT_EQ(line->count(), 80);
     const QPointF p = line->at(40);
@@ -263,7 +263,7 @@ TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {
     // A line placed there before a resize stays at the layer's depth after it.
     auto lines = std::make_shared<ChartAnnotation>();
     c->AttachAnnotation(lines);
-    auto &line = lines->Add(3);
+    auto& line = lines->Add(3);
     line.Left(x10);
     line.Top(y10);
     line.Width(ChartLoWord(W));
@@ -286,12 +286,12 @@ TEST_F(ChartFXTest, PrintDrawsTheSamePictureAsTheScreen) {
     auto labels = std::make_shared<ChartAnnotation>();
     c->AttachAnnotation(labels);
     const int32_t P = c->ChartMetric(ChartMakeLong(-1, n - 20), 3);
-    auto &line = labels->Add(3);
+    auto& line = labels->Add(3);
     line.Left(ChartLoWord(P));
     line.Top(ChartHiWord(P));
     line.Width(ChartLoWord(c->ChartMetric(0, 7)));
     line.Color(kRed);
-    auto &text = labels->Add(6);
+    auto& text = labels->Add(6);
     text.Left(ChartLoWord(P));
     text.Top(ChartHiWord(P));
     text.Width(500);
@@ -457,7 +457,7 @@ TEST_F(ChartFXTest, AnnotationsAreCountedRemovedAndReplaced) {
 TEST_F(ChartFXTest, WidthVisibleAndMove) {
     QWidget window;
     window.resize(800, 600);
-    auto *c = new ChartFX(ChartLook::Profile, &window);
+    auto* c = new ChartFX(ChartLook::Profile, &window);
     c->setGeometry(10, 20, 250, 400);
     window.show();
     Settle();
