@@ -1,10 +1,14 @@
 #include "ui/app/Forms.h"
 
 #include "platform/WindowRegistry.h"
+#include "ui/app/Frm_About.h"
+#include "ui/app/Frm_Splash.h"
 #include "ui/import/Frm_ConeFactors.h"
+#include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Pore1.h"
 #include "ui/import/Frm_Pore2.h"
 #include "ui/import/Frm_Titles.h"
+#include "ui/import/Frm_ViewFile.h"
 #include "ui/results/Frm_Select.h"
 
 namespace strelvan {
@@ -15,6 +19,10 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_Pore2>();
     windows.Register<Frm_ConeFactors>();
     windows.Register<Frm_Titles>();
+    windows.Register<Frm_Splash>();
+    windows.Register<Frm_OpenFile>();
+    windows.Register<Frm_ViewFile>();
+    windows.Register<Frm_About>();
 }
 
 } // namespace strelvan

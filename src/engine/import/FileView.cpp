@@ -1,0 +1,37 @@
+#include "engine/import/FileView.h"
+
+#include <fstream>
+
+namespace strelvan {
+
+namespace {
+FileViewText Failure() {
+    FileViewText r;
+    r.failure = Message{"Could not read data from file", "Open File Error", MsgIcon::Critical,
+                        MsgButtons::Ok};
+    return r;
+}
+} // namespace
+
+FileViewText ReadFileView(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        return Failure();
+    // One byte beyond the limit tells whether the file holds more than is shown.
+    std::string bytes(kFileViewLimit + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return Failure();
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.empty())
+        return Failure();
+    FileViewText r;
+    r.ok = true;
+    r.more = bytes.size() > kFileViewLimit;
+    if (r.more)
+        bytes.resize(kFileViewLimit);
+    r.bytes = std::move(bytes);
+    return r;
+}
+
+} // namespace strelvan

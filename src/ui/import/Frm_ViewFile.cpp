@@ -1,0 +1,59 @@
+#include "ui/import/Frm_ViewFile.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QStringDecoder>
+
+#include "engine/import/FileView.h"
+#include "platform/AppContext.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "platform/Text.h"
+
+namespace strelvan {
+
+namespace {
+// Cone data files are plain ASCII; a file written in UTF-8 shows its characters, any other
+// file shows one character per byte. A character cut in two at the end of the shown part
+// is left out.
+QString DecodeFileText(const std::string& bytes) {
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(view);
+    if (utf8.hasError())
+        text = QString::fromLatin1(view);
+    return text;
+}
+} // namespace
+
+Frm_ViewFile::Frm_ViewFile(AppContext& app) : Form(app, QString::fromLatin1(kFormName)) {
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Columns of readings line up in a fixed-width font.
+    Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setCentralWidget(Text1);
+}
+
+void Frm_ViewFile::Form_Load() {
+    const std::string& fileName = Decl().importSettings.FileName;
+    setWindowTitle(Q(fileName));
+    Text1->clear();
+    platform::SizeToScreen(*this, 0.6, 0.6);
+    const FileViewText view = ReadFileView(fileName);
+    if (!view.ok) {
+        platform::ShowMessage(view.failure, this);
+        Unload();
+        App().windows.Release<Frm_ViewFile>();
+        return;
+    }
+    QString text = DecodeFileText(view.bytes);
+    if (view.more)
+        text += QString::fromLatin1(kMoreDataInFile);
+    Text1->setPlainText(text);
+}
+
+} // namespace strelvan

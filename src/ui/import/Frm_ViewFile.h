@@ -1,0 +1,22 @@
+#pragma once
+// The raw text of the chosen cone data file, as it stands in the file.
+#include "platform/Form.h"
+
+class QPlainTextEdit;
+
+namespace strelvan {
+
+class Frm_ViewFile : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "Frm_ViewFile";
+    explicit Frm_ViewFile(AppContext& app);
+
+protected:
+    void Form_Load() override;
+
+private:
+    QPlainTextEdit* Text1;
+};
+
+} // namespace strelvan
