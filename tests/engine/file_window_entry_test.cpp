@@ -19,9 +19,9 @@ public:
         // Tests run in parallel processes: the test's name and a counter keep names apart.
         static int counter = 0;
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                (std::string("strelvan_view_") + test->name() + "_" + std::to_string(++counter) +
-                 ".txt");
+        path_ =
+            std::filesystem::temp_directory_path() / (std::string("strelvan_view_") + test->name() +
+                                                      "_" + std::to_string(++counter) + ".txt");
         std::ofstream(path_, std::ios::binary) << contents;
     }
     ~TempFile() { std::filesystem::remove(path_); }
@@ -84,8 +84,14 @@ TEST(FileView, EmptyOrMissingFileIsAReadFailure) {
 
 TEST(TypedTitleLines, WholeNumbersFromZeroUpAreTaken) {
     ImportSettings s;
-    for (auto [typed, count] : {std::pair{"3", 3}, {"0", 0}, {" 12 ", 12}, {"15", 15},
-                                {"40", 40}, {"3.0", 3}, {"1e1", 10}, {"32767", 32767}}) {
+    for (auto [typed, count] : {std::pair{"3", 3},
+                                {"0", 0},
+                                {" 12 ", 12},
+                                {"15", 15},
+                                {"40", 40},
+                                {"3.0", 3},
+                                {"1e1", 10},
+                                {"32767", 32767}}) {
         s.NumTitleLines = 10;
         EXPECT_FALSE(TakeTypedTitleLines(typed, s).has_value()) << typed;
         EXPECT_EQ(s.NumTitleLines, count) << typed;

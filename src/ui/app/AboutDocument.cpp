@@ -76,6 +76,8 @@ borings.</p>
 )";
 } // namespace
 
-QString AboutDocument() { return QString::fromUtf8(kDocument); }
+QString AboutDocument() {
+    return QString::fromUtf8(kDocument);
+}
 
 } // namespace strelvan

@@ -57,8 +57,8 @@ void DrawPenetrometer(QPainter& p, double cx, double top, double tipY, double un
     p.setBrush(QColor(70, 90, 150));
     p.drawRect(QRectF(cx - half, sleeveTop, half * 2, sleeveBottom - sleeveTop));
     p.setBrush(steel);
-    p.drawPolygon(QPolygonF({QPointF(cx - half, sleeveBottom), QPointF(cx + half, sleeveBottom),
-                             QPointF(cx, tipY)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(cx - half, sleeveBottom), QPointF(cx + half, sleeveBottom), QPointF(cx, tipY)}));
 }
 
 } // namespace

@@ -71,9 +71,9 @@ Frm_Splash::Frm_Splash(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
 
 void Frm_Splash::Form_Load() {
     platform::SizeToScreen(*this, 0.65, 0.6);
-    Lbl_Title->setText(QStringLiteral(" PROGRAM: %1 \n\n%2")
-                           .arg(QString::fromLatin1(kProgramName),
-                                QString::fromLatin1(kLongTitle).toUpper()));
+    Lbl_Title->setText(
+        QStringLiteral(" PROGRAM: %1 \n\n%2")
+            .arg(QString::fromLatin1(kProgramName), QString::fromLatin1(kLongTitle).toUpper()));
     Lbl_Zarn->setText(QString::fromLatin1(kMakerName));
     Lbl_Version->setText(QStringLiteral("Version 4.0   "));
 
@@ -83,11 +83,19 @@ void Frm_Splash::Form_Load() {
     Timer1->start();
 }
 
-void Frm_Splash::Form_Unload() { Timer1->stop(); }
+void Frm_Splash::Form_Unload() {
+    Timer1->stop();
+}
 
-void Frm_Splash::Form_KeyPress() { EndSplash(); }
-void Frm_Splash::Form_Click() { EndSplash(); }
-void Frm_Splash::Timer1_Timer() { EndSplash(); }
+void Frm_Splash::Form_KeyPress() {
+    EndSplash();
+}
+void Frm_Splash::Form_Click() {
+    EndSplash();
+}
+void Frm_Splash::Timer1_Timer() {
+    EndSplash();
+}
 
 void Frm_Splash::EndSplash() {
     if (!IsLoaded())

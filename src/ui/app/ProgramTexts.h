@@ -9,7 +9,8 @@ inline constexpr const char* kLongTitle =
     "Interpretation of Cone Penetration Test Data and Soil Classification";
 // Who wrote the program (the splash) and for whom (the About window).
 inline constexpr const char* kMakerName = "Strelvan Geotechnical Software";
-inline constexpr const char* kUsersName = "FOR GEOTECHNICAL ENGINEERS\nAND SITE INVESTIGATION TEAMS";
+inline constexpr const char* kUsersName =
+    "FOR GEOTECHNICAL ENGINEERS\nAND SITE INVESTIGATION TEAMS";
 
 inline constexpr const char* kDisclaimer =
     "This program is provided as it is, without warranty of any kind, express or implied. "

@@ -1,6 +1,7 @@
 #include "ui/import/Frm_OpenFile.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,8 +60,8 @@ void Frm_OpenFile::InitHeader() {
 }
 
 void Frm_OpenFile::OpenFileMenu() {
-    const std::optional<QString> chosen = platform::ShowOpenDialog(
-        QString::fromLatin1(kFileFilter), platform::kFileMustExist, this);
+    const std::optional<QString> chosen =
+        platform::ShowOpenDialog(QString::fromLatin1(kFileFilter), platform::kFileMustExist, this);
     if (!chosen)
         return; // cancelled: nothing chosen, nothing read
     ImportSettings& settings = Decl().importSettings;
@@ -88,8 +89,8 @@ void Frm_OpenFile::ReadChosenFile() {
 
 void Frm_OpenFile::CmdOpenFile_Click() {
     // A count that cannot be a number of lines is refused before anything is opened.
-    if (const auto refused = TakeTypedTitleLines(S(CombTitleLines->currentText()),
-                                                 Decl().importSettings)) {
+    if (const auto refused =
+            TakeTypedTitleLines(S(CombTitleLines->currentText()), Decl().importSettings)) {
         platform::ShowMessage(*refused, this);
         CombTitleLines->setFocus();
         CombTitleLines->lineEdit()->selectAll();
@@ -119,7 +120,9 @@ void Frm_OpenFile::CombTitleLines_Click(int index) {
         Decl().importSettings.NumTitleLines = *count;
 }
 
-void Frm_OpenFile::CmdPlot_Click() { App().windows.Show(QStringLiteral("Frm_Titles")); }
+void Frm_OpenFile::CmdPlot_Click() {
+    App().windows.Show(QStringLiteral("Frm_Titles"));
+}
 
 void Frm_OpenFile::Toolbar1_ButtonClick(const QString& key) {
     if (key == QLatin1String("File")) {

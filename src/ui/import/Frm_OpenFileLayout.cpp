@@ -35,8 +35,7 @@ QLabel* Heading(QWidget* parent, const QString& name, const QString& text, int p
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
     auto* button = Named(new QPushButton(caption, parent), name);
-    button->setMinimumHeight(36);
-    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    button->setMinimumHeight(40);
     return button;
 }
 } // namespace
@@ -102,10 +101,13 @@ void Frm_OpenFile::BuildControls() {
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(Frm_TitleLines);
     settingsColumn->addWidget(Frm_Units);
+    settingsColumn->addStretch(1);
     auto* buttonsColumn = new QVBoxLayout;
+    buttonsColumn->setSpacing(14);
     buttonsColumn->addWidget(CmdOpenFile);
     buttonsColumn->addWidget(CmdViewFile);
     buttonsColumn->addWidget(CmdPlot);
+    buttonsColumn->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addStretch(1);
     middle->addLayout(settingsColumn, 3);

@@ -1,0 +1,108 @@
+// The raw view of a cone data file, opened from the file window's View Data File button.
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/import/Frm_OpenFile.h"
+#include "ui/import/Frm_ViewFile.h"
+#include "ui/support/UiTest.h"
+
+using namespace strelvan;
+using strelvan::test::RealSounding;
+using strelvan::test::UiTest;
+
+namespace {
+
+class ViewFileTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        Window<Frm_OpenFile>().Show();
+    }
+
+    // A file of the given length whose bytes run through the alphabet, with line ends.
+    QString PatternFile(int length) {
+        QByteArray bytes;
+        for (int i = 0; i < length; ++i)
+            bytes += (i % 40 == 39) ? '\n' : static_cast<char>('a' + i % 26);
+        const QString path = dir.filePath(QStringLiteral("pattern%1.txt").arg(length));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    // Views the file through the View Data File button; the view window, or nullptr.
+    Frm_ViewFile* View(const QString& path) {
+        AnswerNextOpenDialog(path);
+        QTest::mouseClick(Window<Frm_OpenFile>().findChild<QPushButton*>("CmdViewFile"),
+                          Qt::LeftButton);
+        ProcessEvents();
+        return app->windows.FindAs<Frm_ViewFile>();
+    }
+    static QString Shown(Frm_ViewFile* view) {
+        return view->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+    }
+    static QString FileText(const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return QString::fromLatin1(f.readAll());
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(ViewFileTest, ASmallFileIsShownWholeUnderItsPath) {
+    const QString path = PatternFile(100);
+    Frm_ViewFile* view = View(path);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->windowTitle(), path);
+    EXPECT_EQ(Shown(view), FileText(path));
+    EXPECT_EQ(Shown(view).size(), 100);
+    EXPECT_TRUE(Shown(view).endsWith(QLatin1Char('v'))) << "the last character is shown";
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ViewFileTest, ALongFileIsCutAfter56000Characters) {
+    const QString path = PatternFile(60000);
+    Frm_ViewFile* view = View(path);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Shown(view), FileText(path).left(56000) + " [ + more data in file ] ");
+}
+
+TEST_F(ViewFileTest, ViewingAgainReplacesTheEarlierView) {
+    Frm_ViewFile* first = View(PatternFile(100));
+    ASSERT_NE(first, nullptr);
+    const QString real = RealSounding("geolibplus-bro-179092-short.txt");
+    Frm_ViewFile* second = View(real);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->windowTitle(), real);
+    EXPECT_EQ(Shown(second), FileText(real));
+    EXPECT_TRUE(Shown(second).startsWith("CPT test input "));
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        open += (w->objectName() == "Frm_ViewFile" && w->isVisible()) ? 1 : 0;
+    EXPECT_EQ(open, 1);
+}
+
+TEST_F(ViewFileTest, AnEmptyFileGivesTheReadMessageAndNoView) {
+    const QString path = dir.filePath("empty.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    View(path);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Could not read data from file");
+    EXPECT_EQ(messages[0].title, "Open File Error");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(app->windows.FindAs<Frm_ViewFile>(), nullptr) << "instance released";
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_ViewFile"));
+    EXPECT_TRUE(Window<Frm_OpenFile>().isVisible());
+    EXPECT_EQ(endProgramCalls, 0);
+}
