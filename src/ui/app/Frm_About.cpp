@@ -9,23 +9,9 @@
 #include "platform/Screen.h"
 #include "ui/app/ConePicture.h"
 #include "ui/app/ProgramTexts.h"
+#include "ui/app/TitleLabel.h"
 
 namespace strelvan {
-
-namespace {
-QLabel* BlueLabel(QWidget* parent, const QString& name, int pointSize, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #102a6b;"));
-    return label;
-}
-} // namespace
 
 Frm_About::Frm_About(AppContext& app) : Form(app, QString::fromLatin1(kFormName)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
@@ -34,9 +20,9 @@ Frm_About::Frm_About(AppContext& app) : Form(app, QString::fromLatin1(kFormName)
 
     Image1 = new ConePictureLabel(central);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Lbl_Title = BlueLabel(central, QStringLiteral("Lbl_Title"), 13, true);
-    Lbl_Zarn = BlueLabel(central, QStringLiteral("Lbl_Zarn"), 11, true);
-    Lbl_Ver = BlueLabel(central, QStringLiteral("Lbl_Ver"), 10, false);
+    Lbl_Title = TitleLabel(central, QStringLiteral("Lbl_Title"), 13, true);
+    Lbl_Zarn = TitleLabel(central, QStringLiteral("Lbl_Zarn"), 11, true);
+    Lbl_Ver = TitleLabel(central, QStringLiteral("Lbl_Ver"), 10, false);
     RichTextBox1 = new QTextEdit(central);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);

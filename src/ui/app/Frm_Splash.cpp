@@ -13,22 +13,10 @@
 #include "platform/Screen.h"
 #include "ui/app/ConePicture.h"
 #include "ui/app/ProgramTexts.h"
+#include "ui/app/TitleLabel.h"
 #include "ui/import/Frm_OpenFile.h"
 
 namespace strelvan {
-
-namespace {
-QLabel* MakeLabel(QWidget* parent, const char* name, int pointSize, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #102a6b;"));
-    return label;
-}
-} // namespace
 
 Frm_Splash::Frm_Splash(AppContext& app) : Form(app, QString::fromLatin1(kFormName)) {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -41,12 +29,9 @@ Frm_Splash::Frm_Splash(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
 
     ConeImage = new ConePictureLabel(frame);
     ConeImage->setObjectName(QStringLiteral("ConeImage"));
-    Lbl_Title = MakeLabel(frame, "Lbl_Title", 16, true);
-    Lbl_Title->setWordWrap(true);
-    Lbl_Title->setAlignment(Qt::AlignCenter);
-    Lbl_Zarn = MakeLabel(frame, "Lbl_Zarn", 12, false);
-    Lbl_Zarn->setAlignment(Qt::AlignCenter);
-    Lbl_Version = MakeLabel(frame, "Lbl_Version", 11, false);
+    Lbl_Title = TitleLabel(frame, QStringLiteral("Lbl_Title"), 16, true);
+    Lbl_Zarn = TitleLabel(frame, QStringLiteral("Lbl_Zarn"), 12, false);
+    Lbl_Version = TitleLabel(frame, QStringLiteral("Lbl_Version"), 11, false);
     Lbl_Version->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
     auto* texts = new QVBoxLayout;

@@ -11,6 +11,7 @@
 
 #include "platform/Toolbar.h"
 #include "ui/app/ProgramTexts.h"
+#include "ui/app/TitleLabel.h"
 #include "ui/import/Frm_OpenFile.h"
 
 namespace strelvan {
@@ -19,18 +20,6 @@ namespace {
 template <class W> W* Named(W* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
-}
-
-QLabel* Heading(QWidget* parent, const QString& name, const QString& text, int pointSize) {
-    auto* label = Named(new QLabel(text, parent), name);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #102a6b;"));
-    return label;
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
@@ -60,8 +49,10 @@ void Frm_OpenFile::BuildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    Label2 = Heading(central, QStringLiteral("Label2"), QStringLiteral("Strelvan Program"), 20);
-    Lbl_Title = Heading(central, QStringLiteral("Lbl_Title"), QString::fromLatin1(kLongTitle), 13);
+    Label2 =
+        TitleLabel(central, QStringLiteral("Label2"), 20, true, QStringLiteral("Strelvan Program"));
+    Lbl_Title =
+        TitleLabel(central, QStringLiteral("Lbl_Title"), 13, true, QString::fromLatin1(kLongTitle));
 
     Frm_TitleLines = Named(new QGroupBox(central), QStringLiteral("Frm_TitleLines"));
     CombTitleLines = Named(new QComboBox(Frm_TitleLines), QStringLiteral("CombTitleLines"));
