@@ -19,6 +19,8 @@ protected:
         UiTest::SetUp();
         test::RegisterStandIns(*app, {"Frm_OpenFile", "Frm_CPTData3", "Frm_CPTData4"});
         CreateHistoryLists(Decl().history);
+        // The file window sets its defaults when it loads; the millivolt choice comes after.
+        app->windows.Show("Frm_OpenFile");
         // Two millivolt readings, depth in m.
         Decl().importSettings.UnitsOption = 0;
         Decl().cone.NumPoints = 2;
@@ -28,7 +30,6 @@ protected:
         Decl().cone.Depth[2] = 2.0f;
         Decl().cone.Qc[2] = 4.567f;
         Decl().cone.Fs[2] = 0.2f;
-        app->windows.Show("Frm_OpenFile");
         Window<Frm_Titles>().Show();
         Window<Frm_Titles>().CmdOK->click(); // millivolts: the factor window comes up
         factors = app->windows.FindAs<Frm_ConeFactors>();

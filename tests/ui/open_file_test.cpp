@@ -18,17 +18,11 @@
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
+using strelvan::test::ProjectFile;
 using strelvan::test::RealSounding;
 using strelvan::test::UiTest;
 
 namespace {
-
-// Stands in for the project form: the file window hands over to it by name.
-class TitlesStandIn : public Form {
-public:
-    static constexpr const char* kFormName = "Frm_Titles";
-    explicit TitlesStandIn(AppContext& app) : Form(app, kFormName) {}
-};
 
 class OpenFileTest : public UiTest {
 protected:
@@ -289,9 +283,9 @@ TEST_F(OpenFileTest, ToolbarOpenAfterViewDataFileViewsInsteadOfReading) {
     EXPECT_EQ(Decl().cone.NumPoints, 3);
 }
 
-TEST_F(OpenFileTest, PlotShowsTheProjectFormByName) {
+TEST_F(OpenFileTest, PlotShowsTheProjectForm) {
     Click("CmdPlot"); // disabled at load: nothing happens
-    app->windows.Register<TitlesStandIn>();
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_Titles"));
     AnswerNextOpenDialog(ThreeReadings(10));
     Click("CmdOpenFile");
     EXPECT_FALSE(app->windows.IsLoaded("Frm_Titles"));
@@ -311,31 +305,41 @@ TEST_F(OpenFileTest, ExitReleasesTheHistoriesAndEndsTheProgram) {
     EXPECT_EQ(app->windows.Find("Frm_OpenFile"), nullptr);
 }
 
-TEST_F(OpenFileTest, EveryRealSoundingReadsInMetricUnits) {
+TEST_F(OpenFileTest, EverySampleAndRealSoundingReads) {
     struct Sounding {
-        const char* file;
+        QString path;
         int titleLines;
+        const char* units; // the option to pick
         int readings;
+        int16_t unitsOption;
     };
-    const Sounding soundings[] = {
-        {"geolibplus-bro-179092-short.txt", 8, 98},    {"geolibplus-bro-predrilled-u1.txt", 9, 915},
-        {"geolibplus-monnickendam-cptu.txt", 9, 1192}, {"liquepy-standard1-cptu.txt", 8, 2765},
-        {"pileresponse-example-cptu.txt", 8, 3506},    {"pygef-cpt-mos-cptu.txt", 9, 999},
-        {"pygef-cpt2-waternet-soft.txt", 8, 1039},     {"pygef-cpt4-sand.txt", 8, 2021},
+    const std::vector<Sounding> soundings{
+        {ProjectFile("samples/STV-01-ft-tsf-comma.txt"), 10, "Opt_Units(1)", 600, 1},
+        {ProjectFile("samples/STV-02-m-mpa-blank.txt"), 10, "Opt_Units(2)", 915, 2},
+        {ProjectFile("samples/STV-03-millivolt-tab.txt"), 10, "Opt_Units(0)", 366, 0},
+        {ProjectFile("samples/STV-04-ft-tsf-u2-no-titles.txt"), 0, "Opt_Units(1)", 300, 1},
+        {RealSounding("geolibplus-bro-179092-short.txt"), 8, "Opt_Units(2)", 98, 2},
+        {RealSounding("geolibplus-bro-predrilled-u1.txt"), 9, "Opt_Units(2)", 915, 2},
+        {RealSounding("geolibplus-monnickendam-cptu.txt"), 9, "Opt_Units(2)", 1192, 2},
+        {RealSounding("liquepy-standard1-cptu.txt"), 8, "Opt_Units(2)", 2765, 2},
+        {RealSounding("pileresponse-example-cptu.txt"), 8, "Opt_Units(2)", 3506, 2},
+        {RealSounding("pygef-cpt-mos-cptu.txt"), 9, "Opt_Units(2)", 999, 2},
+        {RealSounding("pygef-cpt2-waternet-soft.txt"), 8, "Opt_Units(2)", 1039, 2},
+        {RealSounding("pygef-cpt4-sand.txt"), 8, "Opt_Units(2)", 2021, 2},
     };
-    Child<QRadioButton>("Opt_Units(2)")->click();
     for (const Sounding& s : soundings) {
-        SCOPED_TRACE(s.file);
+        SCOPED_TRACE(s.path.toStdString());
         messages.clear();
+        Child<QRadioButton>(s.units)->click();
         TitleBox()->setEditText(QString::number(s.titleLines));
-        AnswerNextOpenDialog(RealSounding(QString::fromLatin1(s.file)));
+        AnswerNextOpenDialog(s.path);
         Click("CmdOpenFile");
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].icon, MsgIcon::Information);
         EXPECT_TRUE(
             messages[0].text.ends_with(" Total Number of Lines = " + std::to_string(s.readings)));
         EXPECT_EQ(Decl().cone.NumPoints, s.readings);
-        EXPECT_EQ(Decl().importSettings.UnitsOption, 2);
+        EXPECT_EQ(Decl().importSettings.UnitsOption, s.unitsOption);
         EXPECT_TRUE(Button("CmdPlot")->isEnabled());
     }
     // One title line too few puts the last title line among the readings.
