@@ -19,7 +19,12 @@ Form::Form(AppContext& app, const QString& formName) : app_(app), formName_(form
     setObjectName(formName);
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    // Controls still send signals while they are destroyed (an edit box that loses the
+    // focus reports its edit as finished); the window's handlers must not run by then.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 Declarations& Form::Decl() const { return app_.decl; }
 
