@@ -181,9 +181,8 @@ TEST(OlsenZone, LimitsTheRatioButNeverTheTipResistance) {
         float in, out;
     } cases[] = {{6.0f, 5.95f}, {30.0f, 5.95f}, {5.99f, 5.99f},      {0.1f, 0.11f},
                  {0.0f, 0.11f}, {-2.0f, 0.11f}, {0.10001f, 0.10001f}};
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         float qc = 3.0f, Rf = c.in;
-        Olsen({qc, Rf});
         OlsenZone(qc, Rf);
         EXPECT_EQ(Rf, c.out) << c.in;
         EXPECT_EQ(qc, 3.0f);
@@ -223,7 +222,7 @@ TEST(OlsenZone, PointsOnABoundaryGoToTheSideTheirRuleNames) {
 TEST(ChartZones, NumbersThatAreNotNumbersHaveNoTypeAndChangeNothing) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     for (Point p : {Point{nan, 2.0f}, Point{5.0f, nan}}) {
-        for (auto *classify : {&Tumay02Zone, &Robert86Zone, &OlsenZone}) {
+        for (auto* classify : {&Tumay02Zone, &Robert86Zone, &OlsenZone}) {
             float qc = p.qc, Rf = p.Rf;
             EXPECT_EQ(classify(qc, Rf), kNoSoilType);
             EXPECT_EQ(std::isnan(qc), std::isnan(p.qc));

@@ -23,7 +23,7 @@ constexpr float kLayer = 0.328f; // ft
 
 // Readings of a test file: title lines do not start with a digit, every other line holds
 // depth, qc and fs (m, MPa, MPa), converted to ft and ton/ft2.
-std::unique_ptr<ConeData> ReadMetric(const std::string &name) {
+std::unique_ptr<ConeData> ReadMetric(const std::string& name) {
     auto cone = std::make_unique<ConeData>();
     std::ifstream in(std::string(STRELVAN_REAL_DATA_DIR) + "/" + name);
     std::string line;
@@ -49,7 +49,7 @@ struct Layers {
 // Plain averages of qc and fs over windows ((k-1)T, kT]; an empty window repeats the layer
 // above. qc at or below 0 counts as 1 ton/ft2 and the friction ratio is capped at 20 %, as
 // the result windows clean their layers, then the three charts classify every layer.
-Layers Classify(const ConeData &cone) {
+Layers Classify(const ConeData& cone) {
     Layers L;
     const int last = static_cast<int>(cone.Depth[cone.NumPoints] / kLayer);
     float qc = 0.0f, fs = 0.0f;
@@ -89,8 +89,8 @@ Layers Classify(const ConeData &cone) {
 }
 
 // Share of the layers between two depths (m) whose type satisfies the test.
-double Share(const Layers &L, const std::vector<int16_t> &types, double topM, double bottomM,
-             const std::function<bool(int16_t)> &test) {
+double Share(const Layers& L, const std::vector<int16_t>& types, double topM, double bottomM,
+             const std::function<bool(int16_t)>& test) {
     int inside = 0, hits = 0;
     for (std::size_t k = 1; k < L.depth.size(); ++k) {
         const double m = L.depth[k] / kMetreToFeet;
@@ -123,7 +123,7 @@ bool OlsenSand(int16_t t) {
 }
 
 // Description of the block of ten layers that holds the given depth (m).
-std::string DescribeAt(const Layers &L, int16_t method, double m) {
+std::string DescribeAt(const Layers& L, int16_t method, double m) {
     ChartSelection selection;
     selection.MethodCode = method;
     selection.PointsPerLayer = 10;
@@ -132,18 +132,29 @@ std::string DescribeAt(const Layers &L, int16_t method, double m) {
     return LayerSoilTypes(top, static_cast<int16_t>(top + 9), L.results, selection);
 }
 
+struct DepthRange {
+    double top, bottom; // m
+};
+
+// Each chart finds fine-grained soil over the clay range and sand over the sand range, in
+// at least the given shares of the layers.
+void ExpectEachChartFinds(const Layers& L, DepthRange clay, DepthRange sand, double clayShare,
+                          double sandShare) {
+    const ClassResults& R = L.results;
+    EXPECT_GE(Share(L, R.TypeTumay02, clay.top, clay.bottom, TumayClay), clayShare);
+    EXPECT_GE(Share(L, R.TypeRobert86, clay.top, clay.bottom, RobertsonFine), clayShare);
+    EXPECT_GE(Share(L, R.TypeOlsen, clay.top, clay.bottom, OlsenClayOrSilt), clayShare);
+    EXPECT_GE(Share(L, R.TypeTumay02, sand.top, sand.bottom, TumaySand), sandShare);
+    EXPECT_GE(Share(L, R.TypeRobert86, sand.top, sand.bottom, RobertsonSand), sandShare);
+    EXPECT_GE(Share(L, R.TypeOlsen, sand.top, sand.bottom, OlsenSand), sandShare);
+}
+
 } // namespace
 
 TEST(ClassifyRealSoundings, SoftClayOverSandAtRingdijk) {
     // Clay and peat down to about 8 m, sand from 9 to 10.4 m.
     const Layers L = Classify(*ReadMetric("pygef-cpt2-waternet-soft.txt"));
-    const auto &R = L.results;
-    EXPECT_GE(Share(L, R.TypeTumay02, 1.0, 7.5, TumayClay), 0.9);
-    EXPECT_GE(Share(L, R.TypeRobert86, 1.0, 7.5, RobertsonFine), 0.9);
-    EXPECT_GE(Share(L, R.TypeOlsen, 1.0, 7.5, OlsenClayOrSilt), 0.9);
-    EXPECT_GE(Share(L, R.TypeTumay02, 9.2, 10.2, TumaySand), 0.7);
-    EXPECT_GE(Share(L, R.TypeRobert86, 9.2, 10.2, RobertsonSand), 0.7);
-    EXPECT_GE(Share(L, R.TypeOlsen, 9.2, 10.2, OlsenSand), 0.7);
+    ExpectEachChartFinds(L, {1.0, 7.5}, {9.2, 10.2}, 0.9, 0.7);
     EXPECT_NE(DescribeAt(L, 2, 4.0).find("Clay"), std::string::npos) << DescribeAt(L, 2, 4.0);
     EXPECT_NE(DescribeAt(L, 3, 9.8).find("Sand"), std::string::npos) << DescribeAt(L, 3, 9.8);
 }
@@ -151,25 +162,19 @@ TEST(ClassifyRealSoundings, SoftClayOverSandAtRingdijk) {
 TEST(ClassifyRealSoundings, SoftClayOverDenseSandAtMonnickendam) {
     // Soft clay and peat down to about 13.5 m, then dense sand to 25.5 m.
     const Layers L = Classify(*ReadMetric("geolibplus-monnickendam-cptu.txt"));
-    const auto &R = L.results;
-    EXPECT_GE(Share(L, R.TypeTumay02, 2.5, 13.0, TumayClay), 0.8);
-    EXPECT_GE(Share(L, R.TypeRobert86, 2.5, 13.0, RobertsonFine), 0.8);
-    EXPECT_GE(Share(L, R.TypeOlsen, 2.5, 13.0, OlsenClayOrSilt), 0.8);
-    EXPECT_GE(Share(L, R.TypeTumay02, 14.5, 25.0, TumaySand), 0.8);
-    EXPECT_GE(Share(L, R.TypeRobert86, 14.5, 25.0, RobertsonSand), 0.8);
-    EXPECT_GE(Share(L, R.TypeOlsen, 14.5, 25.0, OlsenSand), 0.8);
+    ExpectEachChartFinds(L, {2.5, 13.0}, {14.5, 25.0}, 0.8, 0.8);
     EXPECT_NE(DescribeAt(L, 4, 8.0).find("Clay"), std::string::npos) << DescribeAt(L, 4, 8.0);
     EXPECT_NE(DescribeAt(L, 2, 20.0).find("Sand"), std::string::npos) << DescribeAt(L, 2, 20.0);
 }
 
 TEST(ClassifyRealSoundings, EveryLayerOfEverySoundingGetsAType) {
-    for (const char *name : {"pygef-cpt-mos-cptu.txt", "pygef-cpt4-sand.txt",
+    for (const char* name : {"pygef-cpt-mos-cptu.txt", "pygef-cpt4-sand.txt",
                              "pygef-cpt2-waternet-soft.txt", "geolibplus-monnickendam-cptu.txt",
                              "geolibplus-bro-predrilled-u1.txt", "geolibplus-bro-179092-short.txt",
                              "liquepy-standard1-cptu.txt", "pileresponse-example-cptu.txt"}) {
         const Layers L = Classify(*ReadMetric(name));
         ASSERT_GT(L.depth.size(), 10u) << name;
-        const auto &R = L.results;
+        const auto& R = L.results;
         for (std::size_t k = 1; k < L.depth.size(); ++k) {
             EXPECT_TRUE(R.TypeRobert86[k] >= 1 && R.TypeRobert86[k] <= 12) << name << " " << k;
             EXPECT_TRUE(R.TypeOlsen[k] >= 1 && R.TypeOlsen[k] <= 4) << name << " " << k;

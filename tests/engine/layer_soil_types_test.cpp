@@ -14,7 +14,7 @@ namespace {
 // A run of grid layers 1.. built from (type, count) groups; layer 0 stays without a type.
 std::vector<int16_t> Layers(std::initializer_list<std::pair<int16_t, int>> groups) {
     std::vector<int16_t> types(1, 0);
-    for (const auto &[type, count] : groups)
+    for (const auto& [type, count] : groups)
         types.insert(types.end(), static_cast<std::size_t>(count), type);
     return types;
 }
@@ -24,7 +24,7 @@ struct Describe {
     ChartSelection selection;
 
     // Describes layers 1 to the last one under the method, the same types in each array.
-    std::string operator()(int16_t method, const std::vector<int16_t> &types,
+    std::string operator()(int16_t method, const std::vector<int16_t>& types,
                            int16_t pointsPerLayer = 10) {
         results.TypeTumay02 = results.TypeRobert86 = results.TypeOlsen = types;
         selection.MethodCode = method;

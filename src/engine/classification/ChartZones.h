@@ -18,18 +18,18 @@ inline constexpr int16_t kNoSoilType = 0;
 // Schmertmann (1978) chart, 16 soil types; qc in ton/ft2, Rf in percent.
 // qc at or below 0 becomes 1 and a negative Rf becomes 0; Rf above 6 becomes 5.99.
 // Returns 1 to 16, or kNoSoilType where the chart has no type.
-int16_t Tumay02Zone(float &qc, float &Rf);
+int16_t Tumay02Zone(float& qc, float& Rf);
 
 // Robertson et al. (1986) chart, 12 soil behaviour zones; qc in MPa, Rf in percent.
 // qc is not changed; it counts as 0.1 MPa when below that (also at or below 0, a layer that
 // holds no reading) and as 10^1.9 MPa above 100 MPa. A negative Rf becomes 0 and one above
 // 8 becomes 7.9. Always returns a zone 1 to 12 for numeric input.
-int16_t Robert86Zone(float &qc, float &Rf);
+int16_t Robert86Zone(float& qc, float& Rf);
 
 // Douglas and Olsen (1981) chart, 4 soil types; qc in MPa, Rf in percent.
 // qc is not changed; it counts as 10^1.9 MPa from 100 MPa up, and a qc at or below 0 (a
 // layer that holds no reading) counts as 0.1 MPa, below every clay boundary. Rf of 6 or more
 // becomes 5.95 and Rf of 0.1 or less becomes 0.11. Returns 1 to 4 for numeric input.
-int16_t OlsenZone(float &qc, float &Rf);
+int16_t OlsenZone(float& qc, float& Rf);
 
 } // namespace strelvan

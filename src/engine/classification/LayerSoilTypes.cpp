@@ -10,11 +10,11 @@ namespace {
 
 struct ChartMethod {
     int typeCount = 0; // the highest type number; 0 for a method without types
-    const std::vector<int16_t> *types = nullptr;
+    const std::vector<int16_t>* types = nullptr;
     std::string (*text)(int16_t, float, int16_t, float) = nullptr;
 };
 
-ChartMethod MethodOf(int16_t methodCode, const ClassResults &results) {
+ChartMethod MethodOf(int16_t methodCode, const ClassResults& results) {
     switch (methodCode) {
     case 2:
         return {16, &results.TypeTumay02, &LayerTextTumay};
@@ -29,13 +29,13 @@ ChartMethod MethodOf(int16_t methodCode, const ClassResults &results) {
 
 } // namespace
 
-std::string LayerSoilTypes(int16_t first, int16_t last, const ClassResults &results,
-                           const ChartSelection &selection) {
+std::string LayerSoilTypes(int16_t first, int16_t last, const ClassResults& results,
+                           const ChartSelection& selection) {
     const ChartMethod method = MethodOf(selection.MethodCode, results);
     const int16_t divisor = selection.PointsPerLayer;
     if (method.typeCount == 0 || divisor <= 0)
         return {};
-    const std::vector<int16_t> &types = *method.types;
+    const std::vector<int16_t>& types = *method.types;
     const int n = method.typeCount;
 
     // Counter 0 takes the layers without a type and plays no further part.

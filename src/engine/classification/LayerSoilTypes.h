@@ -20,7 +20,7 @@ namespace strelvan {
 // The result is empty for the other methods, for a PointsPerLayer of 0 or less, for a run
 // that reaches outside the type array or holds a type number outside the method's range,
 // and for a run in which no layer has a type.
-std::string LayerSoilTypes(int16_t first, int16_t last, const ClassResults &results,
-                           const ChartSelection &selection);
+std::string LayerSoilTypes(int16_t first, int16_t last, const ClassResults& results,
+                           const ChartSelection& selection);
 
 } // namespace strelvan

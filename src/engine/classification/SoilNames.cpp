@@ -58,7 +58,7 @@ SoilName Lookup(std::span<const SoilName> table, int16_t type) {
     return table[static_cast<std::size_t>(type)];
 }
 
-std::string_view JoinForm(const SoilName &name) {
+std::string_view JoinForm(const SoilName& name) {
     return name.shortForm.empty() ? name.full : name.shortForm;
 }
 
