@@ -294,8 +294,8 @@ void ChartFX::CommitLines() {
                                  ? ChartColor(titleColors_.at(2))
                                  : SeriesColor(s);
         QPen pen(color, width);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setCapStyle(Qt::FlatCap); // bevel joins stroke thousands of points fast
+        pen.setJoinStyle(Qt::BevelJoin);
         line->setPen(pen);
         line->replace(points);
     }

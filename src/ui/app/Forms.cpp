@@ -3,6 +3,7 @@
 #include "platform/WindowRegistry.h"
 #include "ui/app/Frm_About.h"
 #include "ui/app/Frm_Splash.h"
+#include "ui/charts/Frm_CPTData3.h"
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Pore1.h"
@@ -23,6 +24,7 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_OpenFile>();
     windows.Register<Frm_ViewFile>();
     windows.Register<Frm_About>();
+    windows.Register<Frm_CPTData3>();
 }
 
 } // namespace strelvan

@@ -1,0 +1,302 @@
+#include "ui/charts/Frm_CPTData3.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "engine/charts/ProfileReadings.h"
+#include "engine/state/HistoryLists.h"
+#include "engine/state/Numbers.h"
+#include "platform/AppContext.h"
+#include "platform/ChartFX.h"
+#include "platform/MessageBox.h"
+#include "platform/Program.h"
+#include "platform/Text.h"
+#include "platform/Toolbar.h"
+#include "ui/charts/ReadingProfile.h"
+#include "ui/charts/ToolbarIcons.h"
+
+namespace strelvan {
+
+namespace {
+constexpr int32_t kBlue = 0xFF0000;
+constexpr int32_t kRed = 0x0000FF;
+constexpr int32_t kBlack = 0;
+
+const char* const kMethodCaptions[5] = {"Probabilistic Region Estimation (Zhang and Tumay, 1999)",
+                                        "Schmertmann, 1978", "Roberston et. al ,1986",
+                                        "Douglas and Olsen, 1981",
+                                        "Fuzzy Classification (Zhang and Tumay, 1999)"};
+
+QLineEdit* ProjectBox(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+platform::ChartFX* ProfileChart(const char* name, QWidget* parent) {
+    auto* chart = new platform::ChartFX(platform::ChartLook::Profile, parent);
+    chart->setObjectName(QString::fromLatin1(name));
+    return chart;
+}
+} // namespace
+
+Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
+    auto* central = new QWidget(this);
+    TxtProjNum = ProjectBox("TxtProjNum", central);
+    TxtTitle = ProjectBox("TxtTitle", central);
+    TxtStation = ProjectBox("TxtStation", central);
+    TxtOffset = ProjectBox("TxtOffset", central);
+    TxtElevation = ProjectBox("TxtElevation", central);
+    TxtParish = ProjectBox("TxtParish", central);
+    TxtDate = ProjectBox("TxtDate", central);
+    TxtLatit = ProjectBox("TxtLatit", central);
+    TxtLongit = ProjectBox("TxtLongit", central);
+    TxtCPTNo = ProjectBox("TxtCPTNo", central);
+    ChartFX1 = ProfileChart("ChartFX1", central);
+    ChartFX2 = ProfileChart("ChartFX2", central);
+    ChartFX3 = ProfileChart("ChartFX3", central);
+
+    auto* boxes = new QGridLayout;
+    BuildProjectBoxes(boxes);
+    auto* charts = new QHBoxLayout;
+    charts->setSpacing(6);
+    for (platform::ChartFX* chart : {ChartFX1, ChartFX2, ChartFX3})
+        charts->addWidget(chart, 1);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(boxes);
+    layout->addLayout(charts, 1);
+    setCentralWidget(central);
+
+    BuildToolbar();
+    munCS = menuBar()->addMenu(QStringLiteral("Classify Soil"));
+    munCS->setObjectName("munCS");
+    void (Frm_CPTData3::*handlers[5])() = {
+        &Frm_CPTData3::munSubCS1_Click, &Frm_CPTData3::munSubCS2_Click,
+        &Frm_CPTData3::munSubCS3_Click, &Frm_CPTData3::munSubCS4_Click,
+        &Frm_CPTData3::munSubCS5_Click};
+    for (std::size_t k = 0; k < munSubCS.size(); ++k) {
+        munSubCS[k] = munCS->addAction(QString::fromLatin1(kMethodCaptions[k]));
+        munSubCS[k]->setObjectName(QStringLiteral("munSubCS%1").arg(k + 1));
+        connect(munSubCS[k], &QAction::triggered, this, handlers[k]);
+    }
+    resize(1100, 780);
+}
+
+void Frm_CPTData3::BuildProjectBoxes(QGridLayout* grid) {
+    // Two rows of particulars above the charts; the title takes the room it needs.
+    struct Entry {
+        const char* label;
+        QLineEdit* box;
+    };
+    const Entry rows[2][5] = {{{"Project No:", TxtProjNum},
+                               {"Project Title:", TxtTitle},
+                               {"Parish:", TxtParish},
+                               {"Date:", TxtDate},
+                               {"CPT No:", TxtCPTNo}},
+                              {{"Station:", TxtStation},
+                               {"Offset:", TxtOffset},
+                               {"Elevation (ft):", TxtElevation},
+                               {"Latit.:", TxtLatit},
+                               {"Longit.:", TxtLongit}}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 5; ++c) {
+            auto* label = new QLabel(QString::fromLatin1(rows[r][c].label), centralWidget());
+            label->setBuddy(rows[r][c].box);
+            grid->addWidget(label, r, 2 * c);
+            grid->addWidget(rows[r][c].box, r, 2 * c + 1);
+            grid->setColumnStretch(2 * c + 1, c == 1 ? 3 : 1);
+        }
+}
+
+void Frm_CPTData3::BuildToolbar() {
+    Toolbar1 = new platform::Toolbar(this);
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setIconSize(QSize(24, 24));
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    // The stored order: keyed buttons at the even positions 2 to 14, placeholders between.
+    struct Button {
+        const char* key;
+        const char* caption;
+        const char* toolTip;
+        ToolIcon icon;
+    };
+    const Button buttons[] = {
+        {"Back", "   ", "Back to previous form", ToolIcon::Back},
+        {"YAxis", "", "Toggle between Depth/Elevation in Y Axis", ToolIcon::DepthElevation},
+        {"Zoom", "  ", "Zoom all graphs", ToolIcon::Zoom},
+        {"Print", "  ", "Print All   ", ToolIcon::Print},
+        {"Export", "    ", "Export. Change the default printer driver", ToolIcon::Export},
+        {"Exit", "       ", "Exit the program", ToolIcon::Exit}};
+    for (const Button& b : buttons) {
+        Toolbar1->AddPlaceholder();
+        Toolbar1->AddButton(b.key, b.caption, b.toolTip, ToolbarIcon(b.icon));
+    }
+    Toolbar1->AddPlaceholder();
+    Toolbar1->AddButton("Depth", "Depth");
+    Combo1 = new QComboBox(Toolbar1);
+    Combo1->setObjectName("Combo1");
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setFixedWidth(80);
+    Toolbar1->AddControl(Combo1);
+    for (int k = 15; k <= 17; ++k)
+        Toolbar1->AddPlaceholder();
+    // The road to the soil properties.
+    Toolbar1->AddButton("Properties", "Soil Properties");
+    connect(Toolbar1, &platform::Toolbar::ButtonClick, this, &Frm_CPTData3::Toolbar1_ButtonClick);
+}
+
+void Frm_CPTData3::Form_Load() {
+    Declarations& decl = Decl();
+    const ProjectInfo& project = decl.project;
+    PlotCount = static_cast<int16_t>(std::clamp<int>(decl.cone.NumPoints, 0, ConeData::kMaxPoints));
+    MaxQc = MaxFs = MaxRatio = 0;
+    FillDepthList(1); // the depths: the axis mode is set to depth below
+    setWindowTitle(QStringLiteral("CPT Data -  File:  ") + Q(decl.importSettings.FileName));
+    TxtProjNum->setText(Q(project.ProjNum));
+    TxtTitle->setText(Q(project.ProjTitle));
+    TxtStation->setText(Q(project.Station));
+    TxtOffset->setText(Q(project.Offset));
+    TxtElevation->setText(project.GroundElev != kNoElevation ? Q(SingleText(project.GroundElev))
+                                                             : QString());
+    TxtParish->setText(Q(project.Parish));
+    TxtDate->setText(Q(project.ProjDate));
+    TxtLatit->setText(Q(project.Latitude));
+    TxtLongit->setText(Q(project.Longitude));
+    TxtCPTNo->setText(Q(project.CPTNo));
+
+    const ReadingMaxima maxima = CleanReadings(decl.cone, project);
+    MaxQc = maxima.MaxQc;
+    MaxFs = maxima.MaxFs;
+    MaxRatio = maxima.MaxRatio;
+
+    platform::SetMousePointer(platform::MousePointer::Hourglass);
+    decl.plot.AxisMode = 1;
+    PlotAll();
+    platform::SetMousePointer(platform::MousePointer::Default);
+}
+
+void Frm_CPTData3::Form_Unload() {
+    WindowRegistry& windows = App().windows;
+    windows.Release(kFormName);
+    if (Form* titles = windows.Find("Frm_Titles"))
+        titles->Show();
+}
+
+void Frm_CPTData3::FillDepthList(int16_t axisMode) {
+    const Declarations& decl = Decl();
+    Combo1->clear();
+    for (const std::string& item : DepthList(decl.cone, decl.project, axisMode))
+        Combo1->addItem(Q(item));
+    Combo1->setCurrentIndex(-1); // the list offers; the text stays empty
+    Combo1->clearEditText();
+}
+
+void Frm_CPTData3::PlotAll() {
+    TipPlot();
+    SleevePlot();
+    Ratioplot();
+}
+
+void Frm_CPTData3::TipPlot() {
+    Declarations& decl = Decl();
+    decl.plot.PlotSeries = 1;
+    decl.plot.PlotPoints = PlotCount;
+    PlotReadingProfile(*ChartFX1, decl.cone, decl.plot, PlotCount,
+                       {StressTitle("Tip Resistance", decl.importSettings.UnitStr), kBlue,
+                        &decl.cone.Qc, std::nullopt, true, ProfileStep(MaxQc)});
+}
+
+void Frm_CPTData3::SleevePlot() {
+    const Declarations& decl = Decl();
+    PlotReadingProfile(*ChartFX2, decl.cone, decl.plot, PlotCount,
+                       {StressTitle("Sleeve Resistance", decl.importSettings.UnitStr), kBlack,
+                        &decl.cone.Fs, int16_t{10}, false, ProfileStep(MaxFs)});
+}
+
+void Frm_CPTData3::Ratioplot() {
+    const Declarations& decl = Decl();
+    PlotReadingProfile(*ChartFX3, decl.cone, decl.plot, PlotCount,
+                       {QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed, &decl.cone.Ratio,
+                        int16_t{10}, false, ProfileStep(MaxRatio)});
+}
+
+void Frm_CPTData3::Toolbar1_ButtonClick(const QString& key) {
+    WindowRegistry& windows = App().windows;
+    if (key == "Back") {
+        Unload(); // clears the instance and shows the project form again
+    } else if (key == "Properties") {
+        windows.Show("Frm_SoilFactors");
+    } else if (key == "YAxis") {
+        Toggle_Axis();
+    } else if (key == "Export") {
+        windows.Show("Frm_Export");
+    } else if (key == "Depth") {
+        CutProfiles();
+    } else if (key == "Exit") {
+        Unload();
+        ReleaseHistoryLists(Decl().history);
+        platform::EndProgram();
+    }
+    // "Zoom" (all charts to the range zoomed on one) and "Print" (the page with the three
+    // charts) join here with the linked zoom and the printed page.
+}
+
+void Frm_CPTData3::ClassifyWith(int16_t methodCode) {
+    Decl().selection.MethodCode = methodCode;
+    App().windows.Show("Frm_Select");
+}
+
+void Frm_CPTData3::munSubCS1_Click() {
+    ClassifyWith(1);
+}
+void Frm_CPTData3::munSubCS2_Click() {
+    ClassifyWith(2);
+}
+void Frm_CPTData3::munSubCS3_Click() {
+    ClassifyWith(3);
+}
+void Frm_CPTData3::munSubCS4_Click() {
+    ClassifyWith(4);
+}
+void Frm_CPTData3::munSubCS5_Click() {
+    ClassifyWith(5);
+}
+
+void Frm_CPTData3::Toggle_Axis() {
+    Declarations& decl = Decl();
+    if (decl.project.GroundElev == kNoElevation) {
+        platform::ShowMessage(
+            Message{" Elevation data was not entered in Project Information Form ",
+                    " Data Plot Message", MsgIcon::Information, MsgButtons::Ok},
+            this);
+        return;
+    }
+    decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
+    FillDepthList(decl.plot.AxisMode);
+    PlotAll();
+}
+
+void Frm_CPTData3::CutProfiles() {
+    const Declarations& decl = Decl();
+    const DepthCut cut = CutAtDepth(decl.cone, decl.plot.AxisMode, S(Combo1->currentText()));
+    if (cut.error) {
+        platform::ShowMessage(*cut.error, this);
+        return;
+    }
+    Combo1->setEditText(Q(cut.text));
+    if (cut.plotCount)
+        PlotCount = *cut.plotCount;
+    PlotAll();
+}
+
+} // namespace strelvan

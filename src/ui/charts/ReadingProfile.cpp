@@ -1,0 +1,59 @@
+#include "ui/charts/ReadingProfile.h"
+
+#include <algorithm>
+
+#include "engine/state/Numbers.h"
+#include "platform/ChartFX.h"
+#include "platform/Text.h"
+
+namespace strelvan {
+
+QString StressTitle(const QString& quantity, const std::string& unitStr) {
+    return QStringLiteral(" ") + quantity + QStringLiteral(" (") + Q(unitStr) + QChar(0x00B2) +
+           QStringLiteral(") ");
+}
+
+std::optional<double> ProfileStep(float maximum) {
+    const double s = Int(static_cast<double>(maximum) / 6.0);
+    return s > 1 ? std::optional<double>(s) : std::nullopt;
+}
+
+void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,
+                        int32_t valueCount, const ReadingProfile& profile) {
+    const int points = std::clamp<int32_t>(plot.PlotPoints, 0, ConeData::kMaxPoints);
+    if (profile.values == nullptr)
+        return;
+    const bool depth = plot.AxisMode == 1;
+    const ConeData::Column& position = depth ? cone.Depth : cone.Elev;
+    chart.BeginData(platform::kChartValues, 1, valueCount);
+    chart.BeginData(platform::kChartXValues, plot.PlotSeries, points);
+    if (profile.axisTitleAndFont)
+        chart.AxisList(0).AxisTitle(depth ? QStringLiteral("Depth (ft)")
+                                          : QStringLiteral("Elevation (ft)"));
+    chart.TitleText(2, profile.title);
+    chart.ChartSetting7(50);
+    chart.TitleColor(2, profile.titleColor);
+    if (profile.setting5)
+        chart.ChartSetting5(*profile.setting5);
+    chart.ChartSetting16(2);
+    if (profile.axisTitleAndFont)
+        chart.AxisList(0).AxisFontSize(10);
+    platform::ChartSeries series = chart.SeriesList(0);
+    for (int p = 0; p < points; ++p) {
+        const auto i = static_cast<std::size_t>(p) + 1;
+        series.PointValue(p, position[i]);
+        series.PointXValue(p, (*profile.values)[i]);
+    }
+    if (points > 0) {
+        // The axis ends at the last reading plotted, so that reading lies on the chart.
+        chart.AxisList(0).AxisMax(position[1]);
+        chart.AxisList(0).AxisMin(position[static_cast<std::size_t>(points)]);
+    }
+    if (profile.step)
+        chart.AxisList(2).AxisStep(*profile.step);
+    chart.Refresh();
+    chart.EndData(platform::kChartValues);
+    chart.EndData(platform::kChartXValues);
+}
+
+} // namespace strelvan

@@ -1,0 +1,38 @@
+#pragma once
+// One profile of the readings of a sounding (tip resistance, sleeve friction, friction
+// ratio or a pore pressure) against depth or elevation, drawn on a chart the way the
+// profile windows draw theirs.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "engine/state/Declarations.h"
+
+namespace strelvan {
+
+namespace platform {
+class ChartFX;
+}
+
+struct ReadingProfile {
+    QString title;                            // chart title
+    int32_t titleColor = 0;                   // colour long
+    const ConeData::Column* values = nullptr; // the reading along the horizontal axis
+    std::optional<int16_t> setting5;          // look setting 5, where the profile sets one
+    bool axisTitleAndFont = false;            // the first profile names the vertical axis
+    std::optional<double> step;               // step of the value axis; nullopt leaves it as it is
+};
+
+// " Tip Resistance (ton/ft²) " from the unit text "ton/ft".
+QString StressTitle(const QString& quantity, const std::string& unitStr);
+
+// Int(maximum / 6) when that is above 1, the step of a profile's value axis; else nullopt.
+std::optional<double> ProfileStep(float maximum);
+
+// Draws readings 1 to PlotPoints (values opened for valueCount points) against depth
+// (AxisMode 1) or elevation. The vertical axis runs from the first reading (top) to the
+// last one plotted (bottom).
+void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,
+                        int32_t valueCount, const ReadingProfile& profile);
+
+} // namespace strelvan

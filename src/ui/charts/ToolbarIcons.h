@@ -1,0 +1,11 @@
+#pragma once
+// The icons of the profile and result windows' toolbars, drawn in code.
+#include <QIcon>
+
+namespace strelvan {
+
+enum class ToolIcon { Back, DepthElevation, Zoom, Print, Export, Exit };
+
+QIcon ToolbarIcon(ToolIcon which);
+
+} // namespace strelvan

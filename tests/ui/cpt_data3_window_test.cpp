@@ -1,0 +1,349 @@
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+
+#include "engine/import/ConeReader.h"
+#include "engine/import/Units.h"
+#include "platform/ChartFX.h"
+#include "platform/Text.h"
+#include "platform/Toolbar.h"
+#include "ui/charts/Frm_CPTData3.h"
+#include "ui/support/StandInForm.h"
+#include "ui/support/UiTest.h"
+
+using namespace strelvan;
+using platform::ChartFX;
+using strelvan::test::UiTest;
+
+namespace {
+
+const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+
+class CPTData3Window : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        test::RegisterStandIns(*app, {"Frm_SoilFactors", "Frm_Export"});
+        CreateHistoryLists(Decl().history);
+        Decl().importSettings.FileName = "C:/soundings/levee-7.txt";
+        ProjectInfo& p = Decl().project;
+        p.ProjNum = "LA-1024";
+        p.ProjTitle = "Levee reach 7";
+        p.Station = "12+50";
+        p.Offset = "25 L";
+        p.Parish = "Orleans";
+        p.ProjDate = "03/14/2024";
+        p.Latitude = "29.95";
+        p.Longitude = "-90.07";
+        p.CPTNo = "7";
+    }
+
+    // Readings every 0.5 ft from 0.5 ft down to lastDepth, qc rising with depth.
+    void Sounding(float lastDepth) {
+        ConeData& cone = Decl().cone;
+        int n = 0;
+        for (float d = 0.5f; d <= lastDepth + 1e-4f; d += 0.5f) {
+            ++n;
+            cone.Depth[n] = d;
+            cone.Qc[n] = 20.0f + d;
+            cone.Fs[n] = 0.2f + d / 100.0f;
+        }
+        cone.NumPoints = static_cast<int16_t>(n);
+    }
+
+    Frm_CPTData3& Open() {
+        auto& w = Window<Frm_CPTData3>();
+        w.Show();
+        ProcessEvents();
+        return w;
+    }
+
+    void Click(Frm_CPTData3& w, const char* key) { w.Toolbar1->ButtonByKey(key)->trigger(); }
+
+    void CutAt(Frm_CPTData3& w, const QString& text) {
+        w.Combo1->setEditText(text);
+        Click(w, "Depth");
+    }
+
+    static QStringList Items(const QComboBox* box) {
+        QStringList items;
+        for (int k = 0; k < box->count(); ++k)
+            items << box->itemText(k);
+        return items;
+    }
+};
+
+} // namespace
+
+TEST_F(CPTData3Window, LoadingCleansTheReadingsAndFillsTheWindow) {
+    Sounding(60);
+    ConeData& cone = Decl().cone;
+    cone.Qc[3] = 0;     // plotted as 1
+    cone.Qc[4] = -2;    // plotted as 1
+    cone.Fs[5] = -0.1f; // plotted as 0
+    cone.Fs[6] = 30.0f; // ratio far above 20
+    auto& w = Open();
+    EXPECT_EQ(w.windowTitle(), "CPT Data -  File:  C:/soundings/levee-7.txt");
+    EXPECT_EQ(w.TxtProjNum->text(), "LA-1024");
+    EXPECT_EQ(w.TxtTitle->text(), "Levee reach 7");
+    EXPECT_EQ(w.TxtStation->text(), "12+50");
+    EXPECT_EQ(w.TxtOffset->text(), "25 L");
+    EXPECT_EQ(w.TxtParish->text(), "Orleans");
+    EXPECT_EQ(w.TxtDate->text(), "03/14/2024");
+    EXPECT_EQ(w.TxtLatit->text(), "29.95");
+    EXPECT_EQ(w.TxtLongit->text(), "-90.07");
+    EXPECT_EQ(w.TxtCPTNo->text(), "7");
+    EXPECT_EQ(w.TxtElevation->text(), ""); // no ground elevation entered
+    EXPECT_TRUE(w.TxtTitle->isReadOnly());
+
+    EXPECT_EQ(cone.Qc[3], 1);
+    EXPECT_EQ(cone.Qc[4], 1);
+    EXPECT_EQ(cone.Fs[5], 0);
+    EXPECT_EQ(cone.Ratio[5], 0);
+    EXPECT_EQ(cone.Ratio[6], 20);
+    EXPECT_EQ(w.PlotCount, 120);
+    EXPECT_EQ(w.MaxQc, 80);
+    EXPECT_EQ(w.MaxRatio, 20);
+    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(Decl().plot.PlotSeries, 1);
+    EXPECT_EQ(Decl().plot.PlotPoints, 120);
+    EXPECT_EQ(Items(w.Combo1), QStringList({"0", "10", "20", "30", "40", "50", "60"}));
+    EXPECT_EQ(w.Combo1->currentText(), "");
+}
+
+TEST_F(CPTData3Window, ThreeChartsHoldTheProfiles) {
+    Sounding(60);
+    auto& w = Open();
+    const ConeData& cone = Decl().cone;
+    ChartFX* charts[] = {w.ChartFX1, w.ChartFX2, w.ChartFX3};
+    EXPECT_EQ(w.ChartFX1->TitleText(2), " Tip Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX2->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX3->TitleText(2), " Sleeve/Tip Ratio (%) ");
+    EXPECT_EQ(w.ChartFX1->TitleColor(2), 0xFF0000);
+    EXPECT_EQ(w.ChartFX2->TitleColor(2), 0);
+    EXPECT_EQ(w.ChartFX3->TitleColor(2), 0x0000FF);
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisFontSize(), 10);
+    EXPECT_EQ(w.ChartFX2->AxisList(0).AxisTitle(), "");
+    EXPECT_EQ(w.ChartFX1->ChartSetting5(), std::nullopt);
+    EXPECT_EQ(w.ChartFX2->ChartSetting5(), 10);
+    EXPECT_EQ(w.ChartFX3->ChartSetting5(), 10);
+    for (ChartFX* c : charts) {
+        EXPECT_EQ(c->ChartSetting7(), 50);
+        EXPECT_EQ(c->ChartSetting16(), 2);
+        EXPECT_EQ(c->PointCount(), 120);
+        EXPECT_FALSE(c->DataOpen(platform::kChartValues));
+        // Depth from the first reading at the top to the last one plotted at the bottom.
+        EXPECT_EQ(c->AxisList(0).AxisMax(), 0.5f);
+        EXPECT_EQ(c->AxisList(0).AxisMin(), 60.0f);
+        EXPECT_LT(c->VerticalPixel(0.5), c->VerticalPixel(60));
+        EXPECT_EQ(c->SeriesList(0).PointValue(119), 60.0f);
+    }
+    EXPECT_EQ(w.ChartFX1->SeriesList(0).PointXValue(9), cone.Qc[10]);
+    EXPECT_EQ(w.ChartFX2->SeriesList(0).PointXValue(9), cone.Fs[10]);
+    EXPECT_EQ(w.ChartFX3->SeriesList(0).PointXValue(9), cone.Ratio[10]);
+    // Value-axis steps: Int(max / 6) when above 1, else as stored.
+    EXPECT_EQ(w.ChartFX1->AxisList(2).AxisStep(), 13.0);         // max qc 80
+    EXPECT_EQ(w.ChartFX2->AxisList(2).AxisStep(), std::nullopt); // max fs 0.8
+    EXPECT_EQ(w.ChartFX3->AxisList(2).AxisStep(), std::nullopt); // max ratio about 1.3
+}
+
+TEST_F(CPTData3Window, DepthListEndsWithAnUnevenLastDepth) {
+    Sounding(64.5f);
+    auto& w = Open();
+    EXPECT_EQ(Items(w.Combo1), QStringList({"0", "10", "20", "30", "40", "50", "60", "64.5"}));
+}
+
+TEST_F(CPTData3Window, DepthKeyCutsAllThreeProfiles) {
+    Sounding(60);
+    auto& w = Open();
+    CutAt(w, "30");
+    EXPECT_EQ(w.PlotCount, 60); // reading 60 is at 30 ft
+    for (ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
+        EXPECT_EQ(c->PointCount(), 60);
+        EXPECT_EQ(c->AxisList(0).AxisMin(), 30.0f); // the last plotted reading, on the chart
+    }
+    EXPECT_EQ(w.MaxQc, 80); // not recomputed for the cut
+
+    CutAt(w, "100"); // beyond the last reading: the count stays
+    EXPECT_EQ(w.PlotCount, 60);
+    EXPECT_EQ(w.ChartFX2->PointCount(), 60);
+
+    CutAt(w, "0.2"); // above the first reading: one reading
+    EXPECT_EQ(w.PlotCount, 1);
+    EXPECT_EQ(w.ChartFX1->PointCount(), 1);
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMax(), 0.5f);
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMin(), 0.5f);
+
+    CutAt(w, ""); // empty: the last reading's depth
+    EXPECT_EQ(w.Combo1->currentText(), "60");
+    EXPECT_EQ(w.PlotCount, 120);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CPTData3Window, DepthThatIsNotANumberChangesNothing) {
+    Sounding(60);
+    auto& w = Open();
+    CutAt(w, "30");
+    CutAt(w, "thirty");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " The depth to plot to must be a number. ");
+    EXPECT_EQ(messages[0].title, " Data Plot Message");
+    EXPECT_EQ(w.PlotCount, 60);
+    EXPECT_EQ(w.ChartFX3->PointCount(), 60);
+    EXPECT_EQ(w.Combo1->currentText(), "thirty");
+}
+
+TEST_F(CPTData3Window, ToggleWithoutElevationOnlyTells) {
+    Sounding(60);
+    auto& w = Open();
+    Click(w, "YAxis");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
+    EXPECT_EQ(messages[0].title, " Data Plot Message");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1->SeriesList(0).PointValue(0), 0.5f);
+}
+
+TEST_F(CPTData3Window, ToggleWithElevationPlotsElevationsUpward) {
+    Sounding(64.5f);
+    Decl().project.GroundElev = 12.5f;
+    auto& w = Open();
+    EXPECT_EQ(w.TxtElevation->text(), "12.5");
+    CutAt(w, "30");
+    Click(w, "YAxis");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Decl().plot.AxisMode, -1);
+    EXPECT_EQ(w.PlotCount, 60); // the cut stays
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(Items(w.Combo1),
+              QStringList({"12.5", "2.5", "-7.5", "-17.5", "-27.5", "-37.5", "-47.5", "-52"}));
+    EXPECT_EQ(w.Combo1->currentText(), "");
+    for (ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
+        EXPECT_EQ(c->SeriesList(0).PointValue(0), 12.0f);
+        EXPECT_EQ(c->AxisList(0).AxisMax(), 12.0f);
+        EXPECT_EQ(c->AxisList(0).AxisMin(), -17.5f);
+        EXPECT_LT(c->VerticalPixel(12), c->VerticalPixel(-17.5)); // the highest at the top
+    }
+    CutAt(w, "-10"); // the first reading at or below -10 ft is at 22.5 ft depth
+    EXPECT_EQ(w.PlotCount, 45);
+    Click(w, "YAxis");
+    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMin(), 22.5f);
+}
+
+TEST_F(CPTData3Window, ClassifySoilMenuSetsTheMethodAndShowsTheSelection) {
+    Sounding(20);
+    auto& w = Open();
+    EXPECT_EQ(w.munCS->title(), "Classify Soil");
+    const QStringList captions = {"Probabilistic Region Estimation (Zhang and Tumay, 1999)",
+                                  "Schmertmann, 1978", "Roberston et. al ,1986",
+                                  "Douglas and Olsen, 1981",
+                                  "Fuzzy Classification (Zhang and Tumay, 1999)"};
+    for (int k = 1; k <= 5; ++k) {
+        QAction* entry = w.findChild<QAction*>(QStringLiteral("munSubCS%1").arg(k));
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text(), captions[k - 1]);
+        app->windows.Unload("Frm_Select");
+        entry->trigger();
+        EXPECT_EQ(Decl().selection.MethodCode, k);
+        EXPECT_TRUE(app->windows.IsLoaded("Frm_Select"));
+        EXPECT_TRUE(w.isVisible()); // the profile window stays open
+    }
+}
+
+TEST_F(CPTData3Window, ToolbarKeysAtTheirPositions) {
+    Sounding(20);
+    auto& w = Open();
+    const char* keys[] = {"Back", "YAxis", "Zoom", "Print", "Export", "Exit", "Depth"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(w.Toolbar1->Item(2 * (i + 1))->objectName(), keys[i]);
+    EXPECT_EQ(w.Toolbar1->Item(6)->toolTip(), "Zoom all graphs");
+    EXPECT_EQ(w.Toolbar1->Item(8)->toolTip(), "Print All   ");
+    EXPECT_EQ(w.Toolbar1->Item(12)->text(), "       ");
+    EXPECT_EQ(w.Toolbar1->Item(18)->objectName(), "Properties");
+    EXPECT_EQ(w.Toolbar1->Item(18)->text(), "Soil Properties");
+    EXPECT_EQ(w.Combo1->parentWidget(), w.Toolbar1);
+    EXPECT_TRUE(w.Combo1->isEditable());
+
+    // Zoom and Print show nothing yet; Export and Properties hand over by name.
+    Click(w, "Zoom");
+    Click(w, "Print");
+    EXPECT_TRUE(messages.empty());
+    Click(w, "Export");
+    EXPECT_TRUE(app->windows.IsLoaded("Frm_Export"));
+    Click(w, "Properties");
+    EXPECT_TRUE(app->windows.IsLoaded("Frm_SoilFactors"));
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(CPTData3Window, BackAndCloseBoxShowTheProjectFormAgain) {
+    Sounding(20);
+    Form* projectForm = app->windows.Instance("Frm_Titles");
+    ASSERT_NE(projectForm, nullptr);
+    projectForm->Show();
+    projectForm->Hide(); // as it hides when it hands over
+    QPointer<Frm_CPTData3> w = &Open();
+    Click(*w, "Back");
+    ProcessEvents();
+    EXPECT_TRUE(projectForm->isVisible());
+    EXPECT_TRUE(w.isNull()); // the instance is cleared
+    EXPECT_EQ(endProgramCalls, 0);
+
+    projectForm->Hide();
+    w = &Open();
+    w->close();
+    ProcessEvents();
+    EXPECT_TRUE(projectForm->isVisible());
+    EXPECT_TRUE(w.isNull());
+}
+
+TEST_F(CPTData3Window, ExitReleasesTheHistoryAndEndsTheProgram) {
+    Sounding(20);
+    auto& w = Open();
+    Click(w, "Exit");
+    ProcessEvents();
+    EXPECT_FALSE(Decl().history.Created);
+    EXPECT_GE(endProgramCalls, 1);
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_CPTData3"));
+}
+
+TEST_F(CPTData3Window, RealSoundingsAfterConversion) {
+    const char* files[][2] = {{"geolibplus-bro-179092-short.txt", "8"},
+                              {"geolibplus-monnickendam-cptu.txt", "9"},
+                              {"pileresponse-example-cptu.txt", "8"},
+                              {"pygef-cpt4-sand.txt", "8"}};
+    for (const auto& [file, titleLines] : files) {
+        SCOPED_TRACE(file);
+        ImportSettings& settings = Decl().importSettings;
+        settings.FileName = S(test::RealSounding(file));
+        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
+        settings.UnitsOption = 2;
+        ReadConeData(settings, Decl().cone);
+        ASSERT_EQ(settings.ImportError, 0);
+        ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+        const ConeData& cone = Decl().cone;
+        const int n = cone.NumPoints;
+        auto& w = Open();
+        EXPECT_EQ(w.PlotCount, n);
+        for (ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
+            EXPECT_EQ(c->PointCount(), n);
+            EXPECT_EQ(c->AxisList(0).AxisMax(), cone.Depth[1]);
+            EXPECT_EQ(c->AxisList(0).AxisMin(), cone.Depth[n]);
+        }
+        for (int i = 1; i <= n; ++i) {
+            ASSERT_GT(cone.Qc[i], 0) << i;
+            ASSERT_GE(cone.Fs[i], 0) << i;
+            ASSERT_LE(cone.Ratio[i], 20) << i;
+        }
+        EXPECT_EQ(w.ChartFX1->SeriesList(0).PointXValue(n - 1), cone.Qc[n]);
+        EXPECT_LE(w.MaxRatio, 20);
+        app->windows.UnloadAndRelease("Frm_CPTData3");
+        ProcessEvents();
+    }
+}
