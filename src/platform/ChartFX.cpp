@@ -5,6 +5,7 @@
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,8 +18,8 @@ bool InRange(int index, std::size_t size) {
     return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
-int Count(int32_t n) {
-    return n > 0 ? static_cast<int>(n) : 0;
+int Count(int32_t n, int limit) {
+    return std::clamp<int32_t>(n, 0, limit);
 }
 } // namespace
 
@@ -77,14 +78,16 @@ void ChartFX::BeginData(int kind, int32_t count1, int32_t count2) {
     }
     open_[static_cast<std::size_t>(kind)] = true;
     if (kind == kChartColors) {
-        colors_.assign(static_cast<std::size_t>(Count(count1)), std::nullopt);
+        colors_.assign(static_cast<std::size_t>(Count(count1, kMaxChartPoints)), std::nullopt);
     } else {
         auto& target = kind == kChartValues ? values_ : xValues_;
-        target.assign(static_cast<std::size_t>(Count(count1)),
-                      std::vector<double>(static_cast<std::size_t>(Count(count2)), kNoValue));
+        const int series = Count(count1, kMaxChartSeries);
+        const int points = Count(count2, kMaxChartPoints);
+        target.assign(static_cast<std::size_t>(series),
+                      std::vector<double>(static_cast<std::size_t>(points), kNoValue));
         if (kind == kChartValues) {
-            seriesCount_ = Count(count1);
-            pointCount_ = Count(count2);
+            seriesCount_ = series;
+            pointCount_ = points;
             legends_.resize(static_cast<std::size_t>(seriesCount_));
         } else {
             hasX_ = true;

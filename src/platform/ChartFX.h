@@ -31,7 +31,8 @@
 // (a series, b points), 3 the point colours (a points). The first BeginData when no kind is
 // open starts a new drawing: earlier values, X values and colours are dropped. EndData(kind)
 // closes the kind; EndData and Refresh show what was written. Point and series indexes
-// outside the opened counts are ignored.
+// outside the opened counts are ignored; counts above kMaxChartSeries and kMaxChartPoints
+// open that many only.
 //
 // Colours are the program's colour longs: red in the low byte, then green, then blue
 // (blue = 0xFF0000, red = 0x0000FF).
@@ -43,7 +44,7 @@
 // Zoom. The user drags the mouse over a vertical range of the plot; the chart then shows
 // that range of its vertical axis and ZoomActive becomes True. AxisZoom shows a part of an
 // axis; AxisZoomRange reports the lower and upper end on show. ZoomActive(false) ends every
-// zoom of the chart, which shows its whole range again.
+// zoom of the chart, which shows its whole range again; only the user's drag sets it True.
 //
 // Coordinates. ChartMetric(value, 3) turns a position into a packed chart pixel (x in the
 // low 16 bits, y in the high 16 bits; read them with ChartLoWord and ChartHiWord). The value
@@ -86,6 +87,8 @@ enum class ChartLook { Profile, SoilBars, LayerStrip, DepthCurves };
 inline constexpr int kChartValues = 1;
 inline constexpr int kChartColors = 3;
 inline constexpr int kChartXValues = 6;
+inline constexpr int kMaxChartSeries = 64;
+inline constexpr int kMaxChartPoints = 40000;
 
 class ChartFX;
 class AnnotationLayer;

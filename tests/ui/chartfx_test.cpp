@@ -138,6 +138,16 @@ TEST_F(ChartFXTest, KeepsWhatItWasGiven) {
     EXPECT_FALSE(c->HasXValues());
     EXPECT_EQ(c->SeriesList(0).PointValue(0), std::nullopt);
     EXPECT_EQ(c->PointColor(1), std::nullopt);
+
+    // Counts no chart needs open what the chart can hold; negative ones open nothing.
+    c->BeginData(kChartValues, 100000, 2000000000);
+    c->EndData(kChartValues);
+    EXPECT_EQ(c->SeriesCount(), kMaxChartSeries);
+    EXPECT_EQ(c->PointCount(), kMaxChartPoints);
+    c->BeginData(kChartValues, -1, -5);
+    c->EndData(kChartValues);
+    EXPECT_EQ(c->SeriesCount(), 0);
+    EXPECT_EQ(c->PointCount(), 0);
 }
 
 TEST_F(ChartFXTest, TitlesAxesAndLegends) {
