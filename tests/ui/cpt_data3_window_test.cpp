@@ -314,10 +314,11 @@ TEST_F(CPTData3Window, ExitReleasesTheHistoryAndEndsTheProgram) {
 }
 
 TEST_F(CPTData3Window, RealSoundingsAfterConversion) {
-    const char* files[][2] = {{"geolibplus-bro-179092-short.txt", "8"},
-                              {"geolibplus-monnickendam-cptu.txt", "9"},
-                              {"pileresponse-example-cptu.txt", "8"},
-                              {"pygef-cpt4-sand.txt", "8"}};
+    const char* files[][2] = {
+        {"geolibplus-bro-179092-short.txt", "8"},  {"geolibplus-bro-predrilled-u1.txt", "9"},
+        {"geolibplus-monnickendam-cptu.txt", "9"}, {"liquepy-standard1-cptu.txt", "8"},
+        {"pileresponse-example-cptu.txt", "8"},    {"pygef-cpt-mos-cptu.txt", "9"},
+        {"pygef-cpt2-waternet-soft.txt", "8"},     {"pygef-cpt4-sand.txt", "8"}};
     for (const auto& [file, titleLines] : files) {
         SCOPED_TRACE(file);
         ImportSettings& settings = Decl().importSettings;
