@@ -207,6 +207,10 @@ public:
 
     bool ZoomActive() const { return zoomActive_; }
     void ZoomActive(bool active);
+    // What the user's drag over the plot from the number a down to b on the vertical axis
+    // does (either order): the chart shows that range of its vertical axis and ZoomActive
+    // becomes True. A range of no height, or not a number, changes nothing.
+    void DragZoom(double a, double b);
     void ZoomResetFlag(bool flag) { zoomResetFlag_ = flag; }
     bool ZoomResetFlag() const { return zoomResetFlag_; }
 

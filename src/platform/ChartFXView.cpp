@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/ChartFX.h"
@@ -69,8 +70,12 @@ void ChartFX::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (std::fabs(y1 - y0) < kMinZoomDrag)
         return;
-    const double a = VerticalValueAt(y0);
-    const double b = VerticalValueAt(y1);
+    DragZoom(VerticalValueAt(y0), VerticalValueAt(y1));
+}
+
+void ChartFX::DragZoom(double a, double b) {
+    if (!std::isfinite(a) || !std::isfinite(b) || a == b)
+        return;
     axes_[static_cast<std::size_t>(VerticalItem())].zoom =
         std::make_pair(std::min(a, b), std::max(a, b));
     zoomActive_ = true;

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "engine/charts/ProfileReadings.h"
+#include "engine/charts/ZoomMaxima.h"
 #include "engine/state/HistoryLists.h"
 #include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
@@ -22,6 +23,7 @@
 #include "platform/Toolbar.h"
 #include "ui/charts/ReadingProfile.h"
 #include "ui/charts/ToolbarIcons.h"
+#include "ui/charts/ZoomCharts.h"
 
 namespace strelvan {
 
@@ -29,6 +31,10 @@ namespace {
 constexpr int32_t kBlue = 0xFF0000;
 constexpr int32_t kRed = 0x0000FF;
 constexpr int32_t kBlack = 0;
+// The Zoom button's position in the toolbar (placeholders count) and the tips of its toggle.
+constexpr int kZoomPosition = 6;
+const QString kZoomAllTip = QStringLiteral("Zoom All    ");
+const QString kZoomOutTip = QStringLiteral("Zoom Out    ");
 
 const char* const kMethodCaptions[5] = {"Probabilistic Region Estimation (Zhang and Tumay, 1999)",
                                         "Schmertmann, 1978", "Roberston et. al ,1986",
@@ -242,13 +248,14 @@ void Frm_CPTData3::Toolbar1_ButtonClick(const QString& key) {
         windows.Show("Frm_Export");
     } else if (key == "Depth") {
         CutProfiles();
+    } else if (key == "Zoom") {
+        ZoomToggle();
     } else if (key == "Exit") {
         Unload();
         ReleaseHistoryLists(Decl().history);
         platform::EndProgram();
     }
-    // "Zoom" (all charts to the range zoomed on one) and "Print" (the page with the three
-    // charts) join here with the linked zoom and the printed page.
+    // "Print" (the page with the three charts) joins here with the printed page.
 }
 
 void Frm_CPTData3::ClassifyWith(int16_t methodCode) {
@@ -284,6 +291,24 @@ void Frm_CPTData3::Toggle_Axis() {
     decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
     FillDepthList(decl.plot.AxisMode);
     PlotAll();
+}
+
+// The Zoom button's tool tip holds the toggle: containing "All", the next press makes all
+// charts follow the one zoomed with the mouse; otherwise it returns them to their whole range.
+void Frm_CPTData3::ZoomToggle() {
+    QAction* zoom = Toolbar1->Item(kZoomPosition);
+    if (!ChartFX3->ZoomActive() && !ChartFX2->ZoomActive() && !ChartFX1->ZoomActive()) {
+        platform::ShowMessage(ZoomFirstMessage(), this);
+        zoom->setToolTip(kZoomAllTip);
+        return;
+    }
+    if (zoom->toolTip().contains(QStringLiteral("All"), Qt::CaseInsensitive)) {
+        zoom->setToolTip(kZoomOutTip);
+        ZoomAll(Decl(), 3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
+    } else {
+        ZoomReset(3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
+        zoom->setToolTip(kZoomAllTip);
+    }
 }
 
 void Frm_CPTData3::CutProfiles() {

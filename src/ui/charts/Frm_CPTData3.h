@@ -75,6 +75,7 @@ private:
     void ClassifyWith(int16_t methodCode);
     void Toggle_Axis();
     void CutProfiles();
+    void ZoomToggle();
     void PlotAll();
 };
 

@@ -1,0 +1,113 @@
+#include "engine/charts/ZoomMaxima.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/state/Numbers.h"
+
+namespace strelvan {
+
+namespace {
+// The scan starts at this reading, whatever the range on show.
+constexpr int kFirstScanned = 10;
+constexpr double kTipMargin = 10.5;
+constexpr double kMargin = 0.5;
+
+// Int(maximum + margin) of a column over the readings from reading 10 down to the first one
+// whose depth is not above the limit, or down to the last plotted reading when that comes
+// first. Reads only readings 1 to NumPoints.
+double ScanMaximum(const ConeData& cone, const PlotState& plot, const ConeData::Column& column,
+                   double limit, double margin) {
+    const int count = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
+    if (count == 0)
+        return 0; // no readings: nothing to scan
+    const int last = std::min<int32_t>(plot.PlotPoints, count);
+    int i = std::min(kFirstScanned, count);
+    double m = column[static_cast<std::size_t>(i)];
+    while (i < last && cone.Depth[static_cast<std::size_t>(i)] < limit) {
+        m = std::max(m, static_cast<double>(column[static_cast<std::size_t>(i) + 1]));
+        ++i;
+    }
+    return Int(m + margin);
+}
+
+// The column of a pore-pressure kind: 1 u1, 2 u2, 3 u3; nullptr for any other kind.
+const ConeData::Column* PoreColumn(const ConeData& cone, int16_t kind) {
+    switch (kind) {
+    case 1:
+        return &cone.U1;
+    case 2:
+        return &cone.U2;
+    case 3:
+        return &cone.U3;
+    default:
+        return nullptr;
+    }
+}
+
+double PoreMaximum(const ConeData& cone, const PlotState& plot, int16_t kind, double limit) {
+    const ConeData::Column* column = PoreColumn(cone, kind);
+    return column == nullptr ? 0 : ScanMaximum(cone, plot, *column, limit, kMargin);
+}
+} // namespace
+
+double MaxTipToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
+    return ScanMaximum(cone, plot, cone.Qc, Limit, kTipMargin);
+}
+
+double MaxSleeveToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
+    return ScanMaximum(cone, plot, cone.Fs, Limit, kMargin);
+}
+
+double MaxRatioToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
+    return ScanMaximum(cone, plot, cone.Ratio, Limit, kMargin);
+}
+
+double MaxPore1ToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
+    return PoreMaximum(cone, plot, cone.PoreType1, Limit);
+}
+
+double MaxPore2ToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
+    return PoreMaximum(cone, plot, cone.PoreType2, Limit);
+}
+
+double ZoomMaximum(int position, const ConeData& cone, const PlotState& plot, double Limit) {
+    switch (static_cast<ZoomChart>(position)) {
+    case ZoomChart::Tip:
+        return MaxTipToDepth(cone, plot, Limit);
+    case ZoomChart::Sleeve:
+        return MaxSleeveToDepth(cone, plot, Limit);
+    case ZoomChart::Ratio:
+        return MaxRatioToDepth(cone, plot, Limit);
+    case ZoomChart::Pore1:
+        return MaxPore1ToDepth(cone, plot, Limit);
+    case ZoomChart::Pore2:
+        return MaxPore2ToDepth(cone, plot, Limit);
+    }
+    return 0;
+}
+
+double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, double high) {
+    if (plot.AxisMode == -1 && project.GroundElev != kNoElevation)
+        return static_cast<double>(project.GroundElev) - high;
+    return low;
+}
+
+std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, double low,
+                                    double high) {
+    const double limit = ZoomLimit(decl.plot, decl.project, low, high);
+    return CInt(ZoomMaximum(position, decl.cone, decl.plot, limit));
+}
+
+Message ZoomFirstMessage() {
+    return Message{"Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ", "",
+                   MsgIcon::Information, MsgButtons::Ok};
+}
+
+Message ZoomTooLargeMessage() {
+    return Message{" A reading is too large for the value axis of a zoomed graph; that graph "
+                   "keeps its whole range of values. ",
+                   " Data Plot Message", MsgIcon::Information, MsgButtons::Ok};
+}
+
+} // namespace strelvan

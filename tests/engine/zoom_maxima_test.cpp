@@ -1,0 +1,210 @@
+// The value-axis tops of the linked zoom: the maxima of the readings from reading 10 down to
+// the zoomed range, and their turning into 16-bit whole numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "engine/charts/ProfileReadings.h"
+#include "engine/charts/ZoomMaxima.h"
+#include "engine/import/ConeReader.h"
+#include "engine/import/Units.h"
+
+using namespace strelvan;
+
+namespace {
+
+// Readings every 0.5 ft from 0.5 ft, qc = 20 + depth (rising), fs 1, ratio 2, all plotted.
+std::unique_ptr<Declarations> Rising(int n) {
+    auto decl = std::make_unique<Declarations>();
+    ConeData& cone = decl->cone;
+    for (int i = 1; i <= n; ++i) {
+        cone.Depth[i] = 0.5f * static_cast<float>(i);
+        cone.Qc[i] = 20.0f + cone.Depth[i];
+        cone.Fs[i] = 1.0f;
+        cone.Ratio[i] = 2.0f;
+    }
+    cone.NumPoints = static_cast<int16_t>(n);
+    decl->plot.PlotPoints = n;
+    return decl;
+}
+
+} // namespace
+
+TEST(ZoomMaxima, ScanRunsFromReadingTenDownToTheLimit) {
+    auto d = Rising(100); // 0.5 .. 50 ft
+    const ConeData& cone = d->cone;
+    // Reading 60 is the first at or below 30 ft: qc 50, and 50 + 10.5 rounds down to 60.
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30), 60);
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 29.9), 60);
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30.1), 61); // reading 61 at 30.5 ft: qc 50.5
+    // A large qc above reading 10, or below the stop, plays no part.
+    d->cone.Qc[9] = 500;
+    d->cone.Qc[62] = 500;
+    EXPECT_EQ(MaxTipToDepth(d->cone, d->plot, 30), 60);
+    d->cone.Qc[60] = 500; // the reading the scan stops at counts
+    EXPECT_EQ(MaxTipToDepth(d->cone, d->plot, 30), 510);
+    // Reading 10 (5 ft) at or below the limit: reading 10 alone.
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 5), 35);
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, -40), 35);
+    // Beyond the last reading the scan ends at PlotPoints.
+    EXPECT_EQ(MaxSleeveToDepth(cone, d->plot, 1000), 1);
+    d->plot.PlotPoints = 40;                         // a depth cut at 20 ft
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30), 50); // qc 40 at reading 40
+    d->plot.PlotPoints = 7;                          // reading 10 alone
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30), 35);
+}
+
+TEST(ZoomMaxima, RoundingOfEachQuantity) {
+    auto d = Rising(20);
+    ConeData& cone = d->cone;
+    cone.Qc[10] = 89.5f;
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 0), 100);
+    cone.Fs[10] = 2.5f;
+    EXPECT_EQ(MaxSleeveToDepth(cone, d->plot, 0), 3);
+    cone.Fs[10] = 2.49f;
+    EXPECT_EQ(MaxSleeveToDepth(cone, d->plot, 0), 2);
+    cone.Ratio[10] = 20.0f; // a capped ratio
+    EXPECT_EQ(MaxRatioToDepth(cone, d->plot, 0), 20);
+    cone.Ratio[11] = 7.6f;
+    EXPECT_EQ(MaxRatioToDepth(cone, d->plot, 1000), 20);
+    // A column that is negative all along (pore pressures may be) rounds down.
+    cone.PoreType1 = 2;
+    for (int i = 1; i <= 20; ++i)
+        cone.U2[i] = -1.2f;
+    EXPECT_EQ(MaxPore1ToDepth(cone, d->plot, 1000), -1);
+}
+
+TEST(ZoomMaxima, PoreKindChoosesTheColumn) {
+    auto d = Rising(30);
+    ConeData& cone = d->cone;
+    for (int i = 1; i <= 30; ++i) {
+        cone.U1[i] = 1.0f;
+        cone.U2[i] = 2.0f;
+        cone.U3[i] = 3.0f;
+    }
+    const double limit = 1000;
+    for (int16_t kind : {1, 2, 3}) {
+        cone.PoreType1 = kind;
+        cone.PoreType2 = static_cast<int16_t>(4 - kind);
+        EXPECT_EQ(MaxPore1ToDepth(cone, d->plot, limit), kind) << kind;
+        EXPECT_EQ(MaxPore2ToDepth(cone, d->plot, limit), 4 - kind) << kind;
+        EXPECT_EQ(ZoomMaximum(4, cone, d->plot, limit), kind);
+        EXPECT_EQ(ZoomMaximum(5, cone, d->plot, limit), 4 - kind);
+    }
+    // No pore-pressure column of a known kind: 0, whatever the columns hold.
+    for (int16_t kind : {0, 4, -1}) {
+        cone.PoreType1 = kind;
+        cone.PoreType2 = kind;
+        EXPECT_EQ(MaxPore1ToDepth(cone, d->plot, limit), 0) << kind;
+        EXPECT_EQ(MaxPore2ToDepth(cone, d->plot, limit), 0) << kind;
+    }
+    EXPECT_EQ(ZoomMaximum(1, cone, d->plot, limit), 45); // qc 35 of reading 30
+    EXPECT_EQ(ZoomMaximum(2, cone, d->plot, limit), 1);
+    EXPECT_EQ(ZoomMaximum(3, cone, d->plot, limit), 2);
+    EXPECT_EQ(ZoomMaximum(6, cone, d->plot, limit), 0);
+}
+
+TEST(ZoomMaxima, ReadsOnlyReadingsThatExist) {
+    // Values of an earlier, longer sounding stay in the columns beyond NumPoints.
+    auto d = Rising(100);
+    ConeData& cone = d->cone;
+    cone.NumPoints = 6;
+    d->plot.PlotPoints = 6;
+    // Fewer than 10 readings: the scan starts at the last reading (qc 23).
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30), 33);
+    // PlotPoints left from that longer sounding does not take the scan beyond NumPoints.
+    d->plot.PlotPoints = 100;
+    cone.NumPoints = 20;
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 1000), 40); // qc 30 of reading 20
+    d->plot.PlotPoints = 100000;
+    cone.NumPoints = ConeData::kMaxPoints;
+    for (int i = 1; i <= ConeData::kMaxPoints; ++i)
+        cone.Depth[i] = static_cast<float>(i);
+    EXPECT_EQ(MaxSleeveToDepth(cone, d->plot, 1e9), 1);
+    // No readings at all, or a negative count: 0, nothing read.
+    cone.NumPoints = 0;
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30), 0);
+    cone.NumPoints = -5;
+    EXPECT_EQ(MaxRatioToDepth(cone, d->plot, 30), 0);
+    cone.NumPoints = 20;
+    d->plot.PlotPoints = -3; // reading 10 alone
+    EXPECT_EQ(MaxTipToDepth(cone, d->plot, 30), 35);
+}
+
+TEST(ZoomMaxima, AxisTopFitsSixteenBitsOrIsLeftWhole) {
+    auto d = Rising(20);
+    ConeData& cone = d->cone;
+    EXPECT_EQ(ZoomValueTop(1, *d, 0, 5), 35);
+    cone.Qc[10] = 32756.5f; // + 10.5 = 32767, the largest that fits
+    EXPECT_EQ(ZoomValueTop(1, *d, 0, 5), 32767);
+    cone.Qc[10] = 32757.5f;
+    EXPECT_EQ(ZoomValueTop(1, *d, 0, 5), std::nullopt);
+    cone.Qc[10] = 3e38f; // a float reading no cone gives, yet a reader accepts
+    EXPECT_EQ(ZoomValueTop(1, *d, 0, 5), std::nullopt);
+    cone.Fs[10] = INFINITY;
+    EXPECT_EQ(ZoomValueTop(2, *d, 0, 5), std::nullopt);
+    cone.PoreType2 = 1;
+    cone.U1[10] = -32768.0f;
+    EXPECT_EQ(ZoomValueTop(5, *d, 0, 5), -32768);
+    cone.U1[10] = -32770.0f;
+    EXPECT_EQ(ZoomValueTop(5, *d, 0, 5), std::nullopt);
+    EXPECT_EQ(ZoomTooLargeMessage().title, " Data Plot Message");
+}
+
+TEST(ZoomMaxima, ElevationRangeScansToTheSameReadings) {
+    auto d = Rising(100);
+    d->project.GroundElev = 12.0f;
+    for (int i = 1; i <= 100; ++i)
+        d->cone.Elev[i] = d->project.GroundElev - d->cone.Depth[i];
+    // 30 to 40 ft deep on show: elevations -28 to -18 in elevation mode.
+    const auto byDepth = ZoomValueTop(1, *d, 30, 40);
+    d->plot.AxisMode = -1;
+    EXPECT_DOUBLE_EQ(ZoomLimit(d->plot, d->project, -28, -18), 30);
+    EXPECT_EQ(ZoomValueTop(1, *d, -28, -18), byDepth);
+    EXPECT_EQ(byDepth, 60);
+    d->plot.AxisMode = 1;
+    EXPECT_DOUBLE_EQ(ZoomLimit(d->plot, d->project, -28, -18), -28);
+}
+
+TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedReadings) {
+    const char* files[][2] = {
+        {"geolibplus-bro-179092-short.txt", "8"},  {"geolibplus-bro-predrilled-u1.txt", "9"},
+        {"geolibplus-monnickendam-cptu.txt", "9"}, {"liquepy-standard1-cptu.txt", "8"},
+        {"pileresponse-example-cptu.txt", "8"},    {"pygef-cpt-mos-cptu.txt", "9"},
+        {"pygef-cpt2-waternet-soft.txt", "8"},     {"pygef-cpt4-sand.txt", "8"}};
+    for (const auto& [file, titleLines] : files) {
+        SCOPED_TRACE(file);
+        auto d = std::make_unique<Declarations>();
+        d->importSettings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + file;
+        d->importSettings.NumTitleLines = static_cast<int16_t>(std::stoi(titleLines));
+        d->importSettings.UnitsOption = 2;
+        ReadConeData(d->importSettings, d->cone);
+        ASSERT_EQ(d->importSettings.ImportError, 0);
+        ASSERT_TRUE(ConvertMetric(d->cone, d->importSettings).converted);
+        CleanReadings(d->cone, d->project);
+        const ConeData& cone = d->cone;
+        const int n = cone.NumPoints;
+        d->plot.PlotPoints = n;
+        d->cone.PoreType1 = 2; // the u column, where the file has one
+        // A limit halfway down the sounding (its depths need not be in order).
+        const double limit = (cone.Depth[1] + cone.Depth[n]) / 2.0;
+        int stop = 10;
+        while (stop < n && cone.Depth[stop] < limit)
+            ++stop;
+        const ConeData::Column* columns[] = {&cone.Qc, &cone.Fs, &cone.Ratio, &cone.U2};
+        const double margins[] = {10.5, 0.5, 0.5, 0.5};
+        for (int position = 1; position <= 4; ++position) {
+            const auto top = ZoomValueTop(position, *d, limit, limit + 1);
+            ASSERT_TRUE(top.has_value()) << position;
+            const ConeData::Column& column = *columns[position - 1];
+            float largest = column[10];
+            for (int i = 10; i <= stop; ++i) {
+                largest = std::max(largest, column[i]);
+                EXPECT_LE(column[i] + margins[position - 1] - 1, *top) << position << " " << i;
+            }
+            EXPECT_EQ(*top, std::floor(largest + margins[position - 1])) << position;
+        }
+    }
+}

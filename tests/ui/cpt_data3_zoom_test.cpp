@@ -1,0 +1,160 @@
+// The Zoom key of the profile window: zoom all charts to the one zoomed with the mouse, and
+// back to the whole range on the next press.
+#include <QAction>
+#include <cmath>
+
+#include "engine/import/ConeReader.h"
+#include "engine/import/Units.h"
+#include "platform/ChartFX.h"
+#include "platform/Text.h"
+#include "platform/Toolbar.h"
+#include "ui/charts/Frm_CPTData3.h"
+#include "ui/support/StandInForm.h"
+#include "ui/support/UiTest.h"
+
+using namespace strelvan;
+using platform::ChartFX;
+using strelvan::test::UiTest;
+
+namespace {
+
+const char* const kZoomFirst = "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ";
+
+class CPTData3Zoom : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        test::RegisterStandIns(*app, {"Frm_SoilFactors", "Frm_Export"});
+        CreateHistoryLists(Decl().history);
+    }
+
+    // Readings every 0.5 ft from 0.5 to 50 ft, qc = 20 + depth, fs 0.2 + depth / 100.
+    void Rising() {
+        ConeData& cone = Decl().cone;
+        for (int i = 1; i <= 100; ++i) {
+            const float d = 0.5f * static_cast<float>(i);
+            cone.Depth[i] = d;
+            cone.Qc[i] = 20.0f + d;
+            cone.Fs[i] = 0.2f + d / 100.0f;
+        }
+        cone.NumPoints = 100;
+    }
+
+    Frm_CPTData3& Open() {
+        auto& w = Window<Frm_CPTData3>();
+        w.Show();
+        ProcessEvents();
+        return w;
+    }
+
+    static void PressZoom(Frm_CPTData3& w) { w.Toolbar1->ButtonByKey("Zoom")->trigger(); }
+    static QString Tip(const Frm_CPTData3& w) { return w.Toolbar1->Item(6)->toolTip(); }
+
+    static void Shown(const ChartFX* chart, int axis, double& low, double& high) {
+        chart->AxisList(axis).AxisZoomRange(low, high);
+    }
+};
+
+} // namespace
+
+TEST_F(CPTData3Zoom, ZoomAllThenZoomOut) {
+    Rising();
+    auto& w = Open();
+    ASSERT_EQ(w.Toolbar1->Item(6), w.Toolbar1->ButtonByKey("Zoom"));
+    EXPECT_EQ(Tip(w), "Zoom all graphs");
+    w.ChartFX2->DragZoom(30, 40);
+    PressZoom(w);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Tip(w), "Zoom Out    ");
+    double low = 0, high = 0;
+    for (const ChartFX* c : {w.ChartFX1, w.ChartFX3}) {
+        Shown(c, 0, low, high);
+        EXPECT_EQ(low, 30);
+        EXPECT_EQ(high, 40);
+    }
+    // qc of readings 10 to 60 (30 ft) is 50 at most: 0 to Int(50 + 10.5).
+    Shown(w.ChartFX1, 2, low, high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 60);
+    // Ratio (0.2 + d/100) x 100 / (20 + d) rises to 1 at 30 ft: 0 to Int(1.5).
+    Shown(w.ChartFX3, 2, low, high);
+    EXPECT_EQ(high, 1);
+
+    PressZoom(w); // back to the whole range
+    EXPECT_EQ(Tip(w), "Zoom All    ");
+    for (const ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
+        EXPECT_FALSE(c->ZoomActive());
+        EXPECT_FALSE(c->ZoomResetFlag());
+        Shown(c, 0, low, high);
+        EXPECT_EQ(low, 0.5);
+        EXPECT_EQ(high, 50);
+    }
+    // Zoomed again, the tip "Zoom All    " zooms all again.
+    w.ChartFX3->DragZoom(10, 20);
+    PressZoom(w);
+    EXPECT_EQ(Tip(w), "Zoom Out    ");
+    Shown(w.ChartFX2, 0, low, high);
+    EXPECT_EQ(low, 10);
+    EXPECT_EQ(high, 20);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CPTData3Zoom, NoZoomedChartGivesTheMessageAndResetsTheTip) {
+    Rising();
+    auto& w = Open();
+    PressZoom(w);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kZoomFirst);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(messages[0].title, "");
+    EXPECT_EQ(Tip(w), "Zoom All    ");
+    // Zoom all, then the user ends the zoom of the source chart himself: the next press
+    // gives the message again instead of resetting, and the next zoom zooms all.
+    w.ChartFX1->DragZoom(20, 25);
+    PressZoom(w);
+    EXPECT_EQ(Tip(w), "Zoom Out    ");
+    w.ChartFX1->ZoomActive(false);
+    PressZoom(w);
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(Tip(w), "Zoom All    ");
+    double low = 0, high = 0;
+    Shown(w.ChartFX2, 0, low, high); // followers were not reset
+    EXPECT_EQ(low, 20);
+    EXPECT_EQ(high, 25);
+}
+
+TEST_F(CPTData3Zoom, RealSoundingZoomedOnTheSleeveChart) {
+    ImportSettings& settings = Decl().importSettings;
+    settings.FileName = S(test::RealSounding("pygef-cpt-mos-cptu.txt"));
+    settings.NumTitleLines = 9;
+    settings.UnitsOption = 2;
+    ReadConeData(settings, Decl().cone);
+    ASSERT_EQ(settings.ImportError, 0);
+    ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+    auto& w = Open();
+    const ConeData& cone = Decl().cone;
+    // The sand from about 18 m (59 ft) down: zoom 55 to 62 ft.
+    w.ChartFX2->DragZoom(55, 62);
+    PressZoom(w);
+    EXPECT_TRUE(messages.empty());
+    double low = 0, high = 0;
+    Shown(w.ChartFX1, 0, low, high);
+    EXPECT_EQ(low, 55);
+    EXPECT_EQ(high, 62);
+    // Every qc from reading 10 down to the first reading at or below 55 ft lies under the
+    // top of the qc axis, by less than 11 for the largest.
+    Shown(w.ChartFX1, 2, low, high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, std::floor(high));
+    float largest = 0;
+    for (int i = 10; i <= cone.NumPoints; ++i) {
+        largest = std::max(largest, cone.Qc[i]);
+        if (cone.Depth[i] >= 55)
+            break;
+    }
+    EXPECT_GT(high, largest + 9.5);
+    EXPECT_LE(high, largest + 10.5);
+    PressZoom(w);
+    Shown(w.ChartFX1, 0, low, high);
+    EXPECT_FLOAT_EQ(static_cast<float>(low), cone.Depth[1]);
+}
