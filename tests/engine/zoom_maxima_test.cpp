@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "engine/charts/ProfileReadings.h"
 #include "engine/charts/ZoomMaxima.h"
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
+#include "engine/support/MetricGrids.h"
 
 using namespace strelvan;
 
@@ -169,33 +169,26 @@ TEST(ZoomMaxima, ElevationRangeScansToTheSameReadings) {
 }
 
 TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedReadings) {
-    const char* files[][2] = {
-        {"geolibplus-bro-179092-short.txt", "8"},  {"geolibplus-bro-predrilled-u1.txt", "9"},
-        {"geolibplus-monnickendam-cptu.txt", "9"}, {"liquepy-standard1-cptu.txt", "8"},
-        {"pileresponse-example-cptu.txt", "8"},    {"pygef-cpt-mos-cptu.txt", "9"},
-        {"pygef-cpt2-waternet-soft.txt", "8"},     {"pygef-cpt4-sand.txt", "8"}};
-    for (const auto& [file, titleLines] : files) {
-        SCOPED_TRACE(file);
+    int soundings = 0;
+    for (const auto& file : std::filesystem::directory_iterator(STRELVAN_REAL_DATA_DIR)) {
+        if (file.path().extension() != ".txt")
+            continue;
+        ++soundings;
+        SCOPED_TRACE(file.path().filename().string());
         auto d = std::make_unique<Declarations>();
-        d->importSettings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + file;
-        d->importSettings.NumTitleLines = static_cast<int16_t>(std::stoi(titleLines));
-        d->importSettings.UnitsOption = 2;
-        ReadConeData(d->importSettings, d->cone);
-        ASSERT_EQ(d->importSettings.ImportError, 0);
-        ASSERT_TRUE(ConvertMetric(d->cone, d->importSettings).converted);
+        d->cone = test::ReadRealSounding(file.path().filename().string());
         CleanReadings(d->cone, d->project);
         const ConeData& cone = d->cone;
         const int n = cone.NumPoints;
         d->plot.PlotPoints = n;
-        d->cone.PoreType1 = 2; // the u column, where the file has one
         // A limit halfway down the sounding (its depths need not be in order).
         const double limit = (cone.Depth[1] + cone.Depth[n]) / 2.0;
         int stop = 10;
         while (stop < n && cone.Depth[stop] < limit)
             ++stop;
-        const ConeData::Column* columns[] = {&cone.Qc, &cone.Fs, &cone.Ratio, &cone.U2};
-        const double margins[] = {10.5, 0.5, 0.5, 0.5};
-        for (int position = 1; position <= 4; ++position) {
+        const ConeData::Column* columns[] = {&cone.Qc, &cone.Fs, &cone.Ratio};
+        const double margins[] = {10.5, 0.5, 0.5};
+        for (int position = 1; position <= 3; ++position) {
             const auto top = ZoomValueTop(position, *d, limit, limit + 1);
             ASSERT_TRUE(top.has_value()) << position;
             const ConeData::Column& column = *columns[position - 1];
@@ -207,4 +200,5 @@ TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedReadings) {
             EXPECT_EQ(*top, std::floor(largest + margins[position - 1])) << position;
         }
     }
+    EXPECT_EQ(soundings, 8);
 }
