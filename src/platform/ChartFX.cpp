@@ -41,6 +41,7 @@ ChartFX::ChartFX(ChartLook look, QWidget* parent) : QChartView(parent), look_(lo
     vAxis_ = new QValueAxis();
     chart_->addAxis(hAxis_, Qt::AlignTop);
     chart_->addAxis(vAxis_, Qt::AlignLeft);
+    labelColor_ = hAxis_->labelsColor();
     setChart(chart_);
     setRenderHint(QPainter::Antialiasing, true);
     setFrameShape(QFrame::NoFrame);

@@ -17,7 +17,8 @@
 //    bar length, drawn horizontally. Each bar takes its point colour; a point never given a
 //    colour takes the chart's own colour.
 //  - LayerStrip: as SoilBars, for the strip of layer texts: no value-axis labels or grid, so
-//    that labels and lines read clearly.
+//    that labels and lines read clearly. The room of the value labels is kept, so the strip's
+//    depths line up with those of a profile or soil-type chart of the same height beside it.
 //  - DepthCurves: curves against depth: the X value (axis item 2) vertical with its AxisMax
 //    end at the top, the values horizontal; a legend box names the series.
 // In the looks with depth on axis item 2, a chart given no X values places point i by its
@@ -58,6 +59,7 @@
 // device (a printer page, a PDF, an image): the chart is laid out at its width on screen
 // and the height that fits the rectangle, and scaled into it.
 #include <QChartView>
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -316,6 +318,7 @@ private:
     QChart* chart_ = nullptr;
     QValueAxis* hAxis_ = nullptr;
     QValueAxis* vAxis_ = nullptr;
+    QColor labelColor_; // the axes' own label colour
     std::vector<QLineSeries*> lines_;
     std::vector<QAreaSeries*> areas_;
     AnnotationLayer* annotationLayer_ = nullptr;

@@ -184,7 +184,10 @@ void ChartFX::ApplyAxes() {
         t.axis->setMinorTickCount(0);
         t.axis->setLabelFormat(QStringLiteral("%g"));
         t.axis->setLabelsFont(ChartFont(t.state.fontSize));
-        t.axis->setLabelsVisible(t.labels);
+        // The strip's value labels are not shown, but they keep their room, so that its plot
+        // starts at the height of the plots beside it and its layers line up with theirs.
+        t.axis->setLabelsVisible(true);
+        t.axis->setLabelsColor(t.labels ? labelColor_ : QColor(Qt::transparent));
         t.axis->setGridLineVisible(t.labels);
         t.axis->setGridLinePen(QPen(QColor(215, 215, 215), 1));
         t.axis->setTitleText(t.state.title);

@@ -11,11 +11,13 @@
 #include "ui/import/Frm_Titles.h"
 #include "ui/import/Frm_ViewFile.h"
 #include "ui/results/Frm_Select.h"
+#include "ui/results/Frm_Tumay02.h"
 
 namespace strelvan {
 
 void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_Select>();
+    windows.Register<Frm_Tumay02>();
     windows.Register<Frm_Pore1>();
     windows.Register<Frm_Pore2>();
     windows.Register<Frm_ConeFactors>();

@@ -1,0 +1,38 @@
+#include "engine/classification/LayerClassification.h"
+
+#include <algorithm>
+
+#include "engine/charts/ProfileReadings.h"
+#include "engine/classification/ChartZones.h"
+#include "engine/classification/SoilClassIndex.h"
+
+namespace strelvan {
+
+void CleanGridLayers(LayerGrid& grid, float groundElev) {
+    const int n = LayersHeldByAll(grid.NumLayers, {&grid.LayerDepth, &grid.LayerQc, &grid.LayerFs,
+                                                   &grid.LayerRatio, &grid.LayerElev});
+    for (int k = 1; k <= n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        float& qc = grid.LayerQc[i];
+        float& fs = grid.LayerFs[i];
+        if (qc <= 0.0f)
+            qc = 1.0f;
+        if (fs < 0.0f)
+            fs = 0.0f;
+        const float ratio = fs / qc * 100.0f;
+        grid.LayerRatio[i] = ratio > kRatioCap ? kRatioCap : ratio;
+        if (groundElev != kNoElevation)
+            grid.LayerElev[i] = groundElev - grid.LayerDepth[i];
+    }
+}
+
+void ClassifySchmertmann(LayerGrid& grid, ClassResults& results) {
+    int n = LayersHeldByAll(grid.NumLayers, {&grid.LayerQc, &grid.LayerRatio});
+    n = std::min<int>(n, static_cast<int>(results.TypeTumay02.size()) - 1);
+    for (int k = n; k >= 1; --k) {
+        const auto i = static_cast<std::size_t>(k);
+        results.TypeTumay02[i] = Tumay02Zone(grid.LayerQc[i], grid.LayerRatio[i]);
+    }
+}
+
+} // namespace strelvan

@@ -1,0 +1,25 @@
+#pragma once
+// What a result window does to the averaged layer grid before it draws: the clean-up of the
+// layer values, and the classification of every layer by the window's chart method.
+//
+// Both work on layers 1 to NumLayers (layer 0 is left alone) and stop at the end of the
+// shortest array they touch, so a grid whose arrays do not match its layer count is never
+// read or written beyond them.
+#include "engine/state/Declarations.h"
+
+namespace strelvan {
+
+// For each layer: a qc at or below 0 becomes 1; a negative fs becomes 0; the friction ratio
+// becomes fs / qc x 100 in single precision, a value above 20 becoming 20 (20 itself
+// stays); and when a ground elevation was entered, the layer's elevation becomes the ground
+// elevation less its depth.
+void CleanGridLayers(LayerGrid& grid, float groundElev);
+
+// Schmertmann (1978) types of layers NumLayers down to 1 into TypeTumay02, from qc in
+// ton/ft2 and the friction ratio. The classifier limits both values to its chart and the
+// limits stay in LayerQc and LayerRatio (a ratio above 6 is kept as 5.99), so the profiles
+// drawn afterwards show the values that were classified. A layer on no zone of the chart
+// gets type 0, as layer 0 keeps.
+void ClassifySchmertmann(LayerGrid& grid, ClassResults& results);
+
+} // namespace strelvan

@@ -1,0 +1,170 @@
+// The result windows' frame: loading and classifying, the side-by-side charts, the toolbar
+// and the depth/elevation toggle.
+#include "ui/results/ResultWindow.h"
+
+#include <QAction>
+#include <algorithm>
+
+#include "engine/classification/LayerClassification.h"
+#include "engine/classification/LayerGrid.h"
+#include "engine/state/HistoryLists.h"
+#include "platform/AppContext.h"
+#include "platform/ChartFX.h"
+#include "platform/LineControl.h"
+#include "platform/MessageBox.h"
+#include "platform/Program.h"
+#include "platform/Text.h"
+#include "platform/Toolbar.h"
+#include "ui/results/ConeProfilePlot.h"
+
+namespace strelvan {
+
+namespace {
+constexpr int kManualLayersItem = 4;
+} // namespace
+
+void ResultWindow::Form_Load() {
+    Declarations& decl = Decl();
+    setWindowTitle(member_.captionPrefix + Q(decl.importSettings.FileName));
+    for (std::size_t k = 0; k < LegendLines.size() && k < member_.legend.size(); ++k)
+        LegendLines[k]->BorderColor(member_.legend[k].Color());
+    ResetToolbar();
+    decl.plot.AxisMode = 1;
+    DrawnAxisMode = 1;
+    Form_Resize();
+    // Manual layers come back to a window that has classified already: the grid, the types
+    // and the manual layers stay as they are.
+    if (decl.selection.ManualFlag) {
+        SelectChart();
+        return;
+    }
+    platform::SetMousePointer(platform::MousePointer::Hourglass);
+    GridResult grid = InitIntervalArrays(decl.cone, decl.grid, decl.results, decl.props);
+    if (grid.ok)
+        grid = AverageLayers(decl.cone, decl.grid);
+    if (!grid.ok) {
+        // A sounding that cannot be laid on the grid has nothing to show: the user is told
+        // why, and the window does not open empty.
+        platform::SetMousePointer(platform::MousePointer::Default);
+        platform::ShowMessage(grid.message, this);
+        Unload();
+        return;
+    }
+    CleanGridLayers(decl.grid, decl.project.GroundElev);
+    ClassifyLayers();
+    SelectChart();
+    platform::SetMousePointer(platform::MousePointer::Default);
+}
+
+void ResultWindow::SelectChart() {
+    ChartSelection& selection = Decl().selection;
+    if (selection.ManualFlag)
+        UseManualLayerText(selection.ChartOrder);
+    const std::string order = selection.ChartOrder;
+    const ChartLayout layout = LayOutCharts(order, ChartWidth, *member_.slotOffsets);
+    ChartCount = layout.ChartCount;
+    // Charts are drawn in ascending digit order, whatever their display order.
+    for (int k = 0; k < kCharts; ++k) {
+        ChartFX[static_cast<std::size_t>(k)]->setVisible(false);
+        const int slot = SlotOfChart(order, k, ChartCount);
+        if (slot < 0)
+            continue;
+        ShowChart(static_cast<int16_t>(k), layout.left[static_cast<std::size_t>(slot)]);
+        ChartSlot[static_cast<std::size_t>(slot)] = static_cast<int16_t>(k);
+    }
+    ArrangeCharts(layout);
+}
+
+void ResultWindow::ShowChart(int16_t N, int32_t XCoord) {
+    if (N < 0 || N >= kCharts)
+        return;
+    platform::ChartFX& chart = *ChartFX[static_cast<std::size_t>(N)];
+    chart.setVisible(true);
+    ChartLeft[static_cast<std::size_t>(N)] = XCoord;
+    Declarations& decl = Decl();
+    if (N >= 3) {
+        if (QAction* item = Toolbar1->Item(kManualLayersItem))
+            item->setEnabled(true);
+        // After a toggle the soil-type and text charts keep their drawing: they stand
+        // against depth whatever the profiles show.
+        if (DrawnAxisMode != decl.plot.AxisMode)
+            return;
+    }
+    switch (N) {
+    case 0:
+    case 1:
+    case 2:
+        ConeProfilePlot(N, chart, decl.grid, decl.plot, 0);
+        break;
+    case 3:
+        SoilPlot(chart);
+        break;
+    case 4:
+        SoilText(chart);
+        break;
+    case 5:
+        ManualText(chart);
+        break;
+    default:
+        break;
+    }
+}
+
+void ResultWindow::Toolbar1_ButtonClick(const QString& key) {
+    WindowRegistry& windows = App().windows;
+    if (key == "Back") {
+        Unload();
+        windows.Show("Frm_Select");
+    } else if (key == "Next") {
+        windows.Show("Frm_Manual");
+    } else if (key == "YAxis") {
+        Toggle_Axis();
+    } else if (key == "Zoom") {
+        ZoomToggle();
+    } else if (key == "Export") {
+        windows.Show("Frm_Export");
+    } else if (key == "Exit") {
+        ReleaseHistoryLists(Decl().history);
+        platform::EndProgram();
+    }
+    // "Print" (the page with the charts of ChartSlot in slot order) joins here with the
+    // printed page.
+}
+
+void ResultWindow::ZoomToggle() {
+    QAction* zoom = Toolbar1->Item(member_.zoomItem);
+    if (zoom == nullptr)
+        return;
+    const bool zoomed = std::any_of(ChartFX.begin(), ChartFX.begin() + 3,
+                                    [](const platform::ChartFX* c) { return c->ZoomActive(); });
+    if (!zoomed) {
+        platform::ShowMessage(
+            Message{"Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ", "",
+                    MsgIcon::Information, MsgButtons::Ok},
+            this);
+        zoom->setText(QStringLiteral("Zoom All    "));
+        return;
+    }
+    // The profiles 0 to 2 are zoomed together to the range zoomed on one of them, or back to
+    // their whole range, with the linked zoom.
+    if (zoom->text().contains(QStringLiteral("All"), Qt::CaseSensitive))
+        zoom->setText(QStringLiteral("Zoom Out    "));
+    else
+        zoom->setText(QStringLiteral("Zoom All    "));
+}
+
+void ResultWindow::Toggle_Axis() {
+    Declarations& decl = Decl();
+    if (decl.project.GroundElev == kNoElevation) {
+        platform::ShowMessage(
+            Message{" Elevation data was not entered in Project Information Form ",
+                    " Data Plot Message", MsgIcon::Information, MsgButtons::Ok},
+            this);
+        return;
+    }
+    DrawnAxisMode = decl.plot.AxisMode;
+    decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
+    SelectChart();
+}
+
+} // namespace strelvan

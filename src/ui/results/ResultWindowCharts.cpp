@@ -1,0 +1,117 @@
+// The result windows' own charts: soil types against depth, and the soil layers described
+// in words, automatically in blocks of grid layers or as set by hand.
+#include <memory>
+
+#include "engine/charts/SoilTypeLegend.h"
+#include "engine/classification/LayerBlocks.h"
+#include "engine/classification/LayerSoilTypes.h"
+#include "platform/ChartAnnotation.h"
+#include "platform/ChartFX.h"
+#include "platform/Text.h"
+#include "ui/results/ConeProfilePlot.h"
+#include "ui/results/LayerTextChart.h"
+#include "ui/results/ResultWindow.h"
+
+namespace strelvan {
+
+namespace {
+constexpr int32_t kBlue = 0xFF0000;
+} // namespace
+
+void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
+    Declarations& decl = Decl();
+    const LayerGrid& grid = decl.grid;
+    const std::vector<int16_t>& types = decl.results.*member_.types;
+    const int n = DrawableLayers(grid, {&grid.LayerDepth});
+    if (n < 1 || types.size() <= static_cast<std::size_t>(n)) {
+        ClearChart(ChartSoil);
+        return;
+    }
+    PlotState& plot = decl.plot;
+    plot.PlotSeries = 1;
+    plot.PlotPoints = n;
+    ChartSoil.AxisList(0).AxisMin(0);
+    ChartSoil.AxisList(0).AxisMax(member_.soilAxisMax);
+    ChartSoil.ChartOption84(false);
+    ChartSoil.ChartOption28(true);
+    ChartSoil.ChartOption86(true);
+    ChartSoil.ChartSetting7(50);
+    ChartSoil.ChartSetting5(10);
+    ChartSoil.TitleText(2, member_.soilChartTitle);
+    ChartSoil.TitleColor(2, kBlue);
+    ChartSoil.AxisList(1).AxisMax(member_.soilAxisMax);
+    ChartSoil.BeginData(platform::kChartValues, plot.PlotSeries, n);
+    ChartSoil.BeginData(platform::kChartXValues, plot.PlotSeries, n);
+    ChartSoil.BeginData(platform::kChartColors, n, 0);
+    platform::ChartSeries series = ChartSoil.SeriesList(0);
+    // The deepest layer first: grid layer k is point n - k.
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(n - i);
+        series.PointXValue(i, grid.LayerDepth[k]);
+        series.PointValue(i, types[k]);
+        const int32_t color = TypeColor(member_.legend, types[k]);
+        if (color != kNoTypeColor)
+            ChartSoil.PointColor(i, color);
+    }
+    LayerDepthAxis(ChartSoil, 2, grid.LayerDepth, n);
+    ChartSoil.Refresh();
+    ChartSoil.EndData(platform::kChartColors);
+    ChartSoil.EndData(platform::kChartXValues);
+    ChartSoil.EndData(platform::kChartValues);
+}
+
+void ResultWindow::SoilText(platform::ChartFX& ChartText) {
+    Declarations& decl = Decl();
+    if (DrawLayerStrip(ChartText, decl.grid, decl.plot, member_.textChartTitle) < 1)
+        return;
+    const auto blocks = AutomaticLayerBlocks(decl.plot.PlotPoints, decl.selection.PointsPerLayer);
+    if (!blocks)
+        return;
+    TextLayerCount = blocks->count;
+    // The layers are described by this window's method, whatever method was picked since.
+    ChartSelection selection = decl.selection;
+    selection.MethodCode = member_.methodCode;
+    for (const LayerBlock& block : blocks->blocks) {
+        const std::string text = LayerSoilTypes(block.top, block.bottom, decl.results, selection);
+        AddChartLabel(ChartText, block.labelPosition, Q(text));
+        if (block.linePosition)
+            AddChartLine(ChartText, *block.linePosition);
+    }
+}
+
+void ResultWindow::ManualArray(int16_t M, float Y, const QString& Name, float X) {
+    if (M < 0 || M >= kManualLayers)
+        return;
+    const auto m = static_cast<std::size_t>(M);
+    ManY[m] = Y;
+    ManName[m] = Name;
+    ManX[m] = X;
+    ManCount = M;
+}
+
+void ResultWindow::ManualText(platform::ChartFX& ChartText) {
+    Declarations& decl = Decl();
+    if (DrawLayerStrip(ChartText, decl.grid, decl.plot, member_.textChartTitle) < 1)
+        return;
+    // Every manual layer has its line, the last one too (at the foot of the strip).
+    for (int k = 1; k <= ManCount; ++k) {
+        const auto m = static_cast<std::size_t>(k);
+        AddChartLabel(ChartText, ManY[m], ManName[m]);
+        AddChartLine(ChartText, ManX[m]);
+    }
+}
+
+void ResultWindow::AddChartLabel(platform::ChartFX& chart, float Y, const QString& Text) {
+    // Each label has a list of its own; the window keeps the last one.
+    AnnotX = std::make_shared<platform::ChartAnnotation>();
+    chart.AttachAnnotation(AnnotX);
+    AddLayerLabel(chart, *AnnotX, Y, Text, LayerLabelFontSize(TextLayerCount));
+}
+
+void ResultWindow::AddChartLine(platform::ChartFX& chart, float X) {
+    AnnotY = std::make_shared<platform::ChartAnnotation>();
+    chart.AttachAnnotation(AnnotY);
+    AddLayerLine(chart, *AnnotY, X);
+}
+
+} // namespace strelvan
