@@ -15,9 +15,9 @@ constexpr int32_t kBlack = 0;
 
 struct LayerProfile {
     QString title;
-    int32_t titleColor;
+    int32_t titleColor = 0;
     QString legend;
-    const std::vector<float>* values;
+    const std::vector<float>* values = nullptr; // none: a kind that draws nothing
 };
 } // namespace
 
