@@ -5,6 +5,7 @@
 #include <QAction>
 #include <algorithm>
 
+#include "engine/charts/AxisToggle.h"
 #include "engine/classification/LayerClassification.h"
 #include "engine/classification/LayerGrid.h"
 #include "engine/state/HistoryLists.h"
@@ -155,11 +156,8 @@ void ResultWindow::ZoomToggle() {
 
 void ResultWindow::Toggle_Axis() {
     Declarations& decl = Decl();
-    if (decl.project.GroundElev == kNoElevation) {
-        platform::ShowMessage(
-            Message{" Elevation data was not entered in Project Information Form ",
-                    " Data Plot Message", MsgIcon::Information, MsgButtons::Ok},
-            this);
+    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
+        platform::ShowMessage(*refusal, this);
         return;
     }
     DrawnAxisMode = decl.plot.AxisMode;
