@@ -333,10 +333,25 @@ TEST_F(ResultFrame, ZoomKeyWantsAZoomedProfileAndTogglesItsCaption) {
     QTest::mouseMove(fs.viewport(), QPoint(x, y1));
     QTest::mouseRelease(fs.viewport(), Qt::LeftButton, {}, QPoint(x, y1));
     ASSERT_TRUE(fs.ZoomActive());
+    double low = 0, high = 0;
+    fs.AxisList(0).AxisZoomRange(low, high);
     Click(w, "Zoom");
     EXPECT_EQ(zoom->text(), "Zoom Out    ");
+    // The other profiles show the depths zoomed on the fs profile.
+    for (int k : {0, 2}) {
+        double l = 0, h = 0;
+        Chart(w, k).AxisList(0).AxisZoomRange(l, h);
+        EXPECT_DOUBLE_EQ(l, low) << k;
+        EXPECT_DOUBLE_EQ(h, high) << k;
+    }
     Click(w, "Zoom");
     EXPECT_EQ(zoom->text(), "Zoom All    ");
+    for (int k : {0, 1, 2}) {
+        EXPECT_FALSE(Chart(w, k).ZoomActive()) << k;
+        double l = 0, h = 0;
+        Chart(w, k).AxisList(0).AxisZoomRange(l, h);
+        EXPECT_GT(h - l, high - low + 10) << k;
+    }
     EXPECT_EQ(messages.size(), 1u);
 
     // Each load starts from the stored caption.

@@ -16,6 +16,7 @@
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/ZoomCharts.h"
 #include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
@@ -146,12 +147,14 @@ void ResultWindow::ZoomToggle() {
         zoom->setText(QStringLiteral("Zoom All    "));
         return;
     }
-    // The profiles 0 to 2 are zoomed together to the range zoomed on one of them, or back to
-    // their whole range, with the linked zoom.
-    if (zoom->text().contains(QStringLiteral("All"), Qt::CaseSensitive))
+    // The profiles 0 to 2 follow the one the user zoomed, or all go back to their whole range.
+    if (zoom->text().contains(QStringLiteral("All"), Qt::CaseSensitive)) {
         zoom->setText(QStringLiteral("Zoom Out    "));
-    else
+        ZoomAll(Decl(), 3, ChartFX[0], ChartFX[1], ChartFX[2]);
+    } else {
+        ZoomReset(3, ChartFX[0], ChartFX[1], ChartFX[2]);
         zoom->setText(QStringLiteral("Zoom All    "));
+    }
 }
 
 void ResultWindow::Toggle_Axis() {
