@@ -42,8 +42,6 @@ public:
 
     ResultWindow(AppContext& app, const ResultFamilyMember& member);
 
-    const ResultFamilyMember& Member() const { return member_; }
-
     // Lays out and draws the charts that the chart order names.
     void SelectChart();
     // Shows chart N in the display slot whose left edge is XCoord and draws it.
@@ -80,7 +78,7 @@ public:
     int16_t ManCount = 0;
     std::shared_ptr<platform::ChartAnnotation> AnnotX; // the last label's list
     std::shared_ptr<platform::ChartAnnotation> AnnotY; // the last line's list
-    // The left edge (in twips) of each chart's display slot as the last layout gave it.
+    // The logical left edge of each chart's display slot as the last layout gave it.
     std::array<int32_t, kCharts> ChartLeft{};
 
 protected:
