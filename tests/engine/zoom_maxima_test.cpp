@@ -146,11 +146,36 @@ TEST(ZoomMaxima, AxisTopFitsSixteenBitsOrIsLeftWhole) {
     cone.Fs[10] = INFINITY;
     EXPECT_EQ(ZoomValueTop(2, *d, 0, 5), std::nullopt);
     cone.PoreType2 = 1;
-    cone.U1[10] = -32768.0f;
+    for (int i = 1; i <= 20; ++i)
+        cone.U1[i] = -32768.5f; // + 0.5 = -32768, the smallest that fits
     EXPECT_EQ(ZoomValueTop(5, *d, 0, 5), -32768);
-    cone.U1[10] = -32770.0f;
+    for (int i = 1; i <= 20; ++i)
+        cone.U1[i] = -32770.0f;
     EXPECT_EQ(ZoomValueTop(5, *d, 0, 5), std::nullopt);
     EXPECT_EQ(ZoomTooLargeMessage().title, " Data Plot Message");
+}
+
+TEST(ZoomMaxima, AxisTopKeepsEveryReadingOnShowVisible) {
+    auto d = Rising(100); // qc = 20 + depth, 0.5 .. 50 ft
+    // The scan from reading 10 down to 30 ft alone gives Int(50 + 10.5) = 60, below the qc of
+    // 60 at 40 ft on show; the top covers it.
+    EXPECT_EQ(MaxTipToDepth(d->cone, d->plot, 30), 60);
+    EXPECT_EQ(ZoomValueTop(1, *d, 30, 40), 70);
+    // A range whose readings lie below the scan's maximum keeps the scan's maximum.
+    d->cone.Qc[10] = 500.0f;
+    EXPECT_EQ(ZoomValueTop(1, *d, 30, 40), 510);
+    // Unsorted depths: a deep reading stored early still counts when it is on show.
+    d->cone.Depth[3] = 35.0f;
+    d->cone.Qc[3] = 900.0f;
+    EXPECT_EQ(ZoomValueTop(1, *d, 30, 40), 910);
+    // Only plotted readings count: reading 3 lies beyond a cut at 2 readings.
+    d->plot.PlotPoints = 2;
+    EXPECT_EQ(ZoomValueTop(1, *d, 30, 40), 510);
+    // Elevation mode: elevations -28 .. -18 below a ground at 12 ft are depths 30 .. 40.
+    d->plot.PlotPoints = 100;
+    d->plot.AxisMode = -1;
+    d->project.GroundElev = 12.0f;
+    EXPECT_EQ(ZoomValueTop(1, *d, -28, -18), 910);
 }
 
 TEST(ZoomMaxima, ElevationRangeScansToTheSameReadings) {
@@ -163,12 +188,12 @@ TEST(ZoomMaxima, ElevationRangeScansToTheSameReadings) {
     d->plot.AxisMode = -1;
     EXPECT_DOUBLE_EQ(ZoomLimit(d->plot, d->project, -28, -18), 30);
     EXPECT_EQ(ZoomValueTop(1, *d, -28, -18), byDepth);
-    EXPECT_EQ(byDepth, 60);
+    EXPECT_EQ(byDepth, 70); // qc 60 at 40 ft on show
     d->plot.AxisMode = 1;
     EXPECT_DOUBLE_EQ(ZoomLimit(d->plot, d->project, -28, -18), -28);
 }
 
-TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedReadings) {
+TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedAndShownReadings) {
     int soundings = 0;
     for (const auto& file : std::filesystem::directory_iterator(STRELVAN_REAL_DATA_DIR)) {
         if (file.path().extension() != ".txt")
@@ -197,7 +222,13 @@ TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedReadings) {
                 largest = std::max(largest, column[i]);
                 EXPECT_LE(column[i] + margins[position - 1] - 1, *top) << position << " " << i;
             }
-            EXPECT_EQ(*top, std::floor(largest + margins[position - 1])) << position;
+            // At least the scan's maximum, and every plotted reading on show fits under it.
+            EXPECT_GE(*top, std::floor(largest + margins[position - 1])) << position;
+            for (int i = 1; i <= n; ++i) {
+                if (cone.Depth[i] >= limit && cone.Depth[i] <= limit + 1) {
+                    EXPECT_LE(column[i], *top) << position << " " << i;
+                }
+            }
         }
     }
     EXPECT_EQ(soundings, 8);

@@ -91,12 +91,14 @@ TEST_F(ZoomCharts, FollowersShowTheZoomedRangeAndTheirMaximum) {
     C(2)->DragZoom(40, 30); // the user zooms the fs chart over 30 to 40 ft
     ZoomAll(Decl(), 3, C(1), C(2), C(3), nullptr, nullptr);
     EXPECT_TRUE(messages.empty());
-    // qc: readings 10 (5 ft) down to reading 60 (30 ft), qc 50 at most: 0 to Int(60.5).
+    // qc rises with depth: readings 10 (5 ft) down to 30 ft reach qc 50 only, but the
+    // readings on show reach qc 60 at 40 ft, so the axis runs to Int(60 + 10.5) and no
+    // reading on show is cut off.
     EXPECT_EQ(Shown(C(1), 0), (Range{30, 40}));
-    EXPECT_EQ(Shown(C(1), 2), (Range{0, 60}));
-    // Ratio 6 at 30 ft: 0 to Int(6.5).
+    EXPECT_EQ(Shown(C(1), 2), (Range{0, 70}));
+    // Ratio 8 at 40 ft: 0 to Int(8.5).
     EXPECT_EQ(Shown(C(3), 0), (Range{30, 40}));
-    EXPECT_EQ(Shown(C(3), 2), (Range{0, 6}));
+    EXPECT_EQ(Shown(C(3), 2), (Range{0, 8}));
     // The source stays as the user zoomed it; only the user's own zoom is active.
     EXPECT_EQ(Shown(C(2), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(2), 2), whole);
@@ -155,7 +157,7 @@ TEST_F(ZoomCharts, PoreChartsFollowTheirKind) {
     EXPECT_EQ(Shown(C(4), 2), whole);
     EXPECT_EQ(Shown(C(5), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(5), 2), (Range{0, 3})); // u3, Int(3 + 0.5)
-    EXPECT_EQ(Shown(C(2), 2), (Range{0, 3})); // fs 3 at 30 ft, Int(3.5)
+    EXPECT_EQ(Shown(C(2), 2), (Range{0, 4})); // fs 4 at 40 ft on show, Int(4.5)
 }
 
 TEST_F(ZoomCharts, EmptyChartReferencesWithinTheCountAreSkipped) {
@@ -201,7 +203,7 @@ TEST_F(ZoomCharts, AMaximumTooLargeForTheAxisLeavesThatAxisWhole) {
     EXPECT_EQ(messages[0], ZoomTooLargeMessage());
     EXPECT_EQ(Shown(C(1), 0), (Range{30, 40})); // the depth range still follows
     EXPECT_EQ(Shown(C(1), 2), whole);
-    EXPECT_EQ(Shown(C(2), 2), (Range{0, 3}));
+    EXPECT_EQ(Shown(C(2), 2), (Range{0, 4})); // fs 4 at 40 ft on show
 }
 
 TEST_F(ZoomCharts, ElevationViewCutsTheValueAxisAsTheSameDepthView) {
@@ -211,5 +213,5 @@ TEST_F(ZoomCharts, ElevationViewCutsTheValueAxisAsTheSameDepthView) {
     C(2)->DragZoom(-28, -18);
     ZoomAll(Decl(), 3, C(1), C(2), C(3));
     EXPECT_EQ(Shown(C(1), 0), (Range{-28, -18}));
-    EXPECT_EQ(Shown(C(1), 2), (Range{0, 60}));
+    EXPECT_EQ(Shown(C(1), 2), (Range{0, 70})); // as the same view in depth
 }

@@ -49,6 +49,49 @@ double PoreMaximum(const ConeData& cone, const PlotState& plot, int16_t kind, do
     const ConeData::Column* column = PoreColumn(cone, kind);
     return column == nullptr ? 0 : ScanMaximum(cone, plot, *column, limit, kMargin);
 }
+
+// The column and margin of a chart position; column nullptr when it shows no readings.
+const ConeData::Column* PositionColumn(int position, const ConeData& cone, double& margin) {
+    margin = kMargin;
+    switch (static_cast<ZoomChart>(position)) {
+    case ZoomChart::Tip:
+        margin = kTipMargin;
+        return &cone.Qc;
+    case ZoomChart::Sleeve:
+        return &cone.Fs;
+    case ZoomChart::Ratio:
+        return &cone.Ratio;
+    case ZoomChart::Pore1:
+        return PoreColumn(cone, cone.PoreType1);
+    case ZoomChart::Pore2:
+        return PoreColumn(cone, cone.PoreType2);
+    }
+    return nullptr;
+}
+
+// A whole number at or above the largest plotted reading whose depth lies from top to bottom
+// (both included, depths in any order): Int(maximum + margin), or the maximum rounded up when
+// that is smaller; nullopt when no plotted reading lies there.
+std::optional<double> MaximumOnShow(const ConeData& cone, const PlotState& plot,
+                                    const ConeData::Column& column, double top, double bottom,
+                                    double margin) {
+    const int count = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
+    const int last = std::clamp<int32_t>(plot.PlotPoints, 0, count);
+    std::optional<double> m;
+    for (int i = 1; i <= last; ++i) {
+        const double depth = cone.Depth[static_cast<std::size_t>(i)];
+        if (depth < top || depth > bottom)
+            continue;
+        const double v = column[static_cast<std::size_t>(i)];
+        if (!m || v > *m)
+            m = v;
+    }
+    if (!m)
+        return std::nullopt;
+    // Int(m + 0.5) rounds to the nearest whole number, which can fall below m; the top must
+    // not cut the reading off.
+    return std::max(Int(*m + margin), std::ceil(*m));
+}
 } // namespace
 
 double MaxTipToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
@@ -96,7 +139,23 @@ double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, 
 std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, double low,
                                     double high) {
     const double limit = ZoomLimit(decl.plot, decl.project, low, high);
-    return CInt(ZoomMaximum(position, decl.cone, decl.plot, limit));
+    double top = ZoomMaximum(position, decl.cone, decl.plot, limit);
+    // The maximum above runs from reading 10 down to the top of the range on show, so a
+    // quantity that grows with depth would run off the cut axis inside the range. Widen the
+    // axis so that every plotted reading on show stays visible.
+    double margin = kMargin;
+    if (const ConeData::Column* column = PositionColumn(position, decl.cone, margin)) {
+        double depthTop = std::min(low, high);
+        double depthBottom = std::max(low, high);
+        if (decl.plot.AxisMode == -1 && decl.project.GroundElev != kNoElevation) {
+            depthTop = static_cast<double>(decl.project.GroundElev) - std::max(low, high);
+            depthBottom = static_cast<double>(decl.project.GroundElev) - std::min(low, high);
+        }
+        if (const auto onShow =
+                MaximumOnShow(decl.cone, decl.plot, *column, depthTop, depthBottom, margin))
+            top = std::max(top, *onShow);
+    }
+    return CInt(top);
 }
 
 Message ZoomFirstMessage() {

@@ -41,7 +41,8 @@ double ZoomMaximum(int position, const ConeData& cone, const PlotState& plot, do
 double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, double high);
 
 // The top of the value axis of the chart at a position, for the vertical range low .. high
-// on show: its maximum as a 16-bit whole number, or nullopt when the maximum does not fit
+// on show: its maximum, widened where needed so that every plotted reading inside the range
+// on show fits under it, as a 16-bit whole number, or nullopt when the maximum does not fit
 // one (or is not a number); that chart's value axis is then left whole, never cut at a
 // wrapped-around number.
 std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, double low,
