@@ -92,6 +92,12 @@ struct ClassResults {
     std::vector<int16_t> TypeOlsen;    // Douglas and Olsen 1 to 4
 };
 
+// The property choices of the soil-property windows (PropChoice).
+inline constexpr int16_t kNoPropertyChosen = -1;
+inline constexpr int16_t kConstrainedModulus = 0;
+inline constexpr int16_t kUndrainedShearStrength = 4;
+inline constexpr int16_t kOverconsolidationRatio = 5;
+
 // Per grid layer soil factors, stresses and properties.
 struct SoilPropArrays {
     std::vector<float> Gamma;

@@ -126,6 +126,15 @@ std::optional<float> ToSingle(std::string_view text) {
     return f;
 }
 
+std::optional<float> SingleOf(double value) {
+    // Doubles from here on round to infinity when stored as a float.
+    static const double overflow =
+        static_cast<double>(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
+    if (std::isnan(value) || std::fabs(value) >= overflow)
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
 std::optional<int16_t> ToInt16(std::string_view text) {
     const auto v = ToNumber(text);
     if (!v)

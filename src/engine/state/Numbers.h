@@ -17,6 +17,9 @@ std::optional<double> ToNumber(std::string_view text);
 // The value as a single-precision number; nullopt when the text is not numeric or its
 // value lies outside the range of a float (it would overflow).
 std::optional<float> ToSingle(std::string_view text);
+// A double stored as a single-precision number; nullopt when it is not a number or lies
+// beyond the range of a float (it would be stored as an infinity).
+std::optional<float> SingleOf(double value);
 // The value as a 16-bit integer, rounded half to even; nullopt when not numeric or out of
 // range.
 std::optional<int16_t> ToInt16(std::string_view text);

@@ -1,0 +1,45 @@
+#include "engine/properties/PropertyChoice.h"
+
+#include <cstddef>
+
+namespace strelvan {
+
+namespace {
+
+PropertyResult Modulus(const LayerGrid& grid, SoilPropArrays& props, const ProjectInfo&) {
+    return ConstrainedModulus(grid, props);
+}
+
+PropertyResult ShearStrength(const LayerGrid& grid, SoilPropArrays& props, const ProjectInfo&) {
+    return UndrainedShearStrength(grid, props);
+}
+
+// Titles carry the superscript two of ton/ft2 (UTF-8 C2 B2).
+const ChosenProperty kModulus{" Constrained Modulus (ton/ft\xC2\xB2) ", Modulus,
+                              &SoilPropArrays::ConsModulus};
+const ChosenProperty kShearStrength{" Shear Strength (ton/ft\xC2\xB2) ", ShearStrength,
+                                    &SoilPropArrays::ShearStrength};
+const ChosenProperty kOCR{" Overconsolidation Ratio ", OverconsolidationRatio,
+                          &SoilPropArrays::OCR};
+
+} // namespace
+
+const ChosenProperty* PropertyOfChoice(int16_t propChoice) {
+    switch (propChoice) {
+    case kConstrainedModulus:
+        return &kModulus;
+    case kUndrainedShearStrength:
+        return &kShearStrength;
+    case kOverconsolidationRatio:
+        return &kOCR;
+    default:
+        return nullptr;
+    }
+}
+
+float LayerPosition(const LayerGrid& grid, const ProjectInfo& project, int16_t axisMode, int k) {
+    const float depth = grid.LayerDepth[static_cast<std::size_t>(k)];
+    return axisMode == 1 ? depth : project.GroundElev - depth;
+}
+
+} // namespace strelvan

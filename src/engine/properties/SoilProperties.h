@@ -1,0 +1,43 @@
+#pragma once
+// The soil properties estimated per grid layer from the layer-averaged corrected tip
+// resistance qt and the total vertical stress: the constrained modulus, the undrained shear
+// strength and the overconsolidation ratio.
+//
+// Each formula works on layers 1 to NumLayers, the count read once; index 0 and every index
+// beyond NumLayers stay as they are. A layer whose value cannot be computed (an overflow, an
+// operation that gives no number, a division by a zero Nk or a zero denominator) fails the
+// whole formula: the array is left as it was and the caller draws no property chart. With
+// NumLayers below 1 nothing is computed and the formula succeeds.
+#include <vector>
+
+#include "engine/state/Declarations.h"
+
+namespace strelvan {
+
+enum class PropertyStatus {
+    Ready,            // every layer computed
+    Overflow,         // a value beyond the range of a single-precision number
+    InvalidOperation, // a value that is no number
+    DivisionByZero,   // a zero Nk, or a vertical stress equal to the water-pressure term
+    GridMismatch,     // an array holds fewer layers than NumLayers
+};
+
+struct PropertyResult {
+    bool ok = true;
+    PropertyStatus status = PropertyStatus::Ready;
+    int layer = 0; // the layer that failed
+};
+
+// ConsModulus = 4 x (LayerQt - SigmaV), ton/ft2. The net resistance is not clamped: a layer
+// whose vertical stress exceeds its cone resistance gets a negative modulus.
+PropertyResult ConstrainedModulus(const LayerGrid& grid, SoilPropArrays& props);
+
+// ShearStrength = (LayerQt - SigmaV) / Nk, ton/ft2.
+PropertyResult UndrainedShearStrength(const LayerGrid& grid, SoilPropArrays& props);
+
+// OCR = 0.33 x (LayerQt - SigmaV) / (SigmaV - 0.0312 x GWTDepth), with the ground-water-table
+// depth of the project in ft and 0.0312 ton/ft3 the unit weight of water.
+PropertyResult OverconsolidationRatio(const LayerGrid& grid, SoilPropArrays& props,
+                                      const ProjectInfo& project);
+
+} // namespace strelvan

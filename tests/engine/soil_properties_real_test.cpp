@@ -1,0 +1,75 @@
+// The soil properties of the eight real soundings: read in m and MPa, converted, cleaned as
+// the profile window cleans them, averaged into the layer grid, and given soil factors.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "engine/charts/ProfileReadings.h"
+#include "engine/classification/LayerGrid.h"
+#include "engine/import/ConeReader.h"
+#include "engine/import/Units.h"
+#include "engine/properties/SoilFactors.h"
+#include "engine/properties/SoilProperties.h"
+
+using namespace strelvan;
+
+namespace {
+
+struct Sounding {
+    const char* file;
+    int titleLines;
+};
+
+const Sounding kSoundings[] = {
+    {"geolibplus-bro-179092-short.txt", 8},  {"geolibplus-bro-predrilled-u1.txt", 9},
+    {"geolibplus-monnickendam-cptu.txt", 9}, {"liquepy-standard1-cptu.txt", 8},
+    {"pileresponse-example-cptu.txt", 8},    {"pygef-cpt-mos-cptu.txt", 9},
+    {"pygef-cpt2-waternet-soft.txt", 8},     {"pygef-cpt4-sand.txt", 8},
+};
+
+} // namespace
+
+TEST(SoilPropertiesOfRealSoundings, EveryLayerGetsItsStressesAndProperties) {
+    for (const Sounding& s : kSoundings) {
+        SCOPED_TRACE(s.file);
+        auto d = std::make_unique<Declarations>();
+        d->importSettings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + s.file;
+        d->importSettings.NumTitleLines = static_cast<int16_t>(s.titleLines);
+        d->importSettings.UnitsOption = 2;
+        ReadConeData(d->importSettings, d->cone);
+        ASSERT_EQ(d->importSettings.ImportError, 0);
+        ASSERT_TRUE(ConvertMetric(d->cone, d->importSettings).converted);
+        CleanReadings(d->cone, d->project);
+        ASSERT_TRUE(InitIntervalArrays(d->cone, d->grid, d->results, d->props).ok);
+        ASSERT_TRUE(AverageLayers(d->cone, d->grid).ok);
+        d->project.GWTDepth = 3.0f;
+
+        const SoilFactorEntry entry =
+            ApplySoilFactors({"32", "0.3", "120", "15"}, kConstrainedModulus, d->grid, d->props);
+        ASSERT_FALSE(entry.error);
+        ASSERT_TRUE(ConstrainedModulus(d->grid, d->props).ok);
+        ASSERT_TRUE(UndrainedShearStrength(d->grid, d->props).ok);
+        ASSERT_TRUE(OverconsolidationRatio(d->grid, d->props, d->project).ok);
+
+        const LayerGrid& g = d->grid;
+        const SoilPropArrays& p = d->props;
+        ASSERT_GT(g.NumLayers, 10);
+        for (int k = 1; k <= g.NumLayers; ++k) {
+            SCOPED_TRACE(k);
+            ASSERT_GT(g.LayerQt[k], 0.0f); // cleaned: qc at least 1
+            const float sigmaV = g.LayerDepth[k] * 0.06f * 1.3f;
+            ASSERT_NEAR(p.SigmaV[k], sigmaV, 1e-5f * sigmaV);
+            ASSERT_NEAR(p.SigmaH[k], p.SigmaV[k] * (1 - std::sin(32 * 3.14159265 / 180)),
+                        1e-5f * sigmaV);
+            const float net = g.LayerQt[k] - p.SigmaV[k];
+            ASSERT_EQ(p.ConsModulus[k], 4.0f * net);
+            ASSERT_FLOAT_EQ(p.ShearStrength[k], net / 15.0f);
+            ASSERT_TRUE(std::isfinite(p.OCR[k]));
+        }
+        // The stress grows with depth even where the readings are out of order.
+        EXPECT_GT(p.SigmaV[g.NumLayers], p.SigmaV[1]);
+        EXPECT_EQ(p.ConsModulus[0], 0.0f);
+    }
+}
