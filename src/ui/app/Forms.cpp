@@ -10,6 +10,8 @@
 #include "ui/import/Frm_Pore2.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/import/Frm_ViewFile.h"
+#include "ui/properties/Frm_PlotProperties.h"
+#include "ui/properties/Frm_SoilFactors.h"
 #include "ui/results/Frm_Select.h"
 #include "ui/results/Frm_Tumay02.h"
 
@@ -27,6 +29,8 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_ViewFile>();
     windows.Register<Frm_About>();
     windows.Register<Frm_CPTData3>();
+    windows.Register<Frm_SoilFactors>();
+    windows.Register<Frm_PlotProperties>();
 }
 
 } // namespace strelvan

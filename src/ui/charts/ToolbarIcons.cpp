@@ -13,6 +13,11 @@ void DrawBack(QPainter& p) {
     p.drawPolygon(QPolygonF({{4, 16}, {15, 6}, {15, 12}, {28, 12}, {28, 20}, {15, 20}, {15, 26}}));
 }
 
+void DrawNext(QPainter& p) {
+    p.setBrush(QColor(30, 90, 170));
+    p.drawPolygon(QPolygonF({{28, 16}, {17, 6}, {17, 12}, {4, 12}, {4, 20}, {17, 20}, {17, 26}}));
+}
+
 void DrawDepthElevation(QPainter& p) {
     p.setPen(QPen(QColor(40, 40, 40), 2.5));
     p.drawLine(QPointF(16, 6), QPointF(16, 26));
@@ -60,8 +65,8 @@ QIcon ToolbarIcon(ToolIcon which) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     // In the order of ToolIcon.
-    static void (*const draw[])(QPainter&) = {DrawBack,    DrawDepthElevation, DrawZoom,
-                                              DrawPrinter, DrawExport,         DrawExit};
+    static void (*const draw[])(QPainter&) = {DrawBack,   DrawDepthElevation, DrawZoom, DrawPrinter,
+                                              DrawExport, DrawExit,           DrawNext};
     draw[static_cast<int>(which)](p);
     p.end();
     return QIcon(pixmap);

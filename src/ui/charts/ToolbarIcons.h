@@ -4,7 +4,7 @@
 
 namespace strelvan {
 
-enum class ToolIcon { Back, DepthElevation, Zoom, Print, Export, Exit };
+enum class ToolIcon { Back, DepthElevation, Zoom, Print, Export, Exit, Next };
 
 QIcon ToolbarIcon(ToolIcon which);
 

@@ -1,0 +1,232 @@
+#include "ui/properties/Frm_PlotProperties.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "engine/properties/PropertyChoice.h"
+#include "engine/state/HistoryLists.h"
+#include "engine/state/Numbers.h"
+#include "platform/AppContext.h"
+#include "platform/ChartFX.h"
+#include "platform/Program.h"
+#include "platform/Text.h"
+#include "platform/Toolbar.h"
+#include "ui/charts/ReadingProfile.h"
+#include "ui/charts/ToolbarIcons.h"
+
+namespace strelvan {
+
+namespace {
+constexpr int32_t kBlue = 0xFF0000;
+constexpr int32_t kRed = 0x0000FF;
+constexpr int32_t kBlack = 0;
+
+QLineEdit* ProjectBox(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+// " Tip Resistance (ton/ft²) ": the profiles of this window always name ton/ft².
+QString TonPerSquareFoot(const char* quantity) {
+    return StressTitle(QString::fromLatin1(quantity), "ton/ft");
+}
+
+// The profiles of this window show every reading of the sounding.
+int32_t AllReadings(const ConeData& cone) {
+    return std::clamp<int32_t>(cone.NumPoints, 0, ConeData::kMaxPoints);
+}
+} // namespace
+
+Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
+    setWindowTitle(QStringLiteral("Soil Properties"));
+    auto* central = new QWidget(this);
+    TxtProjNum = ProjectBox("TxtProjNum", central);
+    TxtTitle = ProjectBox("TxtTitle", central);
+    TxtStation = ProjectBox("TxtStation", central);
+    TxtOffset = ProjectBox("TxtOffset", central);
+    TxtElevation = ProjectBox("TxtElevation", central);
+    TxtParish = ProjectBox("TxtParish", central);
+    TxtDate = ProjectBox("TxtDate", central);
+    TxtLatit = ProjectBox("TxtLatit", central);
+    TxtLongit = ProjectBox("TxtLongit", central);
+
+    auto* boxes = new QGridLayout;
+    BuildProjectBoxes(boxes);
+    auto* charts = new QHBoxLayout;
+    charts->setSpacing(6);
+    for (std::size_t i = 0; i < ChartFX1.size(); ++i) {
+        ChartFX1[i] = new platform::ChartFX(platform::ChartLook::Profile, central);
+        ChartFX1[i]->setObjectName(QStringLiteral("ChartFX1(%1)").arg(i));
+        charts->addWidget(ChartFX1[i], 1);
+    }
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(boxes);
+    layout->addLayout(charts, 1);
+    setCentralWidget(central);
+    BuildToolbar();
+    resize(1200, 780);
+}
+
+void Frm_PlotProperties::BuildProjectBoxes(QGridLayout* grid) {
+    // Two rows of particulars above the charts; the title takes the room it needs.
+    struct Entry {
+        const char* label;
+        QLineEdit* box;
+    };
+    const Entry rows[2][5] = {{{"Project No:", TxtProjNum},
+                               {"Project Title:", TxtTitle},
+                               {"Parish:", TxtParish},
+                               {"Date:", TxtDate},
+                               {nullptr, nullptr}},
+                              {{"Station:", TxtStation},
+                               {"Offset:", TxtOffset},
+                               {"Elevation (ft):", TxtElevation},
+                               {"Latit.:", TxtLatit},
+                               {"Longit.:", TxtLongit}}};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 5; ++c) {
+            if (rows[r][c].box == nullptr)
+                continue;
+            auto* label = new QLabel(QString::fromLatin1(rows[r][c].label), centralWidget());
+            label->setBuddy(rows[r][c].box);
+            grid->addWidget(label, r, 2 * c);
+            grid->addWidget(rows[r][c].box, r, 2 * c + 1);
+            grid->setColumnStretch(2 * c + 1, c == 1 ? 3 : 1);
+        }
+}
+
+void Frm_PlotProperties::BuildToolbar() {
+    Toolbar1 = new platform::Toolbar(this);
+    Toolbar1->setObjectName("Toolbar1");
+    Toolbar1->setIconSize(QSize(24, 24));
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    struct Button {
+        const char* key;
+        const char* caption;
+        const char* toolTip;
+        ToolIcon icon;
+    };
+    // The Depth/Elevation button carries no key: the axis mode is the one the profile
+    // window left.
+    const Button buttons[] = {{"Back", "Back", "", ToolIcon::Back},
+                              {"Next", "Next", "", ToolIcon::Next},
+                              {"", "Depth/Elevation", "", ToolIcon::DepthElevation},
+                              {"Print", "Print", "", ToolIcon::Print},
+                              {"Export", "Export", "", ToolIcon::Export},
+                              {"Exit", "Exit", "Exit", ToolIcon::Exit}};
+    for (const Button& b : buttons) {
+        Toolbar1->AddPlaceholder();
+        Toolbar1->AddButton(b.key, b.caption, b.toolTip, ToolbarIcon(b.icon));
+    }
+    connect(Toolbar1, &platform::Toolbar::ButtonClick, this,
+            &Frm_PlotProperties::Toolbar1_ButtonClick);
+}
+
+void Frm_PlotProperties::Form_Load() {
+    setWindowTitle(QStringLiteral("Soil Properties -  File:  ") +
+                   Q(Decl().importSettings.FileName));
+    FillProjectBoxes();
+    platform::SetMousePointer(platform::MousePointer::Hourglass);
+    TipPlot();
+    SleevePlot();
+    Ratioplot();
+    Propertyplot();
+    platform::SetMousePointer(platform::MousePointer::Default);
+}
+
+void Frm_PlotProperties::FillProjectBoxes() {
+    const ProjectInfo& project = Decl().project;
+    TxtProjNum->setText(Q(project.ProjNum));
+    TxtTitle->setText(Q(project.ProjTitle));
+    TxtStation->setText(Q(project.Station));
+    TxtOffset->setText(Q(project.Offset));
+    TxtElevation->setText(project.GroundElev != kNoElevation ? Q(SingleText(project.GroundElev))
+                                                             : QString());
+    TxtParish->setText(Q(project.Parish));
+    TxtDate->setText(Q(project.ProjDate));
+    TxtLatit->setText(Q(project.Latitude));
+    TxtLongit->setText(Q(project.Longitude));
+}
+
+void Frm_PlotProperties::TipPlot() {
+    Declarations& d = Decl();
+    d.plot.PlotSeries = 1;
+    d.plot.PlotPoints = AllReadings(d.cone); // this window has no depth cut
+    PlotReadingProfile(
+        *ChartFX1[0], d.cone, d.plot, AllReadings(d.cone),
+        {TonPerSquareFoot("Tip Resistance"), kBlue, &d.cone.Qc, std::nullopt, true, std::nullopt});
+}
+
+void Frm_PlotProperties::SleevePlot() {
+    const Declarations& d = Decl();
+    PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, AllReadings(d.cone),
+                       {TonPerSquareFoot("Sleeve Resistance"), kBlack, &d.cone.Fs, int16_t{10},
+                        false, std::nullopt});
+}
+
+void Frm_PlotProperties::Ratioplot() {
+    const Declarations& d = Decl();
+    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, AllReadings(d.cone),
+                       {QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed, &d.cone.Ratio, int16_t{10},
+                        false, std::nullopt});
+}
+
+void Frm_PlotProperties::Propertyplot() {
+    Declarations& d = Decl();
+    platform::ChartFX& chart = *ChartFX1[3];
+    const int layers = std::max<int>(d.grid.NumLayers, 0); // read once
+    chart.BeginData(platform::kChartValues, d.plot.PlotSeries, layers);
+    chart.BeginData(platform::kChartXValues, d.plot.PlotSeries, layers);
+    chart.ChartSetting7(50);
+    chart.ChartSetting5(30);
+    chart.ChartSetting16(2);
+    chart.TitleColor(2, kRed);
+    if (d.grid.LayerDepth.size() < static_cast<std::size_t>(layers) + 1)
+        return; // no grid for this sounding: nothing to draw
+    const int16_t axisMode = d.plot.AxisMode;
+    const auto position = [&](int k) { return LayerPosition(d.grid, d.project, axisMode, k); };
+    const ChosenProperty* property = PropertyOfChoice(d.props.PropChoice);
+    chart.TitleText(2, property != nullptr ? Q(property->title) : QString());
+    if (property != nullptr) {
+        if (!property->compute(d.grid, d.props, d.project).ok)
+            return; // the property cannot be computed: its chart stays empty
+        const std::vector<float>& values = d.props.*(property->values);
+        platform::ChartSeries series = chart.SeriesList(0);
+        for (int i = 0; i < layers; ++i) {
+            series.PointValue(i, position(i + 1));
+            series.PointXValue(i, values[static_cast<std::size_t>(i) + 1]);
+        }
+    }
+    if (layers > 0) {
+        // The axis ends at the last layer, so that layer lies on the chart.
+        chart.AxisList(0).AxisMax(position(1));
+        chart.AxisList(0).AxisMin(position(layers));
+    }
+    chart.Refresh();
+    chart.EndData(platform::kChartValues);
+    chart.EndData(platform::kChartXValues);
+}
+
+void Frm_PlotProperties::Toolbar1_ButtonClick(const QString& key) {
+    WindowRegistry& windows = App().windows;
+    if (key == "Back") {
+        windows.UnloadAndRelease(kFormName);
+        windows.Show("Frm_SoilFactors");
+    } else if (key == "Export") {
+        windows.Show("Frm_Export");
+    } else if (key == "Exit") {
+        windows.UnloadAndRelease(kFormName);
+        ReleaseHistoryLists(Decl().history);
+        platform::EndProgram();
+    }
+    // "Print" (the page with the four charts) joins here with the printed page; "Next"
+    // does nothing.
+}
+
+} // namespace strelvan

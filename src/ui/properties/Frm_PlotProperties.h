@@ -1,0 +1,57 @@
+#pragma once
+// The property plot window: the project particulars above the profiles of tip resistance,
+// sleeve friction and friction ratio of the whole sounding, and beside them the chosen soil
+// property of every grid layer, against depth or elevation. Its toolbar leads back to the
+// soil factors, prints the page, changes the printer or ends the program.
+#include <array>
+
+#include "platform/Form.h"
+
+class QGridLayout;
+class QLineEdit;
+
+namespace strelvan {
+
+namespace platform {
+class ChartFX;
+class Toolbar;
+} // namespace platform
+
+class Frm_PlotProperties : public Form {
+    Q_OBJECT
+public:
+    static constexpr const char* kFormName = "Frm_PlotProperties";
+    explicit Frm_PlotProperties(AppContext& app);
+
+    // The profiles draw every reading; Propertyplot computes the chosen property and draws
+    // it per grid layer. A failure stops that chart's drawing and nothing else.
+    void TipPlot();
+    void SleevePlot();
+    void Ratioplot();
+    void Propertyplot();
+
+    void Toolbar1_ButtonClick(const QString& key);
+
+    // 0 tip resistance, 1 sleeve friction, 2 friction ratio, 3 the soil property.
+    std::array<platform::ChartFX*, 4> ChartFX1;
+    platform::Toolbar* Toolbar1;
+    QLineEdit* TxtProjNum;
+    QLineEdit* TxtTitle;
+    QLineEdit* TxtStation;
+    QLineEdit* TxtOffset;
+    QLineEdit* TxtElevation;
+    QLineEdit* TxtParish;
+    QLineEdit* TxtDate;
+    QLineEdit* TxtLatit;
+    QLineEdit* TxtLongit;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void BuildToolbar();
+    void BuildProjectBoxes(QGridLayout* grid);
+    void FillProjectBoxes();
+};
+
+} // namespace strelvan

@@ -1,0 +1,233 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QPointer>
+
+#include "platform/ChartFX.h"
+#include "platform/Toolbar.h"
+#include "ui/properties/Frm_PlotProperties.h"
+#include "ui/properties/Frm_SoilFactors.h"
+#include "ui/support/StandInForm.h"
+#include "ui/support/UiTest.h"
+
+using namespace strelvan;
+using platform::ChartFX;
+using strelvan::test::UiTest;
+
+namespace {
+
+const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+
+class PlotPropertiesWindow : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        test::RegisterStandIns(*app, {"Frm_Export"});
+        CreateHistoryLists(Decl().history);
+        Decl().importSettings.FileName = "C:/soundings/levee-7.txt";
+        ProjectInfo& p = Decl().project;
+        p.ProjNum = "LA-1024";
+        p.ProjTitle = "Levee reach 7";
+        p.Station = "12+50";
+        p.Offset = "25 L";
+        p.Parish = "Orleans";
+        p.ProjDate = "03/14/2024";
+        p.Latitude = "29.95";
+        p.Longitude = "-90.07";
+        p.CPTNo = "7";
+        Readings();
+        Layers({5.0f, 10.0f, 15.0f}, {25.0f, 40.0f, 60.0f});
+    }
+
+    // Readings every ft from 1 to 16 ft, cleaned as the profile window leaves them.
+    void Readings() {
+        ConeData& cone = Decl().cone;
+        for (int i = 1; i <= 16; ++i) {
+            cone.Depth[i] = static_cast<float>(i);
+            cone.Qc[i] = 20.0f + i;
+            cone.Fs[i] = 0.3f;
+            cone.Ratio[i] = cone.Fs[i] * 100.0f / cone.Qc[i];
+            cone.Elev[i] = 100.0f - cone.Depth[i];
+        }
+        cone.NumPoints = 16;
+    }
+    // A grid of layers at the given depths with their qt and no vertical stress.
+    void Layers(const std::vector<float>& depths, const std::vector<float>& qt) {
+        LayerGrid& g = Decl().grid;
+        SoilPropArrays& p = Decl().props;
+        g.NumLayers = static_cast<int16_t>(depths.size());
+        const std::size_t size = depths.size() + 1;
+        for (auto* a : {&g.LayerDepth, &g.LayerQt, &p.SigmaV, &p.ConsModulus, &p.Nk,
+                        &p.ShearStrength, &p.OCR})
+            a->assign(size, 0.0f);
+        for (std::size_t k = 0; k < depths.size(); ++k) {
+            g.LayerDepth[k + 1] = depths[k];
+            g.LayerQt[k + 1] = qt[k];
+        }
+    }
+
+    Frm_PlotProperties& Open() {
+        auto& w = Window<Frm_PlotProperties>();
+        w.Show();
+        ProcessEvents();
+        return w;
+    }
+    void Click(Frm_PlotProperties& w, const char* key) { w.Toolbar1->ButtonByKey(key)->trigger(); }
+};
+
+} // namespace
+
+TEST_F(PlotPropertiesWindow, LoadFillsTheCaptionAndTheNineProjectBoxes) {
+    auto& w = Open();
+    EXPECT_EQ(w.windowTitle(), "Soil Properties -  File:  C:/soundings/levee-7.txt");
+    EXPECT_EQ(w.TxtProjNum->text(), "LA-1024");
+    EXPECT_EQ(w.TxtTitle->text(), "Levee reach 7");
+    EXPECT_EQ(w.TxtStation->text(), "12+50");
+    EXPECT_EQ(w.TxtOffset->text(), "25 L");
+    EXPECT_EQ(w.TxtParish->text(), "Orleans");
+    EXPECT_EQ(w.TxtDate->text(), "03/14/2024");
+    EXPECT_EQ(w.TxtLatit->text(), "29.95");
+    EXPECT_EQ(w.TxtLongit->text(), "-90.07");
+    EXPECT_EQ(w.TxtElevation->text(), ""); // -99999: no ground elevation
+    EXPECT_EQ(w.findChild<QLineEdit*>("TxtCPTNo"), nullptr);
+    EXPECT_EQ(w.findChildren<QLineEdit*>().size(), 9);
+    EXPECT_TRUE(w.TxtTitle->isReadOnly());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w.findChild<ChartFX*>(QStringLiteral("ChartFX1(%1)").arg(i)), w.ChartFX1[i]);
+}
+
+TEST_F(PlotPropertiesWindow, ProfilesShowEveryReadingDownToTheLast) {
+    Decl().plot.PlotPoints = 5; // a cut of the profile window does not apply here
+    auto& w = Open();
+    const ConeData& cone = Decl().cone;
+    EXPECT_EQ(Decl().plot.PlotPoints, 16);
+    EXPECT_EQ(Decl().plot.PlotSeries, 1);
+    EXPECT_EQ(w.ChartFX1[0]->TitleText(2), " Tip Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX1[1]->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX1[2]->TitleText(2), " Sleeve/Tip Ratio (%) ");
+    EXPECT_EQ(w.ChartFX1[0]->TitleColor(2), 0xFF0000);
+    EXPECT_EQ(w.ChartFX1[1]->TitleColor(2), 0);
+    EXPECT_EQ(w.ChartFX1[2]->TitleColor(2), 0x0000FF);
+    EXPECT_EQ(w.ChartFX1[0]->AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1[0]->AxisList(0).AxisFontSize(), 10);
+    EXPECT_EQ(w.ChartFX1[1]->ChartSetting5(), 10);
+    const ConeData::Column* readings[] = {&cone.Qc, &cone.Fs, &cone.Ratio};
+    for (int c = 0; c < 3; ++c) {
+        SCOPED_TRACE(c);
+        ChartFX& chart = *w.ChartFX1[c];
+        EXPECT_EQ(chart.PointCount(), 16);
+        EXPECT_EQ(chart.ChartSetting7(), 50);
+        EXPECT_EQ(chart.ChartSetting16(), 2);
+        EXPECT_EQ(chart.AxisList(2).AxisStep(), std::nullopt); // max qc 36 would give 6
+        EXPECT_EQ(chart.AxisList(0).AxisMax(), 1.0f);
+        EXPECT_EQ(chart.AxisList(0).AxisMin(), 16.0f); // the last reading, not the one before
+        EXPECT_EQ(chart.SeriesList(0).PointValue(15), 16.0f);
+        EXPECT_EQ(chart.SeriesList(0).PointXValue(15), (*readings[c])[16]);
+        EXPECT_FALSE(chart.DataOpen(platform::kChartValues));
+    }
+}
+
+TEST_F(PlotPropertiesWindow, ModulusChartIsFourTimesQtWithoutVerticalStress) {
+    auto& w = Open();
+    ChartFX& chart = *w.ChartFX1[3];
+    EXPECT_EQ(chart.TitleText(2), " Constrained Modulus (" + kTsf + ") ");
+    EXPECT_EQ(chart.TitleColor(2), 0x0000FF);
+    EXPECT_EQ(chart.ChartSetting5(), 30);
+    EXPECT_EQ(chart.ChartSetting7(), 50);
+    EXPECT_EQ(chart.ChartSetting16(), 2);
+    EXPECT_EQ(chart.AxisList(0).AxisTitle(), ""); // the property chart names no axis
+    EXPECT_EQ(chart.PointCount(), 3);
+    const float qt[] = {25, 40, 60};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(chart.SeriesList(0).PointValue(i), 5.0f * (i + 1));
+        EXPECT_EQ(chart.SeriesList(0).PointXValue(i), 4.0f * qt[i]);
+    }
+    EXPECT_EQ(chart.AxisList(0).AxisMax(), 5.0f);
+    EXPECT_EQ(chart.AxisList(0).AxisMin(), 15.0f); // the last layer lies on the chart
+    EXPECT_LT(chart.VerticalPixel(5), chart.VerticalPixel(15));
+    EXPECT_FALSE(chart.DataOpen(platform::kChartXValues));
+    EXPECT_EQ(Decl().props.ConsModulus[2], 160.0f);
+}
+
+TEST_F(PlotPropertiesWindow, ElevationModeDrawsTheLayersBelowTheGroundElevation) {
+    Decl().project.GroundElev = 100.0f;
+    Decl().plot.AxisMode = -1;
+    auto& w = Open();
+    EXPECT_EQ(w.TxtElevation->text(), "100");
+    ChartFX& chart = *w.ChartFX1[3];
+    EXPECT_EQ(chart.SeriesList(0).PointValue(1), 90.0f); // the layer at 10 ft
+    EXPECT_EQ(chart.AxisList(0).AxisMax(), 95.0f);
+    EXPECT_EQ(chart.AxisList(0).AxisMin(), 85.0f);
+    EXPECT_LT(chart.VerticalPixel(95), chart.VerticalPixel(85));
+    EXPECT_EQ(w.ChartFX1[0]->AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(w.ChartFX1[0]->SeriesList(0).PointValue(0), 99.0f);
+    EXPECT_EQ(w.ChartFX1[2]->AxisList(0).AxisMin(), 84.0f);
+}
+
+TEST_F(PlotPropertiesWindow, NoLayersGiveAnEmptyPropertyChart) {
+    Layers({}, {});
+    auto& w = Open();
+    EXPECT_EQ(w.ChartFX1[3]->PointCount(), 0);
+    EXPECT_EQ(w.ChartFX1[3]->AxisList(0).AxisMin(), std::nullopt);
+    EXPECT_EQ(w.ChartFX1[0]->PointCount(), 16);
+    // A grid whose arrays hold fewer layers than its count draws no property either.
+    Layers({5.0f, 10.0f}, {25.0f, 40.0f});
+    Decl().grid.NumLayers = 30;
+    w.Unload();
+    Open();
+    EXPECT_EQ(w.ChartFX1[3]->SeriesList(0).PointXValue(0), std::nullopt);
+}
+
+TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
+    auto& w = Open();
+    const char* captions[] = {"Back", "Next", "Depth/Elevation", "Print", "Export", "Exit"};
+    const char* keys[] = {"Back", "Next", "", "Print", "Export", "Exit"};
+    for (int i = 0; i < 6; ++i) {
+        QAction* button = w.Toolbar1->Item(2 * (i + 1));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), captions[i]);
+        EXPECT_EQ(button->objectName(), keys[i]);
+    }
+    EXPECT_EQ(w.Toolbar1->ButtonByKey("Exit")->toolTip(), "Exit");
+
+    // Next, Depth/Elevation and Print change nothing on show.
+    const auto pointValue = [&] { return w.ChartFX1[3]->SeriesList(0).PointValue(2); };
+    const auto before = pointValue();
+    Click(w, "Next");
+    w.Toolbar1->Item(6)->trigger();
+    Click(w, "Print");
+    ProcessEvents();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(pointValue(), before);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_SoilFactors"));
+
+    Click(w, "Export");
+    EXPECT_TRUE(app->windows.IsLoaded("Frm_Export"));
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(PlotPropertiesWindow, BackShowsTheSoilFactorsAfresh) {
+    Decl().cone.NumPoints = 100;
+    for (int i = 1; i <= 100; ++i)
+        Decl().cone.Depth[i] = 0.2f * i;
+    QPointer<Frm_PlotProperties> w = &Open();
+    Click(*w, "Back");
+    ProcessEvents();
+    EXPECT_TRUE(w.isNull()); // the instance is cleared
+    auto* factors = app->windows.FindAs<Frm_SoilFactors>();
+    ASSERT_NE(factors, nullptr);
+    EXPECT_TRUE(factors->isVisible());
+    EXPECT_EQ(factors->TextNK->text(), "15");
+    EXPECT_EQ(Decl().grid.NumLayers, 60); // laid afresh from the readings
+    EXPECT_EQ(endProgramCalls, 0);
+}
+
+TEST_F(PlotPropertiesWindow, ExitReleasesTheHistoryAndEndsTheProgram) {
+    QPointer<Frm_PlotProperties> w = &Open();
+    Click(*w, "Exit");
+    ProcessEvents();
+    EXPECT_TRUE(w.isNull());
+    EXPECT_FALSE(Decl().history.Created);
+    EXPECT_GE(endProgramCalls, 1);
+}

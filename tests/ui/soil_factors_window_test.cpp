@@ -1,0 +1,236 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include "platform/ChartFX.h"
+#include "ui/properties/Frm_PlotProperties.h"
+#include "ui/properties/Frm_SoilFactors.h"
+#include "ui/support/UiTest.h"
+
+using namespace strelvan;
+using strelvan::test::UiTest;
+
+namespace {
+
+const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+
+class SoilFactorsWindow : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        CreateHistoryLists(Decl().history);
+        Sounding(20.0f);
+    }
+
+    // Readings every 0.5 ft from 0.5 ft down to lastDepth, qc rising with depth.
+    void Sounding(float lastDepth) {
+        ConeData& cone = Decl().cone;
+        int n = 0;
+        for (float d = 0.5f; d <= lastDepth + 1e-4f; d += 0.5f) {
+            ++n;
+            cone.Depth[n] = d;
+            cone.Qc[n] = 20.0f + d;
+            cone.Fs[n] = 0.2f;
+        }
+        cone.NumPoints = static_cast<int16_t>(n);
+    }
+
+    Frm_SoilFactors& Open() {
+        auto& w = Window<Frm_SoilFactors>();
+        w.Show();
+        ProcessEvents();
+        return w;
+    }
+    // Types the four boxes and presses OK.
+    void Enter(Frm_SoilFactors& w, const char* phi, const char* moisture, const char* gamma = "",
+               const char* nk = "15") {
+        w.TextPhi->setText(phi);
+        w.TextMoisture->setText(moisture);
+        w.TextGamma->setText(gamma);
+        w.TextNK->setText(nk);
+        w.OK->click();
+        ProcessEvents();
+    }
+    Frm_PlotProperties* Plot() {
+        auto* p = app->windows.FindAs<Frm_PlotProperties>();
+        return p != nullptr && p->isVisible() ? p : nullptr;
+    }
+    platform::ChartFX& PropertyChart() { return *Plot()->ChartFX1[3]; }
+};
+
+} // namespace
+
+TEST_F(SoilFactorsWindow, LoadShowsTheModulusFactorsAndLaysTheGridAfresh) {
+    Decl().results.TypeOlsen.assign(3, 2); // an earlier classification
+    auto& w = Open();
+    EXPECT_EQ(w.windowTitle(), "Enter Soil Factors");
+    EXPECT_EQ(w.Frame2->title(), "Parameter of Constrained Modulus");
+    EXPECT_EQ(w.Frame1->title(), "Parameter for Undrained Shear Strength");
+    EXPECT_TRUE(w.Frame2->isVisible());
+    EXPECT_FALSE(w.Frame1->isVisible());
+    const std::pair<QLineEdit*, const char*> rows[] = {
+        {w.TextPhi, "Enter Phi (effective) in degrees:"},
+        {w.TextMoisture, "Enter Moisture Content:"},
+        {w.TextGamma, "Enter Gamma in lb/ft^3:"},
+        {w.TextNK, "Enter Nk:"}};
+    for (const auto& [box, caption] : rows) {
+        bool labelled = false;
+        for (const QLabel* label : w.findChildren<QLabel*>())
+            labelled |= label->buddy() == box && label->text() == caption;
+        EXPECT_TRUE(labelled) << caption;
+    }
+    EXPECT_EQ(w.TextPhi->text(), "");
+    EXPECT_EQ(w.TextNK->text(), "15");
+    EXPECT_EQ(w.OK->text(), "OK");
+    EXPECT_TRUE(w.Grid.ok);
+    EXPECT_EQ(Decl().grid.NumLayers, 60); // Int(20 / 0.328)
+    EXPECT_EQ(Decl().results.TypeOlsen, std::vector<int16_t>(61, 0));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SoilFactorsWindow, OkFillsTheStressesShowsThePlotAndUnloads) {
+    auto& w = Open();
+    Enter(w, "30", "0.25", "", "fifteen"); // Nk is not read without a unit weight
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(w.IsLoaded());
+    ASSERT_NE(Plot(), nullptr);
+    const SoilPropArrays& p = Decl().props;
+    EXPECT_FLOAT_EQ(p.Phi[60], 0.5235988f);
+    EXPECT_EQ(p.Moisture[60], 0.25f);
+    EXPECT_EQ(p.Gamma[60], 0.0f); // the unit weight box is hidden and empty
+    EXPECT_EQ(p.SigmaV[60], 0.0f);
+    EXPECT_EQ(p.SigmaH[60], 0.0f);
+    EXPECT_EQ(PropertyChart().TitleText(2), " Constrained Modulus (" + kTsf + ") ");
+    EXPECT_EQ(PropertyChart().SeriesList(0).PointXValue(59), 4.0f * Decl().grid.LayerQt[60]);
+}
+
+TEST_F(SoilFactorsWindow, BadEntryIsNamedAndTheWindowStaysAsItWas) {
+    auto& w = Open();
+    Enter(w, "30", "a quarter");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Data Entry Error in 'Moisture Content'.. Please ReEnter ");
+    EXPECT_EQ(messages[0].title, " Data Entry Message");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.TextMoisture->text(), "a quarter");
+    EXPECT_EQ(w.TextMoisture->selectedText(), "a quarter");
+    EXPECT_EQ(Decl().props.Phi[1], 0.0f); // the friction angle is not stored either
+    EXPECT_EQ(Plot(), nullptr);
+
+    Enter(w, "30", " "); // blanks are an entry, and no number
+    EXPECT_EQ(messages.size(), 2u);
+    Enter(w, "30", "0.25");
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_NE(Plot(), nullptr);
+}
+
+TEST_F(SoilFactorsWindow, EachLoadBringsBackTheStoredTexts) {
+    auto& w = Open();
+    w.TextPhi->setText("33");
+    w.TextNK->setText("20");
+    w.close(); // the close box computes nothing
+    ProcessEvents();
+    EXPECT_FALSE(w.IsLoaded());
+    EXPECT_EQ(Plot(), nullptr);
+    Decl().props.SigmaV.assign(3, 5.0f);
+    Open();
+    EXPECT_EQ(w.TextPhi->text(), "");
+    EXPECT_EQ(w.TextNK->text(), "15");
+    EXPECT_EQ(Decl().props.SigmaV, std::vector<float>(61, 0.0f)); // cleared by the new grid
+}
+
+TEST_F(SoilFactorsWindow, ShearStrengthChoiceShowsTheUnitWeightAndNk) {
+    Decl().props.PropChoice = kUndrainedShearStrength;
+    auto& w = Open();
+    EXPECT_FALSE(w.Frame2->isVisible());
+    EXPECT_TRUE(w.Frame1->isVisible());
+    Enter(w, "", "", "120", "15");
+    ASSERT_NE(Plot(), nullptr);
+    const LayerGrid& g = Decl().grid;
+    const SoilPropArrays& p = Decl().props;
+    EXPECT_FLOAT_EQ(p.SigmaV[30], g.LayerDepth[30] * 0.06f);
+    EXPECT_EQ(PropertyChart().TitleText(2), " Shear Strength (" + kTsf + ") ");
+    EXPECT_FLOAT_EQ(*PropertyChart().SeriesList(0).PointXValue(29),
+                    (g.LayerQt[30] - p.SigmaV[30]) / 15.0f);
+}
+
+TEST_F(SoilFactorsWindow, PropertyThatCannotBeComputedLeavesItsChartEmpty) {
+    // Without a unit weight, Nk is 0 and the shear strength divides by it.
+    Decl().props.PropChoice = kUndrainedShearStrength;
+    Enter(Open(), "", "", "", "15");
+    ASSERT_NE(Plot(), nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(PropertyChart().TitleText(2), " Shear Strength (" + kTsf + ") ");
+    EXPECT_EQ(PropertyChart().SeriesList(0).PointXValue(0), std::nullopt);
+    EXPECT_EQ(Decl().props.ShearStrength[1], 0.0f);
+    // The profiles beside it are drawn all the same.
+    EXPECT_EQ(Plot()->ChartFX1[2]->PointCount(), 40);
+}
+
+TEST_F(SoilFactorsWindow, OverconsolidationChoice) {
+    Decl().props.PropChoice = kOverconsolidationRatio;
+    Decl().project.GWTDepth = 4.0f;
+    Enter(Open(), "", "", "110", "15");
+    ASSERT_NE(Plot(), nullptr);
+    const SoilPropArrays& p = Decl().props;
+    EXPECT_EQ(PropertyChart().TitleText(2), " Overconsolidation Ratio ");
+    const double expected =
+        0.33 * (Decl().grid.LayerQt[50] - p.SigmaV[50]) / (p.SigmaV[50] - 0.0312 * 4.0);
+    EXPECT_FLOAT_EQ(*PropertyChart().SeriesList(0).PointXValue(49), static_cast<float>(expected));
+}
+
+TEST_F(SoilFactorsWindow, OtherChoicesShowNoFrameAndPlotNoProperty) {
+    Decl().props.PropChoice = 2;
+    auto& w = Open();
+    EXPECT_FALSE(w.Frame1->isVisible());
+    EXPECT_FALSE(w.Frame2->isVisible());
+    w.OK->click();
+    ASSERT_NE(Plot(), nullptr);
+    EXPECT_EQ(PropertyChart().TitleText(2), "");
+    EXPECT_EQ(PropertyChart().SeriesList(0).PointXValue(0), std::nullopt);
+    EXPECT_EQ(PropertyChart().AxisList(0).AxisMin(), Decl().grid.LayerDepth[60]);
+}
+
+TEST_F(SoilFactorsWindow, NoChoiceAsksForOneAndComputesNothing) {
+    Decl().props.PropChoice = kNoPropertyChosen;
+    auto& w = Open();
+    Enter(w, "30", "0.25");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Please choose Soil Properties from the menu");
+    EXPECT_EQ(messages[0].title, "");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Decl().props.Phi[1], 0.0f);
+    EXPECT_EQ(Plot(), nullptr);
+}
+
+TEST_F(SoilFactorsWindow, SoundingTooShortForTheGridIsRefusedOnLoadAndOnOk) {
+    Sounding(0.5f);
+    auto& w = Open();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, " Soil Layer Message");
+    EXPECT_FALSE(w.Grid.ok);
+    EXPECT_EQ(Decl().grid.NumLayers, 0);
+    Enter(w, "30", "0.25");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1], messages[0]);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Plot(), nullptr);
+    EXPECT_EQ(Decl().props.Phi, std::vector<float>{0.0f});
+}
+
+TEST_F(SoilFactorsWindow, OkRedrawsAPlotWindowThatIsStillOpen) {
+    Enter(Open(), "", "");
+    QPointer<Frm_PlotProperties> first = Plot();
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first->ChartFX1[3]->PointCount(), 60);
+    // Another sounding, while the plot of the first one is still open.
+    Sounding(30.0f);
+    Enter(Open(), "", "");
+    ProcessEvents();
+    ASSERT_NE(Plot(), nullptr);
+    EXPECT_EQ(PropertyChart().PointCount(), 91); // Int(30 / 0.328)
+    EXPECT_EQ(Plot()->ChartFX1[0]->PointCount(), 60);
+    EXPECT_TRUE(first.isNull());
+}
