@@ -4,12 +4,11 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
 #include "platform/ChartFX.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/Frm_CPTData3.h"
+#include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
 #include "ui/support/UiTest.h"
 
@@ -19,7 +18,7 @@ using strelvan::test::UiTest;
 
 namespace {
 
-const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+using test::kTsf;
 
 class CPTData3Window : public UiTest {
 protected:
@@ -27,31 +26,10 @@ protected:
         UiTest::SetUp();
         test::RegisterStandIns(*app, {"Frm_SoilFactors", "Frm_Export"});
         CreateHistoryLists(Decl().history);
-        Decl().importSettings.FileName = "C:/soundings/levee-7.txt";
-        ProjectInfo& p = Decl().project;
-        p.ProjNum = "LA-1024";
-        p.ProjTitle = "Levee reach 7";
-        p.Station = "12+50";
-        p.Offset = "25 L";
-        p.Parish = "Orleans";
-        p.ProjDate = "03/14/2024";
-        p.Latitude = "29.95";
-        p.Longitude = "-90.07";
-        p.CPTNo = "7";
+        test::LeveeProject(Decl());
     }
 
-    // Readings every 0.5 ft from 0.5 ft down to lastDepth, qc rising with depth.
-    void Sounding(float lastDepth) {
-        ConeData& cone = Decl().cone;
-        int n = 0;
-        for (float d = 0.5f; d <= lastDepth + 1e-4f; d += 0.5f) {
-            ++n;
-            cone.Depth[n] = d;
-            cone.Qc[n] = 20.0f + d;
-            cone.Fs[n] = 0.2f + d / 100.0f;
-        }
-        cone.NumPoints = static_cast<int16_t>(n);
-    }
+    void Sounding(float lastDepth) { test::EvenSounding(Decl().cone, lastDepth); }
 
     Frm_CPTData3& Open() {
         auto& w = Window<Frm_CPTData3>();
@@ -86,17 +64,7 @@ TEST_F(CPTData3Window, LoadingCleansTheReadingsAndFillsTheWindow) {
     cone.Fs[6] = 30.0f; // ratio far above 20
     auto& w = Open();
     EXPECT_EQ(w.windowTitle(), "CPT Data -  File:  C:/soundings/levee-7.txt");
-    EXPECT_EQ(w.TxtProjNum->text(), "LA-1024");
-    EXPECT_EQ(w.TxtTitle->text(), "Levee reach 7");
-    EXPECT_EQ(w.TxtStation->text(), "12+50");
-    EXPECT_EQ(w.TxtOffset->text(), "25 L");
-    EXPECT_EQ(w.TxtParish->text(), "Orleans");
-    EXPECT_EQ(w.TxtDate->text(), "03/14/2024");
-    EXPECT_EQ(w.TxtLatit->text(), "29.95");
-    EXPECT_EQ(w.TxtLongit->text(), "-90.07");
-    EXPECT_EQ(w.TxtCPTNo->text(), "7");
-    EXPECT_EQ(w.TxtElevation->text(), ""); // no ground elevation entered
-    EXPECT_TRUE(w.TxtTitle->isReadOnly());
+    test::ExpectLeveeBoxes(w);
 
     EXPECT_EQ(cone.Qc[3], 1);
     EXPECT_EQ(cone.Qc[4], 1);
@@ -313,20 +281,9 @@ TEST_F(CPTData3Window, ExitReleasesTheHistoryAndEndsTheProgram) {
 }
 
 TEST_F(CPTData3Window, RealSoundingsAfterConversion) {
-    const char* files[][2] = {
-        {"geolibplus-bro-179092-short.txt", "8"},  {"geolibplus-bro-predrilled-u1.txt", "9"},
-        {"geolibplus-monnickendam-cptu.txt", "9"}, {"liquepy-standard1-cptu.txt", "8"},
-        {"pileresponse-example-cptu.txt", "8"},    {"pygef-cpt-mos-cptu.txt", "9"},
-        {"pygef-cpt2-waternet-soft.txt", "8"},     {"pygef-cpt4-sand.txt", "8"}};
-    for (const auto& [file, titleLines] : files) {
-        SCOPED_TRACE(file);
-        ImportSettings& settings = Decl().importSettings;
-        settings.FileName = S(test::RealSounding(file));
-        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
-        settings.UnitsOption = 2;
-        ReadConeData(settings, Decl().cone);
-        ASSERT_EQ(settings.ImportError, 0);
-        ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+    for (const test::RealFile& real : test::kRealFiles) {
+        SCOPED_TRACE(real.file);
+        ASSERT_TRUE(test::ReadRealSounding(Decl(), real));
         const ConeData& cone = Decl().cone;
         const int n = cone.NumPoints;
         auto& w = Open();

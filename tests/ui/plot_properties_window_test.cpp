@@ -6,6 +6,7 @@
 #include "platform/Toolbar.h"
 #include "ui/properties/Frm_PlotProperties.h"
 #include "ui/properties/Frm_SoilFactors.h"
+#include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
 #include "ui/support/UiTest.h"
 
@@ -15,7 +16,7 @@ using strelvan::test::UiTest;
 
 namespace {
 
-const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+using test::kTsf;
 
 class PlotPropertiesWindow : public UiTest {
 protected:
@@ -23,17 +24,7 @@ protected:
         UiTest::SetUp();
         test::RegisterStandIns(*app, {"Frm_Export"});
         CreateHistoryLists(Decl().history);
-        Decl().importSettings.FileName = "C:/soundings/levee-7.txt";
-        ProjectInfo& p = Decl().project;
-        p.ProjNum = "LA-1024";
-        p.ProjTitle = "Levee reach 7";
-        p.Station = "12+50";
-        p.Offset = "25 L";
-        p.Parish = "Orleans";
-        p.ProjDate = "03/14/2024";
-        p.Latitude = "29.95";
-        p.Longitude = "-90.07";
-        p.CPTNo = "7";
+        test::LeveeProject(Decl());
         Readings();
         Layers({5.0f, 10.0f, 15.0f}, {25.0f, 40.0f, 60.0f});
     }
@@ -79,18 +70,9 @@ protected:
 TEST_F(PlotPropertiesWindow, LoadFillsTheCaptionAndTheNineProjectBoxes) {
     auto& w = Open();
     EXPECT_EQ(w.windowTitle(), "Soil Properties -  File:  C:/soundings/levee-7.txt");
-    EXPECT_EQ(w.TxtProjNum->text(), "LA-1024");
-    EXPECT_EQ(w.TxtTitle->text(), "Levee reach 7");
-    EXPECT_EQ(w.TxtStation->text(), "12+50");
-    EXPECT_EQ(w.TxtOffset->text(), "25 L");
-    EXPECT_EQ(w.TxtParish->text(), "Orleans");
-    EXPECT_EQ(w.TxtDate->text(), "03/14/2024");
-    EXPECT_EQ(w.TxtLatit->text(), "29.95");
-    EXPECT_EQ(w.TxtLongit->text(), "-90.07");
-    EXPECT_EQ(w.TxtElevation->text(), ""); // -99999: no ground elevation
+    test::ExpectLeveeBoxes(w); // -99999 leaves the elevation empty
     EXPECT_EQ(w.findChild<QLineEdit*>("TxtCPTNo"), nullptr);
     EXPECT_EQ(w.findChildren<QLineEdit*>().size(), 9);
-    EXPECT_TRUE(w.TxtTitle->isReadOnly());
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(w.findChild<ChartFX*>(QStringLiteral("ChartFX1(%1)").arg(i)), w.ChartFX1[i]);
 }

@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
 #include "platform/ChartFX.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
@@ -16,6 +14,7 @@
 #include "ui/import/Frm_Titles.h"
 #include "ui/properties/Frm_PlotProperties.h"
 #include "ui/properties/Frm_SoilFactors.h"
+#include "ui/support/Soundings.h"
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
@@ -107,26 +106,16 @@ TEST_F(PropertiesRoad, SampleFileFromTheFileWindowToTheModulus) {
 }
 
 TEST_F(PropertiesRoad, RealSoundings) {
-    const char* files[][2] = {
-        {"geolibplus-bro-179092-short.txt", "8"},  {"geolibplus-bro-predrilled-u1.txt", "9"},
-        {"geolibplus-monnickendam-cptu.txt", "9"}, {"liquepy-standard1-cptu.txt", "8"},
-        {"pileresponse-example-cptu.txt", "8"},    {"pygef-cpt-mos-cptu.txt", "9"},
-        {"pygef-cpt2-waternet-soft.txt", "8"},     {"pygef-cpt4-sand.txt", "8"}};
-    for (const auto& [file, titleLines] : files) {
-        SCOPED_TRACE(file);
-        ImportSettings& settings = Decl().importSettings;
-        settings.FileName = S(test::RealSounding(file));
-        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
-        settings.UnitsOption = 2;
-        ReadConeData(settings, Decl().cone);
-        ASSERT_EQ(settings.ImportError, 0);
-        ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+    for (const test::RealFile& real : test::kRealFiles) {
+        SCOPED_TRACE(real.file);
+        ASSERT_TRUE(test::ReadRealSounding(Decl(), real));
         Window<Frm_CPTData3>().Show();
         ProcessEvents();
         Frm_PlotProperties* plot = ToProperties("32", "0.3");
         ASSERT_NE(plot, nullptr);
         ExpectProperties(*plot);
-        EXPECT_EQ(plot->windowTitle(), "Soil Properties -  File:  " + Q(settings.FileName));
+        EXPECT_EQ(plot->windowTitle(),
+                  "Soil Properties -  File:  " + Q(Decl().importSettings.FileName));
         for (const char* name : {"Frm_PlotProperties", "Frm_CPTData3"})
             app->windows.UnloadAndRelease(name);
         ProcessEvents();

@@ -7,6 +7,7 @@
 #include "platform/ChartFX.h"
 #include "ui/properties/Frm_PlotProperties.h"
 #include "ui/properties/Frm_SoilFactors.h"
+#include "ui/support/Soundings.h"
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
@@ -14,7 +15,7 @@ using strelvan::test::UiTest;
 
 namespace {
 
-const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+using test::kTsf;
 
 class SoilFactorsWindow : public UiTest {
 protected:
@@ -24,18 +25,7 @@ protected:
         Sounding(20.0f);
     }
 
-    // Readings every 0.5 ft from 0.5 ft down to lastDepth, qc rising with depth.
-    void Sounding(float lastDepth) {
-        ConeData& cone = Decl().cone;
-        int n = 0;
-        for (float d = 0.5f; d <= lastDepth + 1e-4f; d += 0.5f) {
-            ++n;
-            cone.Depth[n] = d;
-            cone.Qc[n] = 20.0f + d;
-            cone.Fs[n] = 0.2f;
-        }
-        cone.NumPoints = static_cast<int16_t>(n);
-    }
+    void Sounding(float lastDepth) { test::EvenSounding(Decl().cone, lastDepth); }
 
     Frm_SoilFactors& Open() {
         auto& w = Window<Frm_SoilFactors>();

@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -41,13 +39,6 @@ const char* const kMethodCaptions[5] = {"Probabilistic Region Estimation (Zhang 
                                         "Douglas and Olsen, 1981",
                                         "Fuzzy Classification (Zhang and Tumay, 1999)"};
 
-QLineEdit* ProjectBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    return box;
-}
-
 platform::ChartFX* ProfileChart(const char* name, QWidget* parent) {
     auto* chart = new platform::ChartFX(platform::ChartLook::Profile, parent);
     chart->setObjectName(QString::fromLatin1(name));
@@ -57,22 +48,11 @@ platform::ChartFX* ProfileChart(const char* name, QWidget* parent) {
 
 Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
     auto* central = new QWidget(this);
-    TxtProjNum = ProjectBox("TxtProjNum", central);
-    TxtTitle = ProjectBox("TxtTitle", central);
-    TxtStation = ProjectBox("TxtStation", central);
-    TxtOffset = ProjectBox("TxtOffset", central);
-    TxtElevation = ProjectBox("TxtElevation", central);
-    TxtParish = ProjectBox("TxtParish", central);
-    TxtDate = ProjectBox("TxtDate", central);
-    TxtLatit = ProjectBox("TxtLatit", central);
-    TxtLongit = ProjectBox("TxtLongit", central);
-    TxtCPTNo = ProjectBox("TxtCPTNo", central);
     ChartFX1 = ProfileChart("ChartFX1", central);
     ChartFX2 = ProfileChart("ChartFX2", central);
     ChartFX3 = ProfileChart("ChartFX3", central);
 
-    auto* boxes = new QGridLayout;
-    BuildProjectBoxes(boxes);
+    QGridLayout* boxes = BuildProjectBoxes(central, true);
     auto* charts = new QHBoxLayout;
     charts->setSpacing(6);
     for (platform::ChartFX* chart : {ChartFX1, ChartFX2, ChartFX3})
@@ -97,55 +77,16 @@ Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
     resize(1100, 780);
 }
 
-void Frm_CPTData3::BuildProjectBoxes(QGridLayout* grid) {
-    // Two rows of particulars above the charts; the title takes the room it needs.
-    struct Entry {
-        const char* label;
-        QLineEdit* box;
-    };
-    const Entry rows[2][5] = {{{"Project No:", TxtProjNum},
-                               {"Project Title:", TxtTitle},
-                               {"Parish:", TxtParish},
-                               {"Date:", TxtDate},
-                               {"CPT No:", TxtCPTNo}},
-                              {{"Station:", TxtStation},
-                               {"Offset:", TxtOffset},
-                               {"Elevation (ft):", TxtElevation},
-                               {"Latit.:", TxtLatit},
-                               {"Longit.:", TxtLongit}}};
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 5; ++c) {
-            auto* label = new QLabel(QString::fromLatin1(rows[r][c].label), centralWidget());
-            label->setBuddy(rows[r][c].box);
-            grid->addWidget(label, r, 2 * c);
-            grid->addWidget(rows[r][c].box, r, 2 * c + 1);
-            grid->setColumnStretch(2 * c + 1, c == 1 ? 3 : 1);
-        }
-}
-
 void Frm_CPTData3::BuildToolbar() {
-    Toolbar1 = new platform::Toolbar(this);
-    Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setIconSize(QSize(24, 24));
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
     // The stored order: keyed buttons at the even positions 2 to 14, placeholders between.
-    struct Button {
-        const char* key;
-        const char* caption;
-        const char* toolTip;
-        ToolIcon icon;
-    };
-    const Button buttons[] = {
-        {"Back", "   ", "Back to previous form", ToolIcon::Back},
-        {"YAxis", "", "Toggle between Depth/Elevation in Y Axis", ToolIcon::DepthElevation},
-        {"Zoom", "  ", "Zoom all graphs", ToolIcon::Zoom},
-        {"Print", "  ", "Print All   ", ToolIcon::Print},
-        {"Export", "    ", "Export. Change the default printer driver", ToolIcon::Export},
-        {"Exit", "       ", "Exit the program", ToolIcon::Exit}};
-    for (const Button& b : buttons) {
-        Toolbar1->AddPlaceholder();
-        Toolbar1->AddButton(b.key, b.caption, b.toolTip, ToolbarIcon(b.icon));
-    }
+    Toolbar1 = AddWindowToolbar(
+        this,
+        {{"Back", "   ", "Back to previous form", ToolIcon::Back},
+         {"YAxis", "", "Toggle between Depth/Elevation in Y Axis", ToolIcon::DepthElevation},
+         {"Zoom", "  ", "Zoom all graphs", ToolIcon::Zoom},
+         {"Print", "  ", "Print All   ", ToolIcon::Print},
+         {"Export", "    ", "Export. Change the default printer driver", ToolIcon::Export},
+         {"Exit", "       ", "Exit the program", ToolIcon::Exit}});
     Toolbar1->AddPlaceholder();
     Toolbar1->AddButton("Depth", "Depth");
     Combo1 = new QComboBox(Toolbar1);
@@ -168,17 +109,7 @@ void Frm_CPTData3::Form_Load() {
     MaxQc = MaxFs = MaxRatio = 0;
     FillDepthList(1); // the depths: the axis mode is set to depth below
     setWindowTitle(QStringLiteral("CPT Data -  File:  ") + Q(decl.importSettings.FileName));
-    TxtProjNum->setText(Q(project.ProjNum));
-    TxtTitle->setText(Q(project.ProjTitle));
-    TxtStation->setText(Q(project.Station));
-    TxtOffset->setText(Q(project.Offset));
-    TxtElevation->setText(project.GroundElev != kNoElevation ? Q(SingleText(project.GroundElev))
-                                                             : QString());
-    TxtParish->setText(Q(project.Parish));
-    TxtDate->setText(Q(project.ProjDate));
-    TxtLatit->setText(Q(project.Latitude));
-    TxtLongit->setText(Q(project.Longitude));
-    TxtCPTNo->setText(Q(project.CPTNo));
+    FillProjectBoxes(project);
 
     const ReadingMaxima maxima = CleanReadings(decl.cone, project);
     MaxQc = maxima.MaxQc;

@@ -7,11 +7,10 @@
 #include <cstdint>
 
 #include "platform/Form.h"
+#include "ui/charts/ProjectParticulars.h"
 
 class QAction;
 class QComboBox;
-class QGridLayout;
-class QLineEdit;
 class QMenu;
 
 namespace strelvan {
@@ -21,7 +20,7 @@ class ChartFX;
 class Toolbar;
 } // namespace platform
 
-class Frm_CPTData3 : public Form {
+class Frm_CPTData3 : public Form, public ProjectParticulars {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "Frm_CPTData3";
@@ -44,16 +43,6 @@ public:
     platform::ChartFX* ChartFX3;
     platform::Toolbar* Toolbar1;
     QComboBox* Combo1; // editable: the depths (or elevations) to cut the profiles at
-    QLineEdit* TxtProjNum;
-    QLineEdit* TxtTitle;
-    QLineEdit* TxtStation;
-    QLineEdit* TxtOffset;
-    QLineEdit* TxtElevation;
-    QLineEdit* TxtParish;
-    QLineEdit* TxtDate;
-    QLineEdit* TxtLatit;
-    QLineEdit* TxtLongit;
-    QLineEdit* TxtCPTNo;
     QMenu* munCS;
     std::array<QAction*, 5> munSubCS; // munSubCS1 .. munSubCS5
 
@@ -70,7 +59,6 @@ protected:
 
 private:
     void BuildToolbar();
-    void BuildProjectBoxes(QGridLayout* grid);
     void FillDepthList(int16_t axisMode);
     void ClassifyWith(int16_t methodCode);
     void Toggle_Axis();

@@ -1,9 +1,12 @@
 #include "ui/charts/ToolbarIcons.h"
 
+#include <QMainWindow>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+
+#include "platform/Toolbar.h"
 
 namespace strelvan {
 
@@ -70,6 +73,18 @@ QIcon ToolbarIcon(ToolIcon which) {
     draw[static_cast<int>(which)](p);
     p.end();
     return QIcon(pixmap);
+}
+
+platform::Toolbar* AddWindowToolbar(QMainWindow* window, std::initializer_list<ToolButton> buttons) {
+    auto* bar = new platform::Toolbar(window);
+    bar->setObjectName("Toolbar1");
+    bar->setIconSize(QSize(24, 24));
+    window->addToolBar(Qt::TopToolBarArea, bar);
+    for (const ToolButton& b : buttons) {
+        bar->AddPlaceholder();
+        bar->AddButton(b.key, b.caption, b.toolTip, ToolbarIcon(b.icon));
+    }
+    return bar;
 }
 
 } // namespace strelvan

@@ -2,14 +2,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "engine/properties/PropertyChoice.h"
 #include "engine/state/HistoryLists.h"
-#include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Program.h"
@@ -25,13 +22,6 @@ constexpr int32_t kBlue = 0xFF0000;
 constexpr int32_t kRed = 0x0000FF;
 constexpr int32_t kBlack = 0;
 
-QLineEdit* ProjectBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    return box;
-}
-
 // " Tip Resistance (ton/ft²) ": the profiles of this window always name ton/ft².
 QString TonPerSquareFoot(const char* quantity) {
     return StressTitle(QString::fromLatin1(quantity), "ton/ft");
@@ -46,18 +36,8 @@ int32_t AllReadings(const ConeData& cone) {
 Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
     setWindowTitle(QStringLiteral("Soil Properties"));
     auto* central = new QWidget(this);
-    TxtProjNum = ProjectBox("TxtProjNum", central);
-    TxtTitle = ProjectBox("TxtTitle", central);
-    TxtStation = ProjectBox("TxtStation", central);
-    TxtOffset = ProjectBox("TxtOffset", central);
-    TxtElevation = ProjectBox("TxtElevation", central);
-    TxtParish = ProjectBox("TxtParish", central);
-    TxtDate = ProjectBox("TxtDate", central);
-    TxtLatit = ProjectBox("TxtLatit", central);
-    TxtLongit = ProjectBox("TxtLongit", central);
 
-    auto* boxes = new QGridLayout;
-    BuildProjectBoxes(boxes);
+    QGridLayout* boxes = BuildProjectBoxes(central, false);
     auto* charts = new QHBoxLayout;
     charts->setSpacing(6);
     for (std::size_t i = 0; i < ChartFX1.size(); ++i) {
@@ -73,57 +53,15 @@ Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
     resize(1200, 780);
 }
 
-void Frm_PlotProperties::BuildProjectBoxes(QGridLayout* grid) {
-    // Two rows of particulars above the charts; the title takes the room it needs.
-    struct Entry {
-        const char* label;
-        QLineEdit* box;
-    };
-    const Entry rows[2][5] = {{{"Project No:", TxtProjNum},
-                               {"Project Title:", TxtTitle},
-                               {"Parish:", TxtParish},
-                               {"Date:", TxtDate},
-                               {nullptr, nullptr}},
-                              {{"Station:", TxtStation},
-                               {"Offset:", TxtOffset},
-                               {"Elevation (ft):", TxtElevation},
-                               {"Latit.:", TxtLatit},
-                               {"Longit.:", TxtLongit}}};
-    for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 5; ++c) {
-            if (rows[r][c].box == nullptr)
-                continue;
-            auto* label = new QLabel(QString::fromLatin1(rows[r][c].label), centralWidget());
-            label->setBuddy(rows[r][c].box);
-            grid->addWidget(label, r, 2 * c);
-            grid->addWidget(rows[r][c].box, r, 2 * c + 1);
-            grid->setColumnStretch(2 * c + 1, c == 1 ? 3 : 1);
-        }
-}
-
 void Frm_PlotProperties::BuildToolbar() {
-    Toolbar1 = new platform::Toolbar(this);
-    Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setIconSize(QSize(24, 24));
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-    struct Button {
-        const char* key;
-        const char* caption;
-        const char* toolTip;
-        ToolIcon icon;
-    };
     // The Depth/Elevation button carries no key: the axis mode is the one the profile
     // window left.
-    const Button buttons[] = {{"Back", "Back", "", ToolIcon::Back},
-                              {"Next", "Next", "", ToolIcon::Next},
-                              {"", "Depth/Elevation", "", ToolIcon::DepthElevation},
-                              {"Print", "Print", "", ToolIcon::Print},
-                              {"Export", "Export", "", ToolIcon::Export},
-                              {"Exit", "Exit", "Exit", ToolIcon::Exit}};
-    for (const Button& b : buttons) {
-        Toolbar1->AddPlaceholder();
-        Toolbar1->AddButton(b.key, b.caption, b.toolTip, ToolbarIcon(b.icon));
-    }
+    Toolbar1 = AddWindowToolbar(this, {{"Back", "Back", "", ToolIcon::Back},
+                                       {"Next", "Next", "", ToolIcon::Next},
+                                       {"", "Depth/Elevation", "", ToolIcon::DepthElevation},
+                                       {"Print", "Print", "", ToolIcon::Print},
+                                       {"Export", "Export", "", ToolIcon::Export},
+                                       {"Exit", "Exit", "Exit", ToolIcon::Exit}});
     connect(Toolbar1, &platform::Toolbar::ButtonClick, this,
             &Frm_PlotProperties::Toolbar1_ButtonClick);
 }
@@ -131,27 +69,13 @@ void Frm_PlotProperties::BuildToolbar() {
 void Frm_PlotProperties::Form_Load() {
     setWindowTitle(QStringLiteral("Soil Properties -  File:  ") +
                    Q(Decl().importSettings.FileName));
-    FillProjectBoxes();
+    FillProjectBoxes(Decl().project);
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     TipPlot();
     SleevePlot();
     Ratioplot();
     Propertyplot();
     platform::SetMousePointer(platform::MousePointer::Default);
-}
-
-void Frm_PlotProperties::FillProjectBoxes() {
-    const ProjectInfo& project = Decl().project;
-    TxtProjNum->setText(Q(project.ProjNum));
-    TxtTitle->setText(Q(project.ProjTitle));
-    TxtStation->setText(Q(project.Station));
-    TxtOffset->setText(Q(project.Offset));
-    TxtElevation->setText(project.GroundElev != kNoElevation ? Q(SingleText(project.GroundElev))
-                                                             : QString());
-    TxtParish->setText(Q(project.Parish));
-    TxtDate->setText(Q(project.ProjDate));
-    TxtLatit->setText(Q(project.Latitude));
-    TxtLongit->setText(Q(project.Longitude));
 }
 
 void Frm_PlotProperties::TipPlot() {

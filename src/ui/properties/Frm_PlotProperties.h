@@ -6,9 +6,7 @@
 #include <array>
 
 #include "platform/Form.h"
-
-class QGridLayout;
-class QLineEdit;
+#include "ui/charts/ProjectParticulars.h"
 
 namespace strelvan {
 
@@ -17,7 +15,7 @@ class ChartFX;
 class Toolbar;
 } // namespace platform
 
-class Frm_PlotProperties : public Form {
+class Frm_PlotProperties : public Form, public ProjectParticulars {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "Frm_PlotProperties";
@@ -35,23 +33,12 @@ public:
     // 0 tip resistance, 1 sleeve friction, 2 friction ratio, 3 the soil property.
     std::array<platform::ChartFX*, 4> ChartFX1;
     platform::Toolbar* Toolbar1;
-    QLineEdit* TxtProjNum;
-    QLineEdit* TxtTitle;
-    QLineEdit* TxtStation;
-    QLineEdit* TxtOffset;
-    QLineEdit* TxtElevation;
-    QLineEdit* TxtParish;
-    QLineEdit* TxtDate;
-    QLineEdit* TxtLatit;
-    QLineEdit* TxtLongit;
 
 protected:
     void Form_Load() override;
 
 private:
     void BuildToolbar();
-    void BuildProjectBoxes(QGridLayout* grid);
-    void FillProjectBoxes();
 };
 
 } // namespace strelvan
