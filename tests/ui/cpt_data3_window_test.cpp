@@ -1,15 +1,18 @@
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 
 #include "platform/ChartFX.h"
+#include "platform/Printer.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/Frm_CPTData3.h"
 #include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
+#include "ui/support/TestPrinter.h"
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
@@ -239,9 +242,10 @@ TEST_F(CPTData3Window, ToolbarKeysAtTheirPositions) {
     EXPECT_EQ(w.Combo1->parentWidget(), w.Toolbar1);
     EXPECT_TRUE(w.Combo1->isEditable());
 
-    // Print shows nothing yet; Export and Properties hand over by name.
+    // Print prints a page; Export and Properties hand over by name.
     Click(w, "Print");
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(printed->pages.size(), 1u);
     Click(w, "Export");
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Export"));
     Click(w, "Properties");
@@ -303,4 +307,50 @@ TEST_F(CPTData3Window, RealSoundingsAfterConversion) {
         app->windows.UnloadAndRelease("Frm_CPTData3");
         ProcessEvents();
     }
+}
+
+TEST_F(CPTData3Window, PrintKeyPrintsTheProfilesOfARealSounding) {
+    ASSERT_TRUE(test::ReadRealSounding(Decl(), {"pygef-cpt-mos-cptu.txt", 9}));
+    Decl().project.GroundElev = -1.25f;
+    auto& w = Open();
+    printed = test::PrintToImages(150);
+    Click(w, "Print");
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(printed->pages.size(), 1u);
+    const QImage& sheet = printed->pages[0];
+    const QString keep = qEnvironmentVariable("STRELVAN_PAGE_PNG");
+    if (!keep.isEmpty())
+        sheet.save(keep + "/profile-window-page.png");
+
+    const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
+    EXPECT_EQ(page.orientation, 2);
+    EXPECT_GT(sheet.width(), sheet.height());
+    QStringList texts;
+    for (const platform::PrintedText& t : page.texts)
+        texts << t.text;
+    EXPECT_EQ(texts, QStringList({"Project Number: ", "LA-1024", "Title: Levee reach 7", "Date: ",
+                                  "03/14/2024", "Parish: Orleans", "CPT NO: 7", "Station: 12+50",
+                                  "         Offset: 25 L", "Elevation (ft): ", "-1.25"}));
+    // The three profiles side by side, each drawn in its own colour inside its rectangle.
+    ASSERT_EQ(page.charts.size(), 3u);
+    const char* names[] = {"ChartFX1", "ChartFX2", "ChartFX3"};
+    const QColor colours[] = {QColor(0, 0, 255), QColor(0, 0, 0), QColor(255, 0, 0)};
+    for (std::size_t k = 0; k < 3; ++k) {
+        SCOPED_TRACE(names[k]);
+        const platform::PrintedChart& c = page.charts[k];
+        EXPECT_EQ(c.chartName, names[k]);
+        int line = 0;
+        for (int y = c.top; y < c.bottom; y += 2)
+            for (int x = c.left; x < c.right; ++x) {
+                const QColor p = sheet.pixelColor(printed->origin + QPoint(x, y));
+                if (std::abs(p.red() - colours[k].red()) < 40 &&
+                    std::abs(p.green() - colours[k].green()) < 40 &&
+                    std::abs(p.blue() - colours[k].blue()) < 40)
+                    ++line;
+            }
+        EXPECT_GT(line, 200);
+    }
+    // The window and its readings are as they were.
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.ChartFX1->PointCount(), Decl().cone.NumPoints);
 }

@@ -4,6 +4,7 @@
 #include "ui/app/Frm_About.h"
 #include "ui/app/Frm_Splash.h"
 #include "ui/charts/Frm_CPTData3.h"
+#include "ui/charts/Frm_Export.h"
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Pore1.h"
@@ -31,6 +32,7 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_CPTData3>();
     windows.Register<Frm_SoilFactors>();
     windows.Register<Frm_PlotProperties>();
+    windows.Register<Frm_Export>();
 }
 
 } // namespace strelvan

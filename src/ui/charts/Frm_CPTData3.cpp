@@ -19,6 +19,7 @@
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/PrintProfiles.h"
 #include "ui/charts/ReadingProfile.h"
 #include "ui/charts/ToolbarIcons.h"
 #include "ui/charts/ZoomCharts.h"
@@ -80,13 +81,12 @@ Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
 void Frm_CPTData3::BuildToolbar() {
     // The stored order: keyed buttons at the even positions 2 to 14, placeholders between.
     Toolbar1 = AddWindowToolbar(
-        this,
-        {{"Back", "   ", "Back to previous form", ToolIcon::Back},
-         {"YAxis", "", "Toggle between Depth/Elevation in Y Axis", ToolIcon::DepthElevation},
-         {"Zoom", "  ", "Zoom all graphs", ToolIcon::Zoom},
-         {"Print", "  ", "Print All   ", ToolIcon::Print},
-         {"Export", "    ", "Export. Change the default printer driver", ToolIcon::Export},
-         {"Exit", "       ", "Exit the program", ToolIcon::Exit}});
+        this, {{"Back", "   ", "Back to previous form", ToolIcon::Back},
+               {"YAxis", "", "Toggle between Depth/Elevation in Y Axis", ToolIcon::DepthElevation},
+               {"Zoom", "  ", "Zoom all graphs", ToolIcon::Zoom},
+               {"Print", "  ", "Print All   ", ToolIcon::Print},
+               {"Export", "    ", "Export. Change the default printer driver", ToolIcon::Export},
+               {"Exit", "       ", "Exit the program", ToolIcon::Exit}});
     Toolbar1->AddPlaceholder();
     Toolbar1->AddButton("Depth", "Depth");
     Combo1 = new QComboBox(Toolbar1);
@@ -175,6 +175,8 @@ void Frm_CPTData3::Toolbar1_ButtonClick(const QString& key) {
         windows.Show("Frm_SoilFactors");
     } else if (key == "YAxis") {
         Toggle_Axis();
+    } else if (key == "Print") {
+        PrintProfiles(Decl().project, 3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
     } else if (key == "Export") {
         windows.Show("Frm_Export");
     } else if (key == "Depth") {
@@ -186,7 +188,6 @@ void Frm_CPTData3::Toolbar1_ButtonClick(const QString& key) {
         ReleaseHistoryLists(Decl().history);
         platform::EndProgram();
     }
-    // "Print" (the page with the three charts) joins here with the printed page.
 }
 
 void Frm_CPTData3::ClassifyWith(int16_t methodCode) {

@@ -6,6 +6,7 @@
 #include "platform/OpenDialog.h"
 #include "platform/Program.h"
 #include "ui/app/Forms.h"
+#include "ui/support/TestPrinter.h"
 
 namespace strelvan::test {
 
@@ -33,6 +34,7 @@ void UiTest::SetUp() {
             return path;
         });
     platform::SetEndProgramHook([this] { ++endProgramCalls; });
+    printed = PrintToImages(50); // no test prints on paper
 }
 
 void UiTest::TearDown() {
@@ -41,6 +43,7 @@ void UiTest::TearDown() {
     platform::SetMessageResponder({});
     platform::SetOpenDialogResponder({});
     platform::SetEndProgramHook({});
+    RestorePrinters();
     platform::SetMousePointer(platform::MousePointer::Default);
 }
 

@@ -17,6 +17,8 @@
 
 namespace strelvan::test {
 
+struct PrintedImages;
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -36,9 +38,10 @@ protected:
     void AnswerNextOpenDialog(std::optional<QString> path);
 
     std::unique_ptr<AppContext> app;
-    std::vector<Message> messages;            // every box shown, in order
-    std::vector<QString> openDialogFilters;   // every open dialog shown, its filter
+    std::vector<Message> messages;          // every box shown, in order
+    std::vector<QString> openDialogFilters; // every open dialog shown, its filter
     int endProgramCalls = 0;
+    std::shared_ptr<PrintedImages> printed; // every page printed, as images of 50 dpi
 
 private:
     std::deque<platform::MsgAnswer> answers_;

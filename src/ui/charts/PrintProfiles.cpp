@@ -1,0 +1,121 @@
+#include "ui/charts/PrintProfiles.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <exception>
+
+#include "engine/charts/PrintedPage.h"
+#include "platform/ChartFX.h"
+#include "platform/MessageBox.h"
+#include "platform/Printer.h"
+#include "platform/Text.h"
+
+namespace strelvan {
+
+namespace {
+constexpr int32_t kBlack = 0;
+
+// What one header item takes on its row: its texts, the second one a print zone on.
+double ItemWidth(platform::Printer& printer, const QStringList& texts) {
+    double width = 0;
+    for (qsizetype k = 0; k < texts.size(); ++k)
+        width += (k > 0 ? printer.PrintZoneWidth() : 0) + printer.TextWidth(texts[k]);
+    return width;
+}
+
+// The texts shortened to the room: the last text first, the first one only when the
+// others leave it no room.
+QStringList FitItem(platform::Printer& printer, QStringList texts, double room) {
+    if (ItemWidth(printer, texts) <= room)
+        return texts;
+    while (texts.size() > 1) {
+        const double others = ItemWidth(printer, texts.mid(0, texts.size() - 1));
+        const double left = room - others - printer.PrintZoneWidth();
+        if (left > printer.TextWidth(QStringLiteral("..."))) {
+            texts.back() = printer.FittedText(texts.back(), left);
+            return texts;
+        }
+        texts.removeLast();
+    }
+    texts.front() = printer.FittedText(texts.front(), room);
+    return texts;
+}
+
+void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const PageGeometry& page) {
+    const HeaderFrame frame = HeaderFrameOf(page);
+    printer.Box(frame.left, frame.top, frame.right, frame.bottom, kBlack);
+    printer.FontSize(kHeaderFontSize);
+    const std::vector<HeaderItem> items = HeaderItems(project, page);
+    std::vector<QStringList> texts;
+    for (const HeaderItem& item : items) {
+        texts.emplace_back();
+        for (const std::string& t : item.texts)
+            texts.back() << Q(t);
+    }
+    // Each row's items where they fit, within the frame and as far from its right side as
+    // the texts start from its left side.
+    std::vector<RowSlot> placed(items.size());
+    for (int row = 1; row <= 2; ++row) {
+        std::vector<std::size_t> onRow;
+        std::vector<double> x, widths;
+        for (std::size_t k = 0; k < items.size(); ++k)
+            if (items[k].row == row) {
+                printer.FontBold(items[k].bold);
+                onRow.push_back(k);
+                x.push_back(items[k].x);
+                widths.push_back(ItemWidth(printer, texts[k]));
+            }
+        printer.FontBold(false);
+        const double gap = printer.TextWidth(QStringLiteral("   "));
+        const std::vector<RowSlot> fitted =
+            FitHeaderRow(x, widths, 5 * page.u, page.W - 4 * page.u, gap);
+        for (std::size_t i = 0; i < onRow.size(); ++i)
+            placed[onRow[i]] = fitted[i];
+    }
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        printer.FontBold(items[k].bold);
+        printer.CurrentX(placed[k].x);
+        printer.CurrentY(items[k].y);
+        printer.Print(FitItem(printer, texts[k], placed[k].room));
+    }
+}
+
+void PrintPage(const ProjectInfo& project, int16_t count,
+               const std::array<platform::ChartFX*, kMaxPageCharts>& charts) {
+    platform::Printer& printer = platform::CurrentPrinter();
+    printer.Orientation(PageOrientation(count));
+    const double pageWidth = printer.Width();
+    printer.FontName(QString::fromLatin1(kHeaderFont));
+    const float tx = printer.TwipsPerPixelX();
+    const float ty = printer.TwipsPerPixelY();
+    const PageGeometry page = PageGeometryOf(count, pageWidth, printer.Height(), tx, ty);
+    PrintHeader(printer, project, page);
+    const std::vector<ChartRect> rects = ChartRects(count, page);
+    for (std::size_t k = 0; k < rects.size(); ++k) {
+        if (charts[k] == nullptr)
+            throw platform::PrinterError(
+                QStringLiteral("Chart %1 of the %2 to print is missing.").arg(k + 1).arg(count));
+        const ChartRect& r = rects[k];
+        printer.PrintChart(*charts[k], r.left, r.top, r.right, r.bottom, 1, 0);
+    }
+    printer.EndDoc();
+}
+} // namespace
+
+void PrintProfiles(const ProjectInfo& project, int16_t count, platform::ChartFX* chart1,
+                   platform::ChartFX* chart2, platform::ChartFX* chart3, platform::ChartFX* chart4,
+                   platform::ChartFX* chart5) {
+    const std::array<platform::ChartFX*, kMaxPageCharts> charts = {chart1, chart2, chart3, chart4,
+                                                                   chart5};
+    try {
+        PrintPage(project, count, charts);
+    } catch (const std::exception& e) {
+        // Nothing half printed goes out, and the next page starts clean.
+        platform::CurrentPrinter().KillDoc();
+        QWidget* parent = chart1 != nullptr && count >= 1 ? chart1->window() : nullptr;
+        platform::ShowMessage(Message{e.what(), "", MsgIcon::Critical, MsgButtons::Ok}, parent);
+    }
+}
+
+} // namespace strelvan

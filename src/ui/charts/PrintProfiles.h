@@ -1,0 +1,34 @@
+#pragma once
+// The printed page of a window with charts: a framed two-line header with the project
+// particulars of the sounding (project number, title, date, parish, CPT number, station,
+// offset and ground elevation) and below it the charts side by side in equal columns, each
+// drawn by the chart control itself. One or two charts print in portrait, three to five in
+// landscape. The page goes to the default printer of the moment (the printer choice,
+// Frm_Export, changes it).
+//
+// Every window calls it from the "Print" key of its toolbar with the charts it shows, in
+// display order:
+//     PrintProfiles(Decl().project, 3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
+// Only the first `count` charts are printed; the others are not looked at and may be
+// anything (nullptr, or charts the window does not show). A count outside 1 to 5 prints
+// the header alone.
+//
+// A failure (no printer, a printer that cannot start or take the page, a chart missing
+// among the first `count`) stops the printing, throws the unfinished page away and shows
+// the failure's own description in a message box with the critical icon and the
+// program's title; the call then returns as usual.
+#include <cstdint>
+
+#include "engine/state/Declarations.h"
+
+namespace strelvan {
+
+namespace platform {
+class ChartFX;
+}
+
+void PrintProfiles(const ProjectInfo& project, int16_t count, platform::ChartFX* chart1,
+                   platform::ChartFX* chart2, platform::ChartFX* chart3, platform::ChartFX* chart4,
+                   platform::ChartFX* chart5);
+
+} // namespace strelvan

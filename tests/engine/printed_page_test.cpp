@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/charts/PrintedPage.h"
+
+using namespace strelvan;
+
+namespace {
+// Letter paper in twips, 600 dots per inch.
+constexpr double kLetterShort = 12240;
+constexpr double kLetterLong = 15840;
+constexpr float k600Dpi = 2.4f;
+
+ProjectInfo Project() {
+    ProjectInfo p;
+    p.ProjNum = "LA-1024";
+    p.ProjTitle = "Levee reach 7";
+    p.ProjDate = "03/14/2024";
+    p.Parish = "Orleans";
+    p.CPTNo = "7";
+    p.Station = "12+50";
+    p.Offset = "25 L";
+    p.GroundElev = 4.5f;
+    p.GWTDepth = 6.25f;
+    p.Latitude = "29.951";
+    p.Longitude = "-90.071";
+    return p;
+}
+
+std::string AllText(const std::vector<HeaderItem>& items) {
+    std::string all;
+    for (const HeaderItem& i : items)
+        for (const std::string& t : i.texts)
+            all += t + "|";
+    return all;
+}
+} // namespace
+
+TEST(PrintedPage, OrientationAndUsableWidthFollowTheChartCount) {
+    for (int16_t n : {0, 1, 2}) {
+        EXPECT_EQ(PageOrientation(n), kPortrait) << n;
+        const PageGeometry g = PageGeometryOf(n, kLetterShort, kLetterLong, k600Dpi, k600Dpi);
+        EXPECT_DOUBLE_EQ(g.W, 0.92 * kLetterShort) << n;
+        EXPECT_DOUBLE_EQ(g.H, 0.95 * kLetterLong) << n;
+    }
+    for (int16_t n : {3, 4, 5, 6}) {
+        EXPECT_EQ(PageOrientation(n), kLandscape) << n;
+        const PageGeometry g = PageGeometryOf(n, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
+        EXPECT_DOUBLE_EQ(g.W, 0.95 * kLetterLong) << n;
+        EXPECT_DOUBLE_EQ(g.H, 0.95 * kLetterShort) << n;
+    }
+    EXPECT_EQ(PageOrientation(-1), kPortrait);
+}
+
+TEST(PrintedPage, SixHundredDotsPerInch) {
+    const PageGeometry g = PageGeometryOf(3, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
+    EXPECT_NEAR(g.u, 41.67, 0.005);
+    const HeaderFrame f = HeaderFrameOf(g);
+    EXPECT_DOUBLE_EQ(f.left, g.u);
+    EXPECT_DOUBLE_EQ(f.top, g.u);
+    EXPECT_DOUBLE_EQ(f.right, g.W);
+    EXPECT_DOUBLE_EQ(f.bottom, 548.72);
+
+    const auto items = HeaderItems(Project(), g);
+    ASSERT_EQ(items.size(), 10u);
+    for (std::size_t k = 0; k < 5; ++k)
+        EXPECT_NEAR(items[k].y, 166.7, 0.05) << k;
+    for (std::size_t k = 5; k < items.size(); ++k)
+        EXPECT_NEAR(items[k].y, 383.3, 0.05) << k;
+
+    const auto rects = ChartRects(3, g);
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(rects[0].top, 250);
+    EXPECT_EQ(rects[0].left, 42);
+    // H / ty - u = 0.95 x 12240 / 2.4 - 41.67
+    EXPECT_EQ(rects[0].bottom, 4803);
+}
+
+TEST(PrintedPage, ThreeChartsShareTheWidthInEqualColumns) {
+    const PageGeometry g = PageGeometryOf(3, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
+    const auto r = ChartRects(3, g);
+    ASSERT_EQ(r.size(), 3u);
+    const double column = g.W / (3 * g.tx);
+    EXPECT_NEAR(r[0].right, column, 0.5);
+    EXPECT_NEAR(r[1].right, 2 * column, 0.5);
+    EXPECT_NEAR(r[2].right, g.W / g.tx, 0.5);
+    EXPECT_EQ(r[1].left, r[0].right);
+    EXPECT_EQ(r[2].left, r[1].right);
+    for (const ChartRect& c : r) {
+        EXPECT_EQ(c.top, r[0].top);
+        EXPECT_EQ(c.bottom, r[0].bottom);
+    }
+}
+
+TEST(PrintedPage, EdgesRoundHalfToEven) {
+    // tx = 2.5: u = 40 exactly; W = 0.92 x 12000 = 11040; two columns of 2208 pixels.
+    PageGeometry g = PageGeometryOf(2, 12000, 16000, 2.5f, 2.5f);
+    auto r = ChartRects(2, g);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0], (ChartRect{40, 240, 2208, 6040}));
+    EXPECT_EQ(r[1], (ChartRect{2208, 240, 4416, 6040}));
+
+    // tx = ty = 8: u = 12.5 starts the first chart at 12, not 13; with H = 15192 the bottom
+    // 1899 - 12.5 goes to 1886; with W = 17684 the second column ends at 2210.5, to 2210.
+    g = PageGeometryOf(2, 0, 0, 8.0f, 8.0f);
+    g.W = 17684; // set directly: the shares of the page are tested above
+    g.H = 15192;
+    r = ChartRects(2, g);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0], (ChartRect{12, 75, 1105, 1886}));
+    EXPECT_EQ(r[1], (ChartRect{1105, 75, 2210, 1886}));
+}
+
+TEST(PrintedPage, OneToFiveChartsAndNoneBeyond) {
+    for (int16_t n = 1; n <= 5; ++n) {
+        const PageGeometry g = PageGeometryOf(n, n > 2 ? kLetterLong : kLetterShort,
+                                              n > 2 ? kLetterShort : kLetterLong, 4.8f, 4.8f);
+        const auto r = ChartRects(n, g);
+        ASSERT_EQ(r.size(), static_cast<std::size_t>(n));
+        EXPECT_NEAR(r.back().right, g.W / g.tx, 0.5) << n;
+        for (const ChartRect& c : r)
+            EXPECT_LT(c.left, c.right) << n;
+    }
+    const PageGeometry g = PageGeometryOf(3, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
+    for (int16_t n : {0, -1, 6, 32767})
+        EXPECT_TRUE(ChartRects(n, g).empty()) << n;
+}
+
+TEST(PrintedPage, HeaderTextsPositionsAndWeights) {
+    const PageGeometry g = PageGeometryOf(4, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
+    const double u = g.u, W = g.W;
+    const auto items = HeaderItems(Project(), g);
+    ASSERT_EQ(items.size(), 10u);
+    struct Expected {
+        double x;
+        bool bold;
+        std::vector<std::string> texts;
+    };
+    const Expected expected[] = {
+        {5 * u, false, {"Project Number: "}},
+        {5 * u + 1444, true, {"LA-1024"}},
+        {W / 3, true, {"Title: Levee reach 7"}},
+        {W - 3176.8, false, {"Date: "}},
+        {W - 1444, true, {"03/14/2024"}},
+        {5 * u, false, {"Parish: Orleans"}},
+        {5 * u + 4000, true, {"CPT NO: 7"}},
+        {5 * u + 7000, false, {"Station: 12+50", "         Offset: 25 L"}},
+        {W - 3176.8, false, {"Elevation (ft): "}},
+        {W - 1300, true, {" 4.5"}},
+    };
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_DOUBLE_EQ(items[k].x, expected[k].x);
+        EXPECT_EQ(items[k].bold, expected[k].bold);
+        EXPECT_EQ(items[k].texts, expected[k].texts);
+    }
+}
+
+TEST(PrintedPage, ElevationNotEnteredAndFieldsNeverPrinted) {
+    ProjectInfo p = Project();
+    p.GroundElev = kNoElevation;
+    const PageGeometry g = PageGeometryOf(2, kLetterShort, kLetterLong, k600Dpi, k600Dpi);
+    const auto items = HeaderItems(p, g);
+    ASSERT_EQ(items.size(), 9u);
+    EXPECT_EQ(items.back().texts, std::vector<std::string>{"Elevation (ft): "});
+    const std::string all = AllText(items);
+    EXPECT_EQ(all.find("-99999"), std::string::npos);
+    for (const char* hidden : {"29.951", "-90.071", "6.25"})
+        EXPECT_EQ(all.find(hidden), std::string::npos) << hidden;
+
+    p.GroundElev = -3.25f; // below sea level: the minus sign stands in the sign's place
+    EXPECT_EQ(HeaderItems(p, g).back().texts, std::vector<std::string>{"-3.25"});
+    p.GroundElev = 0;
+    EXPECT_EQ(HeaderItems(p, g).back().texts, std::vector<std::string>{" 0"});
+}
