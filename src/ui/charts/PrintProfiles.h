@@ -6,6 +6,12 @@
 // landscape. The page goes to the default printer of the moment (the printer choice,
 // Frm_Export, changes it).
 //
+// The header items stand at the places of the page layout (PrintedPage.h). Where a text
+// would run into the next item on its row (a portrait page is too narrow for the second
+// row, a title may be long), the items move just enough to stand clear of each other
+// within the frame, and a text that cannot fit even so is shortened with an ellipsis: no
+// value is ever printed over another.
+//
 // Every window calls it from the "Print" key of its toolbar with the charts it shows, in
 // display order:
 //     PrintProfiles(Decl().project, 3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
