@@ -263,6 +263,11 @@ void ChartAxis::AxisFontSize(int points) {
     chart_->ApplyAxes();
 }
 
+void ChartAxis::AxisSetting(int16_t value) {
+    if (InRange(index_, chart_->axes_.size()))
+        chart_->axes_[static_cast<std::size_t>(index_)].setting = value;
+}
+
 void ChartAxis::AxisZoom(double low, double high) {
     if (!InRange(index_, chart_->axes_.size()) || !std::isfinite(low) || !std::isfinite(high))
         return;
@@ -299,6 +304,12 @@ int ChartAxis::AxisFontSize() const {
     return InRange(index_, chart_->axes_.size())
                ? chart_->axes_[static_cast<std::size_t>(index_)].fontSize
                : 0;
+}
+
+std::optional<int16_t> ChartAxis::AxisSetting() const {
+    return InRange(index_, chart_->axes_.size())
+               ? chart_->axes_[static_cast<std::size_t>(index_)].setting
+               : std::nullopt;
 }
 
 void ChartAxis::AxisZoomRange(double& low, double& high) const {

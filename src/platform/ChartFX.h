@@ -122,6 +122,8 @@ public:
     void AxisMax(double value);
     void AxisStep(double step);
     void AxisFontSize(int points);
+    // A further setting of the axis, kept as given; it does not change the picture.
+    void AxisSetting(int16_t value);
     // Shows only the part from low to high (either order) of this axis.
     void AxisZoom(double low, double high);
     QString AxisTitle() const;
@@ -130,6 +132,7 @@ public:
     std::optional<double> AxisMax() const;
     std::optional<double> AxisStep() const;
     int AxisFontSize() const;
+    std::optional<int16_t> AxisSetting() const;
     // The lower and upper end on show, as numbers (lower <= upper).
     void AxisZoomRange(double& low, double& high) const;
 
@@ -259,6 +262,7 @@ private:
         QString title;
         std::optional<double> min, max, step;
         int fontSize = 8;
+        std::optional<int16_t> setting;
         std::optional<std::pair<double, double>> zoom;
     };
     // What one direction of the plot shows: the numbers from lo to hi; not reversed, lo is

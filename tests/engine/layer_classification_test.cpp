@@ -134,3 +134,114 @@ TEST(SchmertmannLayers, NoLayersNoTypes) {
     ClassifySchmertmann(g, empty); // no type array: nothing is written
     EXPECT_TRUE(empty.TypeTumay02.empty());
 }
+
+namespace {
+
+// Layers given as their corrected tip resistance (ton/ft2) and friction ratio after the
+// clean-up; qc is set far apart from qt, so a classifier that read it would tell.
+void FillMetric(LayerGrid& g, ClassResults& r, const std::vector<std::pair<float, float>>& layers) {
+    Fill(g, r, {});
+    const std::size_t size = layers.size() + 1;
+    g.NumLayers = static_cast<int16_t>(layers.size());
+    for (auto* a : {&g.LayerQc, &g.LayerQt, &g.LayerRatio})
+        a->assign(size, -7.0f);
+    r.TypeRobert86.assign(size, 0);
+    r.TypeOlsen.assign(size, 0);
+    for (std::size_t k = 1; k < size; ++k) {
+        g.LayerQt[k] = layers[k - 1].first;
+        g.LayerRatio[k] = layers[k - 1].second;
+        g.LayerQc[k] = 1.0f;
+    }
+}
+
+struct MetricMethod {
+    const char* name;
+    void (*classify)(LayerGrid&, ClassResults&);
+    int16_t (*zone)(float&, float&);
+    std::vector<int16_t> ClassResults::*types;
+};
+const MetricMethod kMetricMethods[] = {
+    {"Robertson", ClassifyRobert86, Robert86Zone, &ClassResults::TypeRobert86},
+    {"Douglas and Olsen", ClassifyOlsen, OlsenZone, &ClassResults::TypeOlsen}};
+
+constexpr float kTenMPa = 104.4277f; // ton/ft2
+
+} // namespace
+
+TEST(MetricChartLayers, ClassifyTheCorrectedTipInMPaAndKeepTheLimitedRatios) {
+    const std::vector<std::pair<float, float>> layers = {
+        {kTenMPa, 1.0f}, // Robertson zone 8
+        {kTenMPa, 9.0f}, // above both charts' friction ratio
+        {kTenMPa, 8.0f}, // the Robertson limit itself
+        {kTenMPa, 7.0f}, // above the Douglas and Olsen limit
+        {20.0f, 0.0f},   // below it
+        {5000.0f, 2.0f}, // beyond both charts' qc
+        {0.0f, 3.0f},    // a layer that holds no reading
+        {-4.0f, 3.0f}};
+    for (const MetricMethod& m : kMetricMethods) {
+        SCOPED_TRACE(m.name);
+        LayerGrid g;
+        ClassResults r;
+        FillMetric(g, r, layers);
+        const LayerGrid before = g;
+        m.classify(g, r);
+        const std::vector<int16_t>& types = r.*m.types;
+        EXPECT_EQ(types[0], 0);
+        EXPECT_EQ(g.LayerRatio[0], -7.0f);
+        EXPECT_EQ(g.LayerQt, before.LayerQt) << "qc in MPa is a copy";
+        EXPECT_EQ(g.LayerQc, before.LayerQc) << "the tip resistance is not read";
+        for (int k = 1; k <= g.NumLayers; ++k) {
+            SCOPED_TRACE(k);
+            float qc = static_cast<float>(before.LayerQt[k] / 10.44277);
+            float rf = before.LayerRatio[k];
+            const int16_t type = m.zone(qc, rf);
+            EXPECT_EQ(types[k], type);
+            EXPECT_GE(type, 1);
+            EXPECT_EQ(g.LayerRatio[k], rf) << "the chart's limit stays in the layer";
+        }
+    }
+}
+
+TEST(MetricChartLayers, RatioLimitsOfEachChart) {
+    LayerGrid g;
+    ClassResults r;
+    FillMetric(
+        g, r,
+        {{kTenMPa, 1.0f}, {kTenMPa, 9.0f}, {kTenMPa, 8.0f}, {kTenMPa, 7.0f}, {kTenMPa, -1.0f}});
+    LayerGrid olsen = g;
+    ClassifyRobert86(g, r);
+    EXPECT_EQ(r.TypeRobert86[1], 8) << "10 MPa; the layer's qc of 1 ton/ft2 is another zone";
+    EXPECT_EQ(g.LayerRatio[2], 7.9f);
+    EXPECT_EQ(g.LayerRatio[3], 8.0f);
+    EXPECT_EQ(g.LayerRatio[4], 7.0f);
+    EXPECT_EQ(g.LayerRatio[5], 0.0f);
+    EXPECT_EQ(r.TypeOlsen, std::vector<int16_t>(6, 0)) << "one chart's types only";
+
+    olsen.LayerRatio[5] = 0.0f;
+    ClassifyOlsen(olsen, r);
+    EXPECT_EQ(r.TypeOlsen[1], 4) << "sand at 10 MPa; the layer's qc of 1 ton/ft2 is clay";
+    EXPECT_EQ(olsen.LayerRatio[1], 1.0f);
+    EXPECT_EQ(olsen.LayerRatio[2], 5.95f);
+    EXPECT_EQ(olsen.LayerRatio[4], 5.95f);
+    EXPECT_EQ(olsen.LayerRatio[5], 0.11f);
+}
+
+TEST(MetricChartLayers, ArraysShorterThanTheLayerCountAreNotOverrun) {
+    for (const MetricMethod& m : kMetricMethods) {
+        SCOPED_TRACE(m.name);
+        LayerGrid g;
+        ClassResults r;
+        FillMetric(g, r, {{kTenMPa, 9.0f}, {kTenMPa, 9.0f}, {kTenMPa, 9.0f}});
+        g.LayerQt.resize(3); // layers 0 to 2 only
+        g.NumLayers = 9;
+        m.classify(g, r);
+        EXPECT_NE((r.*m.types)[2], 0);
+        EXPECT_EQ((r.*m.types)[3], 0);
+        EXPECT_EQ(g.LayerRatio[3], 9.0f) << "beyond the shortest array";
+        (r.*m.types).resize(2); // a type for layer 1 only
+        g.LayerRatio[2] = 9.0f;
+        m.classify(g, r);
+        EXPECT_EQ((r.*m.types).size(), 2u);
+        EXPECT_EQ(g.LayerRatio[2], 9.0f);
+    }
+}

@@ -20,3 +20,21 @@ TEST(SoilTypeLegend, SchmertmannTypesAndColours) {
     EXPECT_EQ(TypeColor(legend, 17), kNoTypeColor);
     EXPECT_EQ(TypeColor(legend, -1), kNoTypeColor);
 }
+
+TEST(SoilTypeLegend, RobertsonZonesAndDouglasOlsenTypes) {
+    const auto robertson = Robertson86Legend();
+    ASSERT_EQ(robertson.size(), 12u);
+    EXPECT_EQ(robertson[0].text, "1.  Sensetive Fines Grained");
+    EXPECT_EQ(robertson[3].text, "4. Silty Clay to Clay");
+    EXPECT_EQ(robertson[9].text, "10. Gravel to Sand");
+    EXPECT_EQ(TypeColor(robertson, 8), 255 | 40 << 8 | 4 << 16);
+    EXPECT_EQ(TypeColor(robertson, 5), 128 | 0 << 8 | 255 << 16);
+    EXPECT_EQ(TypeColor(robertson, 13), kNoTypeColor);
+
+    const auto olsen = OlsenLegend();
+    ASSERT_EQ(olsen.size(), 4u);
+    EXPECT_EQ(olsen[0].text, "1.  CL-CH");
+    EXPECT_EQ(olsen[3].text, "4. SM-SP");
+    EXPECT_EQ(TypeColor(olsen, 3), 225 | 125 << 8);
+    EXPECT_EQ(TypeColor(olsen, 5), kNoTypeColor);
+}

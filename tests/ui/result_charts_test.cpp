@@ -150,6 +150,7 @@ TEST_F(ResultCharts, SoilTypesFromTheDeepestLayerUpInTheirColours) {
     EXPECT_EQ(soil.AxisList(0).AxisMin(), 0.0);
     EXPECT_EQ(soil.AxisList(0).AxisMax(), 16.0);
     EXPECT_EQ(soil.AxisList(1).AxisMax(), 16.0);
+    EXPECT_EQ(soil.AxisList(0).AxisSetting(), 0);
     EXPECT_EQ(soil.AxisList(2).AxisMax(), g.LayerDepth[1]);
     EXPECT_EQ(soil.AxisList(2).AxisMin(), g.LayerDepth[static_cast<std::size_t>(n)]);
     EXPECT_EQ(Decl().plot.PlotPoints, n);
@@ -183,6 +184,8 @@ TEST_F(ResultCharts, NinetyFiveLayersLeaveTheRestUndescribed) {
     EXPECT_EQ(text.SeriesList(0).PointValue(94), 0.2);
     EXPECT_EQ(text.AxisList(2).AxisMin(), Decl().grid.LayerDepth[95]);
     EXPECT_EQ(text.AxisList(0).AxisMax(), 20.0);
+    EXPECT_EQ(text.AxisList(0).AxisSetting(), 0);
+    EXPECT_EQ(text.AxisList(2).AxisSetting(), 0);
     EXPECT_EQ(w.TextLayerCount, 9);
     EXPECT_EQ(Positions(Labels(text)), (std::vector<double>{94, 84, 74, 64, 54, 44, 34, 24, 14}));
     EXPECT_EQ(Positions(Lines(text)), (std::vector<double>{85, 75, 65, 55, 45, 35, 25, 15, 5}));

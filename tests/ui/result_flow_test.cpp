@@ -1,8 +1,10 @@
-// A sounding from its file to the Schmertmann window: the file window, the project form,
-// the profile window's Classify Soil menu and the chart selection, as the user goes.
+// A sounding from its file to the result windows of the chart methods: the file window, the
+// project form, the profile window's Classify Soil menu and the chart selection, as the user
+// goes.
 #include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <set>
 
@@ -18,12 +20,25 @@
 #include "ui/import/Frm_Titles.h"
 #include "ui/results/Frm_Select.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/Soundings.h"
 
 using namespace strelvan;
 using platform::ChartFX;
 using strelvan::test::ResultWindowTest;
 
 namespace {
+
+// A chart method as its result window shows it.
+struct Method {
+    int16_t code;
+    const char* window;
+    std::vector<int16_t> ClassResults::*types;
+    int16_t highestType;
+    float lowestRatio, highestRatio; // the ratios a classified layer may keep
+};
+const Method kSchmertmann{2, "Frm_Tumay02", &ClassResults::TypeTumay02, 16, 0.0f, 6.0f};
+const Method kRobertson{3, "Frm_Robert86", &ClassResults::TypeRobert86, 12, 0.0f, 8.0f};
+const Method kOlsen{4, "Frm_Olsen", &ClassResults::TypeOlsen, 4, 0.11f, 5.95f};
 
 class ResultFlow : public ResultWindowTest {
 protected:
@@ -37,15 +52,38 @@ protected:
         emit combo->activated(index);
     }
 
+    // Reads a sample file in the file window and confirms the project form with a ground
+    // elevation; the profile window is then on show, and the file window's report of the
+    // read is the only message so far.
+    QString OpenSample(const char* file, int unitsOption) {
+        auto& open = Window<Frm_OpenFile>();
+        open.Show();
+        Child<QRadioButton>(open, qPrintable(QStringLiteral("Opt_Units(%1)").arg(unitsOption)))
+            ->click();
+        const QString path = test::ProjectFile(QStringLiteral("samples/") + file);
+        AnswerNextOpenDialog(path);
+        QTest::mouseClick(Child<QPushButton>(open, "CmdOpenFile"), Qt::LeftButton);
+        EXPECT_EQ(Decl().importSettings.ImportError, 0);
+        QTest::mouseClick(Child<QPushButton>(open, "CmdPlot"), Qt::LeftButton);
+        auto& titles = Window<Frm_Titles>();
+        EXPECT_TRUE(titles.isVisible());
+        titles.cmbTitle[kBoxElev]->setEditText("8.5");
+        titles.CmdOK->click();
+        ProcessEvents();
+        EXPECT_EQ(messages.size(), 1u);
+        messages.clear();
+        return path;
+    }
+
     // From the profile window's Classify Soil menu through the selection to the result
     // window, with the charts and the layer thickness picked on the way.
-    Frm_Tumay02* ClassifyBySchmertmann(const std::function<void(Frm_Select&)>& choose) {
+    ResultWindow* ClassifyBy(const Method& method, const std::function<void(Frm_Select&)>& choose) {
         auto* profile = app->windows.FindAs<Frm_CPTData3>();
         EXPECT_TRUE(profile && profile->isVisible());
         if (profile == nullptr)
             return nullptr;
-        profile->munSubCS[1]->trigger();
-        EXPECT_EQ(Decl().selection.MethodCode, 2);
+        profile->munSubCS[static_cast<std::size_t>(method.code - 1)]->trigger();
+        EXPECT_EQ(Decl().selection.MethodCode, method.code);
         auto* select = app->windows.FindAs<Frm_Select>();
         EXPECT_TRUE(select && select->isVisible());
         if (select == nullptr)
@@ -54,21 +92,31 @@ protected:
         QTest::mouseClick(Child<QPushButton>(*select, "CmdNext"), Qt::LeftButton);
         ProcessEvents();
         EXPECT_FALSE(app->windows.IsLoaded("Frm_Select"));
-        return app->windows.FindAs<Frm_Tumay02>();
+        return qobject_cast<ResultWindow*>(app->windows.Find(method.window));
     }
 
-    // What a classified window must show, whatever the sounding.
-    void ExpectClassifiedAndDescribed(Frm_Tumay02& w) {
+    // The layer text in place of the sleeve friction, layers of 3 ft.
+    static void TextInPlaceOfSleeve(Frm_Select& select) {
+        QTest::mouseClick(Child<platform::ImageControl>(select, "Image1(1)"), Qt::LeftButton);
+        Pick(Child<QComboBox>(select, "ComboChart"), 4);
+        auto* thick = Child<QComboBox>(select, "ComboThick");
+        Pick(thick, thick->findText("3"));
+    }
+
+    // What a window classified by the method must show, whatever the sounding.
+    void ExpectClassifiedAndDescribed(ResultWindow& w, const Method& method) {
         const LayerGrid& g = Decl().grid;
         const int n = g.NumLayers;
         ASSERT_GT(n, 10);
         std::set<int> types;
         for (int k = 1; k <= n; ++k) {
-            const int type = Decl().results.TypeTumay02[static_cast<std::size_t>(k)];
+            const auto i = static_cast<std::size_t>(k);
+            const int type = (Decl().results.*method.types)[i];
             ASSERT_GE(type, 0);
-            ASSERT_LE(type, 16);
-            ASSERT_GT(g.LayerQc[static_cast<std::size_t>(k)], 0.0f);
-            ASSERT_LE(g.LayerRatio[static_cast<std::size_t>(k)], 6.0f) << k;
+            ASSERT_LE(type, method.highestType);
+            ASSERT_GT(g.LayerQc[i], 0.0f);
+            ASSERT_GE(g.LayerRatio[i], method.lowestRatio) << k;
+            ASSERT_LE(g.LayerRatio[i], method.highestRatio) << k;
             types.insert(type);
         }
         EXPECT_GE(types.size(), 2u);
@@ -89,47 +137,32 @@ protected:
         EXPECT_EQ(Chart(w, 0).PointCount(), n);
         EXPECT_EQ(Chart(w, 2).PointCount(), n);
     }
+
+    static QString AllLabels(const ChartFX& chart) {
+        QString all;
+        for (const auto* label : Labels(chart))
+            all += label->Text() + "|";
+        return all;
+    }
 };
 
 } // namespace
 
 TEST_F(ResultFlow, FromASampleFileToTheSchmertmannWindow) {
-    auto& open = Window<Frm_OpenFile>();
-    open.Show();
-    const QString path = test::ProjectFile("samples/STV-01-ft-tsf-comma.txt");
-    AnswerNextOpenDialog(path);
-    QTest::mouseClick(Child<QPushButton>(open, "CmdOpenFile"), Qt::LeftButton);
-    ASSERT_EQ(Decl().importSettings.ImportError, 0);
-    QTest::mouseClick(Child<QPushButton>(open, "CmdPlot"), Qt::LeftButton);
-    auto& titles = Window<Frm_Titles>();
-    ASSERT_TRUE(titles.isVisible());
-    titles.cmbTitle[kBoxElev]->setEditText("8.5");
-    titles.CmdOK->click();
-    ProcessEvents();
-    const std::size_t messagesBefore = messages.size();
-
-    Frm_Tumay02* w = ClassifyBySchmertmann([&](Frm_Select& select) {
-        // The layer text in place of the sleeve friction, layers of 3 ft.
-        QTest::mouseClick(Child<platform::ImageControl>(select, "Image1(1)"), Qt::LeftButton);
-        auto* charts = Child<QComboBox>(select, "ComboChart");
-        Pick(charts, 4);
-        auto* thick = Child<QComboBox>(select, "ComboThick");
-        Pick(thick, thick->findText("3"));
-    });
+    const QString path = OpenSample("STV-01-ft-tsf-comma.txt", 1);
+    ResultWindow* w = ClassifyBy(kSchmertmann, TextInPlaceOfSleeve);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(messages.size(), messagesBefore) << messages.back().text;
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
     EXPECT_EQ(w->windowTitle(),
               " Classification using: Schmertmann (1978) - File: " + QString(path));
     EXPECT_EQ(Decl().selection.ChartOrder, "0 4 2 3");
     EXPECT_EQ(Decl().selection.PointsPerLayer, 9);
     EXPECT_EQ(w->ChartSlot, (std::array<int16_t, 4>{0, 4, 2, 3}));
-    ExpectClassifiedAndDescribed(*w);
+    ExpectClassifiedAndDescribed(*w, kSchmertmann);
     EXPECT_EQ(Decl().grid.NumLayers, 182); // 59.8 ft
     // The sample's clay and sand layers are named on the chart.
-    QString all;
-    for (const auto* label : Labels(Chart(*w, 4)))
-        all += label->Text() + "|";
+    const QString all = AllLabels(Chart(*w, 4));
     EXPECT_TRUE(all.contains("Clay")) << all.toStdString();
     EXPECT_TRUE(all.contains("Sand")) << all.toStdString();
     EXPECT_EQ(Labels(Chart(*w, 4))[0]->FontSize(), 7);
@@ -145,30 +178,66 @@ TEST_F(ResultFlow, FromASampleFileToTheSchmertmannWindow) {
     EXPECT_EQ(endProgramCalls, 0);
 }
 
-TEST_F(ResultFlow, RealSoundingsThroughTheWindow) {
-    const char* files[][2] = {{"pygef-cpt2-waternet-soft.txt", "8"},
-                              {"pileresponse-example-cptu.txt", "8"},
-                              {"geolibplus-bro-179092-short.txt", "8"}};
-    for (const auto& [file, titleLines] : files) {
+TEST_F(ResultFlow, FromASampleFileToTheRobertsonAndThenTheOlsenWindow) {
+    const QString path = OpenSample("STV-02-m-mpa-blank.txt", 2);
+    ResultWindow* robertson = ClassifyBy(kRobertson, TextInPlaceOfSleeve);
+    ASSERT_NE(robertson, nullptr);
+    EXPECT_TRUE(robertson->isVisible());
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
+    EXPECT_EQ(robertson->windowTitle(),
+              " Classification using: Robertson et al. (1986) - File: " + QString(path));
+    EXPECT_EQ(robertson->ChartSlot, (std::array<int16_t, 4>{0, 4, 2, 3}));
+    ExpectClassifiedAndDescribed(*robertson, kRobertson);
+    const QString zones = AllLabels(Chart(*robertson, 4));
+    EXPECT_TRUE(zones.contains("Clay")) << zones.toStdString();
+    EXPECT_TRUE(zones.contains("Sand")) << zones.toStdString();
+
+    // Back to the selection and on to Douglas and Olsen, which closes the Robertson window.
+    Click(*robertson, "Back");
+    ProcessEvents();
+    auto* select = app->windows.FindAs<Frm_Select>();
+    ASSERT_NE(select, nullptr);
+    QTest::mouseClick(Child<QPushButton>(*select, "CmdCancel"), Qt::LeftButton);
+    ProcessEvents();
+    ResultWindow* olsen = ClassifyBy(kOlsen, [](Frm_Select&) {});
+    ASSERT_NE(olsen, nullptr);
+    EXPECT_TRUE(olsen->isVisible());
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_Robert86"));
+    EXPECT_EQ(olsen->windowTitle(),
+              " Classification using: Douglas and Olsen - File: " + QString(path));
+    EXPECT_EQ(Decl().selection.ChartOrder, "0 1 2 3");
+    Decl().selection.ChartOrder = "0 2 3 4";
+    olsen->SelectChart();
+    ExpectClassifiedAndDescribed(*olsen, kOlsen);
+    EXPECT_TRUE(AllLabels(Chart(*olsen, 4)).contains("Clay"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ResultFlow, RealSoundingsThroughTheWindows) {
+    const std::pair<const char*, const Method*> runs[] = {
+        {"pygef-cpt2-waternet-soft.txt", &kSchmertmann},
+        {"pileresponse-example-cptu.txt", &kSchmertmann},
+        {"geolibplus-bro-179092-short.txt", &kSchmertmann},
+        {"pygef-cpt-mos-cptu.txt", &kRobertson},
+        {"pygef-cpt4-sand.txt", &kOlsen}};
+    for (const auto& [file, method] : runs) {
         SCOPED_TRACE(file);
         messages.clear();
-        ImportSettings& settings = Decl().importSettings;
-        settings.FileName = S(test::RealSounding(file));
-        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
-        settings.UnitsOption = 2;
-        ReadConeData(settings, Decl().cone);
-        ASSERT_EQ(settings.ImportError, 0);
-        ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+        const auto real =
+            std::find_if(test::kRealFiles.begin(), test::kRealFiles.end(),
+                         [&](const test::RealFile& r) { return std::string_view(r.file) == file; });
+        ASSERT_NE(real, test::kRealFiles.end());
+        ASSERT_TRUE(test::ReadRealSounding(Decl(), *real));
         Window<Frm_CPTData3>().Show();
-        Frm_Tumay02* w = ClassifyBySchmertmann([](Frm_Select&) {});
+        ResultWindow* w = ClassifyBy(*method, [](Frm_Select&) {});
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(messages.empty()) << messages.front().text;
         EXPECT_EQ(Decl().selection.ChartOrder, "0 1 2 3");
         // The layer texts as well.
         Decl().selection.ChartOrder = "0 2 3 4";
         w->SelectChart();
-        ExpectClassifiedAndDescribed(*w);
-        app->windows.UnloadAndRelease("Frm_Tumay02");
+        ExpectClassifiedAndDescribed(*w, *method);
+        app->windows.UnloadAndRelease(method->window);
         app->windows.UnloadAndRelease("Frm_CPTData3");
         ProcessEvents();
     }

@@ -247,14 +247,22 @@ TEST_F(TitlesWindow, CancelReturnsAFreshFileWindowAndChangesNothing) {
     titles().CmdOK->click(); // the file window is released on OK
     ProcessEvents();
     BackFromProfile();
-    app->windows.Show("Frm_Tumay02");
-    QPointer<Form> results = app->windows.Find("Frm_Tumay02");
+    for (const char* name : {"Frm_Tumay02", "Frm_Robert86", "Frm_Olsen"})
+        app->windows.Show(name);
+    QPointer<Form> schmertmann = app->windows.Find("Frm_Tumay02");
+    QPointer<Form> robertson = app->windows.Find("Frm_Robert86");
+    QPointer<Form> olsen = app->windows.Find("Frm_Olsen");
     const ProjectInfo stored = Decl().project;
     Type({{0, "P-9"}, {5, "bad"}});
     titles().CmdCancel->click();
     ProcessEvents();
     EXPECT_FALSE(titles().IsLoaded());
-    EXPECT_TRUE(results.isNull()); // unloaded and released
+    // The Schmertmann and Robertson windows are unloaded and released; Douglas and Olsen's
+    // window is left as it was.
+    EXPECT_TRUE(schmertmann.isNull());
+    EXPECT_TRUE(robertson.isNull());
+    ASSERT_FALSE(olsen.isNull());
+    EXPECT_TRUE(olsen->IsLoaded());
     const Form* fileWindow = app->windows.Find("Frm_OpenFile");
     ASSERT_NE(fileWindow, nullptr);
     EXPECT_TRUE(fileWindow->isVisible());

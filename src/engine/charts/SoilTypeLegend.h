@@ -18,6 +18,10 @@ struct SoilTypeLegendEntry {
 
 // Schmertmann (1978): types 1 to 16 at indexes 0 to 15.
 std::span<const SoilTypeLegendEntry> SchmertmannLegend();
+// Robertson et al. (1986): zones 1 to 12.
+std::span<const SoilTypeLegendEntry> Robertson86Legend();
+// Douglas and Olsen (1981): types 1 to 4.
+std::span<const SoilTypeLegendEntry> OlsenLegend();
 
 // The colour long of a type number of a legend, or kNoTypeColor for a number outside it (0,
 // the layer with no type, among them): such a layer keeps the chart's own colour.

@@ -5,6 +5,7 @@
 #include "engine/charts/ProfileReadings.h"
 #include "engine/classification/ChartZones.h"
 #include "engine/classification/SoilClassIndex.h"
+#include "engine/import/Units.h"
 
 namespace strelvan {
 
@@ -33,6 +34,29 @@ void ClassifySchmertmann(LayerGrid& grid, ClassResults& results) {
         const auto i = static_cast<std::size_t>(k);
         results.TypeTumay02[i] = Tumay02Zone(grid.LayerQc[i], grid.LayerRatio[i]);
     }
+}
+
+namespace {
+using MetricZone = int16_t (*)(float& qc, float& Rf);
+
+void ClassifyMetric(LayerGrid& grid, std::vector<int16_t>& types, MetricZone zone) {
+    int n = LayersHeldByAll(grid.NumLayers, {&grid.LayerQt, &grid.LayerRatio});
+    n = std::min<int>(n, static_cast<int>(types.size()) - 1);
+    for (int k = n; k >= 1; --k) {
+        const auto i = static_cast<std::size_t>(k);
+        // A copy in MPa: the corrected tip resistance of the grid stays in ton/ft2.
+        float qc = static_cast<float>(grid.LayerQt[i] / kMPaToTsf);
+        types[i] = zone(qc, grid.LayerRatio[i]);
+    }
+}
+} // namespace
+
+void ClassifyRobert86(LayerGrid& grid, ClassResults& results) {
+    ClassifyMetric(grid, results.TypeRobert86, Robert86Zone);
+}
+
+void ClassifyOlsen(LayerGrid& grid, ClassResults& results) {
+    ClassifyMetric(grid, results.TypeOlsen, OlsenZone);
 }
 
 } // namespace strelvan

@@ -22,4 +22,13 @@ void CleanGridLayers(LayerGrid& grid, float groundElev);
 // gets type 0, as layer 0 keeps.
 void ClassifySchmertmann(LayerGrid& grid, ClassResults& results);
 
+// Robertson et al. (1986) zones of layers NumLayers down to 1 into TypeRobert86, and Douglas
+// and Olsen (1981) types into TypeOlsen. Both charts read qc in MPa: the layer's corrected
+// tip resistance LayerQt / 10.44277, taken as a copy, so LayerQt itself and the cleaned
+// LayerQc are not changed. The friction ratio is the layer's own, and the chart's limits stay
+// in LayerRatio: Robertson keeps a ratio above 8 as 7.9 (and a negative one as 0); Douglas and
+// Olsen keeps a ratio of 6 or more as 5.95 and one of 0.1 or less as 0.11.
+void ClassifyRobert86(LayerGrid& grid, ClassResults& results);
+void ClassifyOlsen(LayerGrid& grid, ClassResults& results);
+
 } // namespace strelvan

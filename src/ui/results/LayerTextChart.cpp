@@ -37,6 +37,8 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& p
     }
     plot.PlotSeries = 1;
     plot.PlotPoints = n;
+    chart.AxisList(0).AxisSetting(0);
+    chart.AxisList(2).AxisSetting(0);
     chart.ChartOption84(false);
     chart.ChartSetting7(50);
     chart.ChartSetting5(10);

@@ -33,6 +33,8 @@ struct ResultFamilyMember {
     QString soilChartTitle;  // chart 3
     QString textChartTitle;  // charts 4 and 5
     double soilAxisMax = 16; // the highest type number on the soil-type chart
+    // Whether the soil-type chart makes the further setting of its value axis.
+    bool soilAxisSetting = true;
     // The types of each grid layer that the soil-type chart shows.
     std::vector<int16_t> ClassResults::*types = nullptr;
     platform::ChartLook soilChartLook = platform::ChartLook::SoilBars;

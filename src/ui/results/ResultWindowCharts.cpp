@@ -30,6 +30,8 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     PlotState& plot = decl.plot;
     plot.PlotSeries = 1;
     plot.PlotPoints = n;
+    if (member_.soilAxisSetting)
+        ChartSoil.AxisList(0).AxisSetting(0);
     ChartSoil.AxisList(0).AxisMin(0);
     ChartSoil.AxisList(0).AxisMax(member_.soilAxisMax);
     ChartSoil.ChartOption84(false);

@@ -1,6 +1,7 @@
 #pragma once
-// Fixture of the result-window tests: a sounding made to measure, the Schmertmann window
-// opened on it with a chart order, and readers of what its charts hold.
+// Fixture of the result-window tests: a sounding made to measure, a result window (the
+// Schmertmann window unless another is named) opened on it with a chart order, and readers
+// of what its charts hold.
 #include <QAction>
 #include <functional>
 #include <string>
@@ -60,9 +61,9 @@ protected:
         cone.NumPoints = static_cast<int16_t>(n);
     }
 
-    Frm_Tumay02& Open(const std::string& order) {
+    template <class F = Frm_Tumay02> F& Open(const std::string& order) {
         Decl().selection.ChartOrder = order;
-        auto& w = Window<Frm_Tumay02>();
+        auto& w = Window<F>();
         w.Show();
         ProcessEvents();
         return w;
