@@ -3,11 +3,13 @@
 #include <QPointer>
 
 #include "platform/ChartFX.h"
+#include "platform/Printer.h"
 #include "platform/Toolbar.h"
 #include "ui/properties/Frm_PlotProperties.h"
 #include "ui/properties/Frm_SoilFactors.h"
 #include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
+#include "ui/support/TestPrinter.h"
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
@@ -171,18 +173,30 @@ TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
     }
     EXPECT_EQ(w.Toolbar1->ButtonByKey("Exit")->toolTip(), "Exit");
 
-    // Next, Depth/Elevation and Print change nothing on show.
+    // Next and Depth/Elevation change nothing on show.
     const auto pointValue = [&] { return w.ChartFX1[3]->SeriesList(0).PointValue(2); };
     const auto before = pointValue();
     Click(w, "Next");
     w.Toolbar1->Item(6)->trigger();
-    Click(w, "Print");
     ProcessEvents();
     EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(printed->pages.empty());
     EXPECT_EQ(Decl().plot.AxisMode, 1);
     EXPECT_EQ(pointValue(), before);
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(app->windows.IsLoaded("Frm_SoilFactors"));
+
+    // Print: one landscape page with the four charts in their order.
+    Click(w, "Print");
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(printed->pages.size(), 1u);
+    const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
+    EXPECT_EQ(page.orientation, platform::kPrinterLandscape);
+    ASSERT_EQ(page.charts.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(page.charts[static_cast<std::size_t>(i)].chartName,
+                  QStringLiteral("ChartFX1(%1)").arg(i));
+    EXPECT_EQ(pointValue(), before);
 
     Click(w, "Export");
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Export"));

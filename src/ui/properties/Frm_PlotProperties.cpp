@@ -12,6 +12,7 @@
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/PrintProfiles.h"
 #include "ui/charts/ReadingProfile.h"
 #include "ui/charts/ToolbarIcons.h"
 
@@ -142,6 +143,9 @@ void Frm_PlotProperties::Toolbar1_ButtonClick(const QString& key) {
     if (key == "Back") {
         windows.UnloadAndRelease(kFormName);
         windows.Show("Frm_SoilFactors");
+    } else if (key == "Print") {
+        PrintProfiles(Decl().project, 4, ChartFX1[0], ChartFX1[1], ChartFX1[2], ChartFX1[3],
+                      nullptr);
     } else if (key == "Export") {
         windows.Show("Frm_Export");
     } else if (key == "Exit") {
@@ -149,8 +153,7 @@ void Frm_PlotProperties::Toolbar1_ButtonClick(const QString& key) {
         ReleaseHistoryLists(Decl().history);
         platform::EndProgram();
     }
-    // "Print" (the page with the four charts) joins here with the printed page; "Next"
-    // does nothing.
+    // "Next", and the Depth/Elevation button, do nothing.
 }
 
 } // namespace strelvan
