@@ -9,10 +9,13 @@
 #include "engine/classification/ChartZones.h"
 #include "engine/classification/LayerSoilTypes.h"
 #include "platform/LineControl.h"
+#include "platform/Printer.h"
 #include "platform/Text.h"
 #include "ui/results/Frm_Olsen.h"
 #include "ui/results/Frm_Robert86.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/Soundings.h"
+#include "ui/support/TestPrinter.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -250,4 +253,47 @@ TEST_F(MetricResultWindows, ManualLayersLoadWithoutClassifying) {
         SCOPED_TRACE("Douglas and Olsen");
         ExpectManualLoad<Frm_Olsen>(kOlsen);
     }
+}
+
+TEST_F(MetricResultWindows, PrintKeyPrintsTheChartsOnShowInDisplayOrder) {
+    Sounding(40);
+    test::LeveeProject(Decl());
+    auto& w = Open<Frm_Robert86>("3 0 4");
+    printed = test::PrintToImages(100);
+    Click(w, "Print");
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(printed->pages.size(), 1u);
+    const QImage& sheet = printed->pages[0];
+    const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
+    EXPECT_EQ(page.orientation, platform::kPrinterLandscape);
+    ASSERT_FALSE(page.texts.empty());
+    EXPECT_EQ(page.texts[1].text, "LA-1024");
+    const auto names = [](const platform::PrintedPage& p) {
+        QStringList charts;
+        for (const platform::PrintedChart& c : p.charts)
+            charts << c.chartName;
+        return charts;
+    };
+    EXPECT_EQ(names(page), QStringList({"ChartFX(3)", "ChartFX(0)", "ChartFX(4)"}));
+    // The clay at the top of the sounding is drawn in its zone's colour on the leftmost chart.
+    const int16_t top = Decl().results.TypeRobert86[1];
+    const QColor zone = platform::ChartColor(TypeColor(Robertson86Legend(), top));
+    int coloured = 0;
+    const platform::PrintedChart& soil = page.charts[0];
+    for (int y = soil.top; y < soil.bottom; ++y)
+        for (int x = soil.left; x < soil.right; ++x)
+            coloured += sheet.pixelColor(printed->origin + QPoint(x, y)) == zone ? 1 : 0;
+    EXPECT_GT(coloured, 500) << "zone " << top;
+
+    // Two charts on show: a portrait page with those two only, though slot 2 still names the
+    // text chart of the earlier layout.
+    Decl().selection.ChartOrder = "2 3";
+    w.SelectChart();
+    ASSERT_EQ(w.ChartSlot[2], 4);
+    Click(w, "Print");
+    ASSERT_EQ(printed->pages.size(), 2u);
+    const platform::PrintedPage& second = platform::CurrentPrinter().LastPage();
+    EXPECT_EQ(second.orientation, platform::kPrinterPortrait);
+    EXPECT_EQ(names(second), QStringList({"ChartFX(2)", "ChartFX(3)"}));
+    EXPECT_TRUE(messages.empty());
 }

@@ -11,6 +11,7 @@
 #include "platform/LineControl.h"
 #include "platform/Program.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/TestPrinter.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -299,6 +300,7 @@ TEST_F(ResultFrame, ToolbarKeys) {
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Export"));
     Click(w, "Print");
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(printed->pages.size(), 1u);
     EXPECT_TRUE(w.IsLoaded());
 
     Click(w, "Exit");

@@ -16,6 +16,7 @@
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/PrintProfiles.h"
 #include "ui/charts/ZoomCharts.h"
 #include "ui/results/ConeProfilePlot.h"
 
@@ -123,14 +124,24 @@ void ResultWindow::Toolbar1_ButtonClick(const QString& key) {
         Toggle_Axis();
     } else if (key == "Zoom") {
         ZoomToggle();
+    } else if (key == "Print") {
+        PrintCharts();
     } else if (key == "Export") {
         windows.Show("Frm_Export");
     } else if (key == "Exit") {
         ReleaseHistoryLists(Decl().history);
         platform::EndProgram();
     }
-    // "Print" (the page with the charts of ChartSlot in slot order) joins here with the
-    // printed page.
+}
+
+void ResultWindow::PrintCharts() {
+    // The charts of the display slots in slot order, also those of slots beyond the charts on
+    // show: the page prints the first ChartCount of them.
+    std::array<platform::ChartFX*, kDisplaySlots> inSlot{};
+    for (std::size_t i = 0; i < inSlot.size(); ++i)
+        if (ChartSlot[i] >= 0 && ChartSlot[i] < kCharts)
+            inSlot[i] = ChartFX[static_cast<std::size_t>(ChartSlot[i])];
+    PrintProfiles(Decl().project, ChartCount, inSlot[0], inSlot[1], inSlot[2], inSlot[3], nullptr);
 }
 
 void ResultWindow::ZoomToggle() {

@@ -98,6 +98,8 @@ private:
     // Brings the geometry of the window's controls up to date, also before it is shown.
     void SettleLayout();
     void ZoomToggle();
+    // Prints the page with the charts on show, in display order.
+    void PrintCharts();
     void AddChartLabel(platform::ChartFX& chart, float Y, const QString& Text);
     void AddChartLine(platform::ChartFX& chart, float X);
 
