@@ -13,6 +13,7 @@
 #include "ui/import/Frm_ViewFile.h"
 #include "ui/properties/Frm_PlotProperties.h"
 #include "ui/properties/Frm_SoilFactors.h"
+#include "ui/results/Frm_Manual.h"
 #include "ui/results/Frm_Olsen.h"
 #include "ui/results/Frm_Robert86.h"
 #include "ui/results/Frm_Select.h"
@@ -25,6 +26,7 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_Tumay02>();
     windows.Register<Frm_Robert86>();
     windows.Register<Frm_Olsen>();
+    windows.Register<Frm_Manual>();
     windows.Register<Frm_Pore1>();
     windows.Register<Frm_Pore2>();
     windows.Register<Frm_ConeFactors>();
