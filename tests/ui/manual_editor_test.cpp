@@ -8,8 +8,6 @@
 
 #include "engine/charts/ChartArgs.h"
 #include "engine/classification/LayerSoilTypes.h"
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
 #include "engine/state/Numbers.h"
 #include "platform/ImageControl.h"
 #include "platform/Text.h"
@@ -17,8 +15,11 @@
 #include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/results/Frm_Manual.h"
+#include "ui/results/Frm_Olsen.h"
+#include "ui/results/Frm_Robert86.h"
 #include "ui/results/Frm_Select.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/Soundings.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -33,8 +34,8 @@ protected:
     void SoundingOfLayers(int n) { Sounding(std::ceil(n * 3.28f + 0.01f) / 10.0f); }
 
     // The editor opened by the Manual Layers key of the Schmertmann window.
-    Frm_Manual& OpenEditor(const std::string& order = "0 1 3 4") {
-        Click(Open(order), "Next");
+    template <class F = Frm_Tumay02> Frm_Manual& OpenEditor(const std::string& order = "0 1 3 4") {
+        Click(Open<F>(order), "Next");
         ProcessEvents();
         auto* editor = app->windows.FindAs<Frm_Manual>();
         EXPECT_TRUE(editor != nullptr && editor->isVisible());
@@ -56,11 +57,12 @@ protected:
         float x;
         bool operator==(const Held&) const = default;
     };
-    std::vector<Held> HeldLayers() {
+    std::vector<Held> HeldLayers() { return HeldLayers(Result()); }
+    static std::vector<Held> HeldLayers(const ResultWindow& w) {
         std::vector<Held> held;
-        for (int m = 1; m <= Result().ManCount; ++m) {
+        for (int m = 1; m <= w.ManCount; ++m) {
             const auto i = static_cast<std::size_t>(m);
-            held.push_back({Result().ManY[i], S(Result().ManName[i]), Result().ManX[i]});
+            held.push_back({w.ManY[i], S(w.ManName[i]), w.ManX[i]});
         }
         return held;
     }
@@ -265,17 +267,29 @@ TEST_F(ManualEditor, ExportShowsTheResultWindowAgainWithTheManualLayers) {
         EXPECT_NEAR(manual.VerticalPixel(60 - top), Chart(w, 3).VerticalPixel(g.LayerDepth[top]),
                     1.0)
             << top;
+}
 
-    // Fewer than four charts: the layer text is added. Export waits for the foot.
-    Frm_Manual& again = OpenEditor("0 1 3");
-    Press(again.CmdExport);
-    EXPECT_TRUE(again.isVisible());
-    for (int i = 0; i < 3; ++i)
-        Press(again.CmdNext);
-    Press(again.CmdExport);
-    ProcessEvents();
-    EXPECT_EQ(Decl().selection.ChartOrder, "0 1 3 5");
-    EXPECT_EQ(Positions(Labels(Chart(Result(), 5))), (std::vector<double>{59, 44, 29, 14}));
+TEST_F(ManualEditor, LayersGoToTheWindowOfTheMethod) {
+    SoundingOfLayers(25);
+    const auto walkToTheFoot = [&](ResultWindow& w) {
+        Frm_Manual& e = *app->windows.FindAs<Frm_Manual>();
+        Press(e.CmdNext);
+        Press(e.CmdNext);
+        EXPECT_EQ(HeldLayers(w), (std::vector<Held>{{24, Described(1, 10), 15},
+                                                    {14, Described(11, 20), 5},
+                                                    {4, Described(21, 25), 0}}));
+        Press(e.CmdExport);
+        ProcessEvents();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(Labels(Chart(w, 5)).size(), 3u);
+    };
+    Decl().selection.MethodCode = 3;
+    OpenEditor<Frm_Robert86>();
+    walkToTheFoot(Window<Frm_Robert86>());
+    Decl().selection.MethodCode = 4;
+    Decl().selection.ManualFlag = false;
+    OpenEditor<Frm_Olsen>();
+    walkToTheFoot(Window<Frm_Olsen>());
 }
 
 TEST_F(ManualEditor, CancelClearsTheFlagAndKeepsWhatWasHandedOver) {
@@ -356,13 +370,8 @@ TEST_F(ManualEditor, KeepsItsOwnGridIndexesWhateverIsDrawnElsewhere) {
 }
 
 TEST_F(ManualEditor, ARealSoundingSetByHandToItsFoot) {
-    ImportSettings& settings = Decl().importSettings;
-    settings.FileName = S(test::RealSounding("pygef-cpt4-sand.txt"));
-    settings.NumTitleLines = 8;
-    settings.UnitsOption = 2;
-    ReadConeData(settings, Decl().cone);
-    ASSERT_EQ(settings.ImportError, 0);
-    ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+    // Sand under soft soil; its first reading has no tip resistance.
+    ASSERT_TRUE(test::ReadRealSounding(Decl(), {"pygef-cpt4-sand.txt", 8}));
     Decl().selection.PointsPerLayer = 12;
     Frm_Manual& e = OpenEditor("3 4");
     const int n = Decl().grid.NumLayers;
