@@ -34,7 +34,7 @@ ChartFX::ChartFX(ChartLook look, QWidget* parent) : QChartView(parent), look_(lo
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
     chart_->setDropShadowEnabled(false);
-    chart_->setMargins(QMargins(4, 4, 8, 4));
+    chart_->setMargins(QMargins(4, 4, 8, 4)); // the top one is the title's to keep
     chart_->layout()->setContentsMargins(0, 0, 0, 0);
     chart_->legend()->setVisible(false);
     hAxis_ = new QValueAxis();

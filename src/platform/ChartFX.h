@@ -39,8 +39,11 @@
 // (blue = 0xFF0000, red = 0x0000FF).
 //
 // Settings. ChartSetting16 is the width of the series lines in pixels; ChartOption84 shows
-// the legend box (the DepthCurves look shows it unless told otherwise). The other settings
-// and options are kept as given and do not change the picture.
+// the legend box at the right of the plot (the DepthCurves look shows it unless told
+// otherwise). The other settings and options are kept as given and do not change the picture.
+//
+// Title. TitleText(2) stands over the chart; one too wide for the chart is set in a smaller
+// type, with the plot kept at the height it has under a title that fits.
 //
 // Zoom. The user drags the mouse over a vertical range of the plot; the chart then shows
 // that range of its vertical axis and ZoomActive becomes True. AxisZoom shows a part of an

@@ -26,6 +26,10 @@ QFont ChartFont(int points, bool bold = false) {
     return f;
 }
 
+// The chart's top margin, and the width of the chart that its title may not use.
+constexpr int kTopMargin = 4;
+constexpr double kTitleRoomLost = 16;
+
 // Colours of series 0, 1, 2, ...; the first is the chart's own colour.
 QColor SeriesColor(int s) {
     static const QColor palette[] = {QColor(0, 0, 170),   QColor(0, 128, 0),   QColor(200, 0, 0),
@@ -169,12 +173,17 @@ void ChartFX::ApplyAxes() {
         // As many ticks as there is room for labels along the axis.
         const QFontMetricsF metrics(ChartFont(t.state.fontSize));
         const double room = t.horizontal ? std::max(60, width() - 70) : std::max(60, height() - 90);
-        const double label =
-            t.horizontal
-                ? std::max(metrics.horizontalAdvance(QString::asprintf("%g", t.scale.lo)),
-                           metrics.horizontalAdvance(QString::asprintf("%g", t.scale.hi))) +
-                      12
-                : metrics.height() * 2;
+        // The labels stand at multiples of the step: the widest is that of an end, rounded
+        // to the step, or of the step itself.
+        const auto advance = [&](double v) {
+            return metrics.horizontalAdvance(QString::asprintf("%g", v));
+        };
+        const double label = t.horizontal
+                                 ? std::max({advance(RoundUpTo(t.scale.lo, t.scale.step)),
+                                             advance(RoundDownTo(t.scale.hi, t.scale.step)),
+                                             advance(t.scale.step)}) +
+                                       12
+                                 : metrics.height() * 2;
         const int fit = std::max(2, static_cast<int>(room / label));
         t.axis->setRange(t.scale.lo, t.scale.hi);
         t.axis->setReverse(t.scale.reversed);
@@ -199,8 +208,22 @@ void ChartFX::ApplyAxes() {
 }
 
 void ChartFX::ApplyTitle() {
-    chart_->setTitle(TitleText(2));
-    chart_->setTitleFont(ChartFont(9, true));
+    // A title wider than the chart is set in a smaller type, down to 6 points, rather than cut
+    // short; the top margin takes up the height the smaller type saves, so that the plot stays
+    // level with the plots of the charts beside it.
+    const QString text = TitleText(2);
+    const QFont full = ChartFont(9, true);
+    QFont font = full;
+    const double room = width() - kTitleRoomLost;
+    for (int points = 8; points >= 6 && QFontMetricsF(font).horizontalAdvance(text) > room;
+         --points)
+        font = ChartFont(points, true);
+    QMargins margins = chart_->margins();
+    margins.setTop(kTopMargin + static_cast<int>(std::lround(QFontMetricsF(full).height() -
+                                                             QFontMetricsF(font).height())));
+    chart_->setMargins(margins);
+    chart_->setTitle(text);
+    chart_->setTitleFont(font);
     chart_->setTitleBrush(ChartColor(TitleColor(2)));
     layoutDirty_ = true;
 }
@@ -208,7 +231,9 @@ void ChartFX::ApplyTitle() {
 void ChartFX::ApplyLegend() {
     QLegend* legend = chart_->legend();
     legend->setVisible(LegendShown());
-    legend->setAlignment(Qt::AlignBottom);
+    // Beside the plot, so that the plot keeps the height of the charts beside it and their
+    // depths stay level.
+    legend->setAlignment(Qt::AlignRight);
     legend->setFont(ChartFont(8));
     for (std::size_t s = 0; s < lines_.size(); ++s)
         lines_[s]->setName(s < legends_.size() ? legends_[s] : QString());

@@ -19,7 +19,8 @@ constexpr int kMinZoomDrag = 4;
 
 void ChartFX::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    ApplyAxes(); // the number of ticks that fit follows the size
+    ApplyTitle(); // so do the size of a long title
+    ApplyAxes();  // and the number of ticks that fit
     layoutDirty_ = true;
 }
 

@@ -19,4 +19,10 @@ void SizeToScreen(QWidget& window, double widthFraction, double heightFraction) 
     window.move(area.x() + (area.width() - w) / 2, area.y() + (area.height() - h) / 2);
 }
 
+double TwipsPerPixelY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    return dpi > 0.0 ? 1440.0 / dpi : 15.0;
+}
+
 } // namespace strelvan::platform

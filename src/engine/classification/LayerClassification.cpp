@@ -9,18 +9,30 @@
 
 namespace strelvan {
 
+namespace {
+int CleanedLayers(const LayerGrid& grid) {
+    return LayersHeldByAll(grid.NumLayers, {&grid.LayerDepth, &grid.LayerQc, &grid.LayerFs,
+                                            &grid.LayerRatio, &grid.LayerElev});
+}
+} // namespace
+
 void CleanGridLayers(LayerGrid& grid, float groundElev) {
-    const int n = LayersHeldByAll(grid.NumLayers, {&grid.LayerDepth, &grid.LayerQc, &grid.LayerFs,
-                                                   &grid.LayerRatio, &grid.LayerElev});
+    const int n = CleanedLayers(grid);
     for (int k = 1; k <= n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        float& qc = grid.LayerQc[i];
-        float& fs = grid.LayerFs[i];
-        if (qc <= 0.0f)
-            qc = 1.0f;
-        if (fs < 0.0f)
-            fs = 0.0f;
-        const float ratio = fs / qc * 100.0f;
+        if (grid.LayerQc[i] <= 0.0f)
+            grid.LayerQc[i] = 1.0f;
+        if (grid.LayerFs[i] < 0.0f)
+            grid.LayerFs[i] = 0.0f;
+    }
+    UpdateRatioAndElevation(grid, groundElev);
+}
+
+void UpdateRatioAndElevation(LayerGrid& grid, float groundElev) {
+    const int n = CleanedLayers(grid);
+    for (int k = 1; k <= n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const float ratio = grid.LayerFs[i] / grid.LayerQc[i] * 100.0f;
         grid.LayerRatio[i] = ratio > kRatioCap ? kRatioCap : ratio;
         if (groundElev != kNoElevation)
             grid.LayerElev[i] = groundElev - grid.LayerDepth[i];

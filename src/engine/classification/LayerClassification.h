@@ -15,6 +15,11 @@ namespace strelvan {
 // elevation less its depth.
 void CleanGridLayers(LayerGrid& grid, float groundElev);
 
+// The second half of the clean-up, for the windows whose classifier has already raised qc
+// and cleared fs: the friction ratio of each layer from its qc and fs, capped at 20, and its
+// elevation when a ground elevation was entered.
+void UpdateRatioAndElevation(LayerGrid& grid, float groundElev);
+
 // Schmertmann (1978) types of layers NumLayers down to 1 into TypeTumay02, from qc in
 // ton/ft2 and the friction ratio. The classifier limits both values to its chart and the
 // limits stay in LayerQc and LayerRatio (a ratio above 6 is kept as 5.99), so the profiles

@@ -16,17 +16,21 @@
 #include "ui/results/Frm_Manual.h"
 #include "ui/results/Frm_Olsen.h"
 #include "ui/results/Frm_Robert86.h"
+#include "ui/results/Frm_Fuzzy.h"
 #include "ui/results/Frm_Select.h"
+#include "ui/results/Frm_Tumay01.h"
 #include "ui/results/Frm_Tumay02.h"
 
 namespace strelvan {
 
 void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_Select>();
+    windows.Register<Frm_Tumay01>();
     windows.Register<Frm_Tumay02>();
     windows.Register<Frm_Robert86>();
     windows.Register<Frm_Olsen>();
     windows.Register<Frm_Manual>();
+    windows.Register<Frm_Fuzzy>();
     windows.Register<Frm_Pore1>();
     windows.Register<Frm_Pore2>();
     windows.Register<Frm_ConeFactors>();

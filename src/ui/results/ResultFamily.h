@@ -12,14 +12,9 @@
 #include "engine/charts/SoilTypeLegend.h"
 #include "engine/state/Declarations.h"
 #include "platform/ChartFX.h"
+#include "ui/results/ResultToolbar.h"
 
 namespace strelvan {
-
-struct ResultToolbarButton {
-    const char* key; // nullptr: a separator
-    const char* caption;
-    const char* toolTip;
-};
 
 // The family toolbar: 15 items, the seven keyed buttons at the even items and a separator at
 // each odd one; Manual Layers is item 4 and Zoom item 8.
@@ -49,6 +44,9 @@ struct ResultFamilyMember {
 
     std::span<const ResultToolbarButton> toolbar = FamilyToolbar();
     int zoomItem = 8; // the Zoom button's item, whose caption shows the zoom state
+    // False for a window that is never handed manual layers: it classifies the sounding on
+    // every load, whatever the manual-layer flag says.
+    bool keepsManualLayers = true;
     const SlotOffsets* slotOffsets = &kFamilySlotOffsets;
 };
 

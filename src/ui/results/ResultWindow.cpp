@@ -17,7 +17,7 @@
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/PrintProfiles.h"
-#include "ui/charts/ZoomCharts.h"
+#include "ui/results/ChartRow.h"
 #include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
@@ -37,7 +37,7 @@ void ResultWindow::Form_Load() {
     Form_Resize();
     // Manual layers come back to a window that has classified already: the grid, the types
     // and the manual layers stay as they are.
-    if (decl.selection.ManualFlag) {
+    if (decl.selection.ManualFlag && member_.keepsManualLayers) {
         SelectChart();
         return;
     }
@@ -53,6 +53,7 @@ void ResultWindow::Form_Load() {
         Unload();
         return;
     }
+    ClassifyAveragedLayers();
     CleanGridLayers(decl.grid, decl.project.GroundElev);
     ClassifyLayers();
     SelectChart();
@@ -63,18 +64,10 @@ void ResultWindow::SelectChart() {
     ChartSelection& selection = Decl().selection;
     if (selection.ManualFlag)
         UseManualLayerText(selection.ChartOrder);
-    const std::string order = selection.ChartOrder;
-    const ChartLayout layout = LayOutCharts(order, ChartWidth, *member_.slotOffsets);
+    const ChartLayout layout =
+        ShowChartsInOrder(selection.ChartOrder, ChartWidth, *member_.slotOffsets, ChartFX,
+                          ChartSlot, [this](int16_t k, int32_t left) { ShowChart(k, left); });
     ChartCount = layout.ChartCount;
-    // Charts are drawn in ascending digit order, whatever their display order.
-    for (int k = 0; k < kCharts; ++k) {
-        ChartFX[static_cast<std::size_t>(k)]->setVisible(false);
-        const int slot = SlotOfChart(order, k, ChartCount);
-        if (slot < 0)
-            continue;
-        ShowChart(static_cast<int16_t>(k), layout.left[static_cast<std::size_t>(slot)]);
-        ChartSlot[static_cast<std::size_t>(slot)] = static_cast<int16_t>(k);
-    }
     ArrangeCharts(layout);
 }
 
@@ -145,27 +138,8 @@ void ResultWindow::PrintCharts() {
 }
 
 void ResultWindow::ZoomToggle() {
-    QAction* zoom = Toolbar1->Item(member_.zoomItem);
-    if (zoom == nullptr)
-        return;
-    const bool zoomed = std::any_of(ChartFX.begin(), ChartFX.begin() + 3,
-                                    [](const platform::ChartFX* c) { return c->ZoomActive(); });
-    if (!zoomed) {
-        platform::ShowMessage(
-            Message{"Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ", "",
-                    MsgIcon::Information, MsgButtons::Ok},
-            this);
-        zoom->setText(QStringLiteral("Zoom All    "));
-        return;
-    }
-    // The profiles 0 to 2 follow the one the user zoomed, or all go back to their whole range.
-    if (zoom->text().contains(QStringLiteral("All"), Qt::CaseSensitive)) {
-        zoom->setText(QStringLiteral("Zoom Out    "));
-        ZoomAll(Decl(), 3, ChartFX[0], ChartFX[1], ChartFX[2]);
-    } else {
-        ZoomReset(3, ChartFX[0], ChartFX[1], ChartFX[2]);
-        zoom->setText(QStringLiteral("Zoom All    "));
-    }
+    if (QAction* zoom = Toolbar1->Item(member_.zoomItem))
+        ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
 }
 
 void ResultWindow::Toggle_Axis() {

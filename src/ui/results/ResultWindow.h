@@ -86,6 +86,9 @@ protected:
     void Form_Resize();
     void resizeEvent(QResizeEvent* event) override;
 
+    // Classifies grid layers 1 to NumLayers by a method that takes the layers as averaged,
+    // before the clean-up caps the friction ratio.
+    virtual void ClassifyAveragedLayers() {}
     // Classifies grid layers 1 to NumLayers by the window's method, after the clean-up.
     virtual void ClassifyLayers() = 0;
 
@@ -95,8 +98,6 @@ private:
     void ResetToolbar();
     // Orders the charts on show by their slots' left edges, with the gaps the layout gives.
     void ArrangeCharts(const ChartLayout& layout);
-    // Brings the geometry of the window's controls up to date, also before it is shown.
-    void SettleLayout();
     void ZoomToggle();
     // Prints the page with the charts on show, in display order.
     void PrintCharts();

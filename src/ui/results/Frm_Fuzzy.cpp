@@ -1,0 +1,78 @@
+#include "ui/results/Frm_Fuzzy.h"
+
+#include <array>
+
+#include "engine/charts/CurveChartScale.h"
+#include "engine/classification/FuzzyMembership.h"
+#include "engine/classification/UnclassifiedLayers.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+#include "ui/results/DepthCurveChart.h"
+
+namespace strelvan {
+
+namespace {
+constexpr const char* kChartTitle = " Fuzzy Soil Type ";
+
+// Captions and tool tips as the window's toolbar has always shown them, trailing blanks too:
+// the family's buttons without Manual Layers, so that Zoom is item 7.
+constexpr std::array<ResultToolbarButton, 14> kFuzzyToolbar{{
+    {nullptr, nullptr, nullptr},
+    {"Back", "Back      ", "Back to previous form"},
+    {nullptr, nullptr, nullptr},
+    {nullptr, nullptr, nullptr},
+    {"YAxis", "Depth/Elevation", "Toggle between Depth/Elevation in Y Axis"},
+    {nullptr, nullptr, nullptr},
+    {"Zoom", "Zoom All     ", "Zoom all graphs"},
+    {nullptr, nullptr, nullptr},
+    {"Print", "Print All     ", ""},
+    {nullptr, nullptr, nullptr, 0},
+    {"Export", "Export", ""},
+    {nullptr, nullptr, nullptr},
+    {"Exit", "Exit           ", "Exit the program"},
+    {nullptr, nullptr, nullptr},
+}};
+
+ResultFamilyMember Fuzzy() {
+    ResultFamilyMember m;
+    m.formName = Frm_Fuzzy::kFormName;
+    m.methodCode = 5;
+    m.designCaption = QStringLiteral("Form1");
+    m.captionPrefix = QStringLiteral(" Classification using: Fuzzy Soil Type - File: ");
+    m.soilChartTitle = QString::fromLatin1(kChartTitle);
+    m.textChartTitle = QStringLiteral("Fuzzy Soil Types");
+    m.soilChartLook = platform::ChartLook::DepthCurves;
+    m.toolbar = kFuzzyToolbar;
+    m.zoomItem = 7;
+    m.keepsManualLayers = false;
+    return m;
+}
+} // namespace
+
+Frm_Fuzzy::Frm_Fuzzy(AppContext& app) : ResultWindow(app, Fuzzy()) {}
+
+void Frm_Fuzzy::ClassifyAveragedLayers() {
+    Declarations& decl = Decl();
+    const int unclassified = FuzzyMembership(decl.grid, decl.results);
+    if (const auto message = UnclassifiedLayersMessage(unclassified, IndexGrades::Memberships))
+        platform::ShowMessage(*message, this);
+}
+
+void Frm_Fuzzy::SoilPlot(platform::ChartFX& ChartSoil) {
+    Declarations& decl = Decl();
+    const ClassResults& r = decl.results;
+    DepthCurveChart chart;
+    chart.title = QString::fromLatin1(kChartTitle);
+    chart.legends = {QStringLiteral("HPS"), QStringLiteral("HPM"), QStringLiteral("HPC")};
+    chart.curves = {&r.MuHPS, &r.MuHPM, &r.MuHPC};
+    chart.legendOption = true;
+    chart.setting7 = 45;
+    chart.setting5 = 20;
+    chart.lineWidth = 2;
+    chart.valueAxis = 1;
+    chart.valueMax = MembershipAxisMax(r, decl.grid.NumLayers);
+    chart.valueStep = 0.2;
+    DrawDepthCurves(ChartSoil, decl.grid, decl.plot, chart, platform::TwipsPerPixelY());
+}
+
+} // namespace strelvan

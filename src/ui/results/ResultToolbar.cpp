@@ -1,0 +1,77 @@
+#include "ui/results/ResultToolbar.h"
+
+#include <QAction>
+#include <QMainWindow>
+
+#include "engine/charts/ZoomMaxima.h"
+#include "platform/ChartFX.h"
+#include "platform/MessageBox.h"
+#include "platform/Toolbar.h"
+#include "ui/charts/ToolbarIcons.h"
+#include "ui/charts/ZoomCharts.h"
+
+namespace strelvan {
+
+namespace {
+QIcon IconOf(const QString& key) {
+    if (key == "Back")
+        return ToolbarIcon(ToolIcon::Back);
+    if (key == "YAxis")
+        return ToolbarIcon(ToolIcon::DepthElevation);
+    if (key == "Zoom")
+        return ToolbarIcon(ToolIcon::Zoom);
+    if (key == "Print")
+        return ToolbarIcon(ToolIcon::Print);
+    if (key == "Export")
+        return ToolbarIcon(ToolIcon::Export);
+    if (key == "Exit")
+        return ToolbarIcon(ToolIcon::Exit);
+    return {};
+}
+} // namespace
+
+platform::Toolbar* AddResultToolbar(QMainWindow* window,
+                                    std::span<const ResultToolbarButton> buttons) {
+    auto* toolbar = new platform::Toolbar(window);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setIconSize(QSize(24, 24));
+    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    for (const ResultToolbarButton& b : buttons) {
+        if (b.key == nullptr) {
+            toolbar->AddPlaceholder(b.separatorWidth);
+            continue;
+        }
+        const QString key = QString::fromLatin1(b.key);
+        toolbar->AddButton(key, QString::fromLatin1(b.caption), QString::fromLatin1(b.toolTip),
+                           IconOf(key));
+    }
+    return toolbar;
+}
+
+void RestoreCaptions(platform::Toolbar& toolbar, std::span<const ResultToolbarButton> buttons) {
+    for (int item = 1; item <= toolbar.ItemCount() && item <= static_cast<int>(buttons.size());
+         ++item) {
+        const ResultToolbarButton& b = buttons[static_cast<std::size_t>(item - 1)];
+        if (b.key != nullptr)
+            toolbar.Item(item)->setText(QString::fromLatin1(b.caption));
+    }
+}
+
+void ZoomProfiles(QWidget* owner, const Declarations& decl, QAction& zoomButton,
+                  platform::ChartFX* qc, platform::ChartFX* fs, platform::ChartFX* ratio) {
+    const bool zoomed = qc->ZoomActive() || fs->ZoomActive() || ratio->ZoomActive();
+    if (!zoomed) {
+        platform::ShowMessage(ZoomFirstMessage(), owner);
+        zoomButton.setText(QStringLiteral("Zoom All    "));
+        return;
+    }
+    if (zoomButton.text().contains(QStringLiteral("All"), Qt::CaseSensitive)) {
+        zoomButton.setText(QStringLiteral("Zoom Out    "));
+        ZoomAll(decl, 3, qc, fs, ratio);
+    } else {
+        ZoomReset(3, qc, fs, ratio);
+        zoomButton.setText(QStringLiteral("Zoom All    "));
+    }
+}
+
+} // namespace strelvan

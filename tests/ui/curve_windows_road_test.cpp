@@ -1,0 +1,161 @@
+// A sounding from its file to the probability and fuzzy windows: the file window, the project
+// form, the profile window's Classify Soil menu and the chart selection, as the user goes; and
+// real soundings through both windows.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "engine/import/ConeReader.h"
+#include "engine/import/ProjectEntry.h"
+#include "engine/import/Units.h"
+#include "platform/Text.h"
+#include "ui/charts/Frm_CPTData3.h"
+#include "ui/import/Frm_OpenFile.h"
+#include "ui/import/Frm_Titles.h"
+#include "ui/results/Frm_Fuzzy.h"
+#include "ui/results/Frm_Select.h"
+#include "ui/results/Frm_Tumay01.h"
+#include "ui/support/ResultWindowFixture.h"
+
+using namespace strelvan;
+using platform::ChartFX;
+
+namespace {
+
+class CurveWindowsRoad : public test::ResultWindowTest {
+protected:
+    // From the profile window's Classify Soil menu through the selection, with its charts as
+    // they come, to the result window of the method.
+    Form* Classify(int16_t method) {
+        auto* profile = app->windows.FindAs<Frm_CPTData3>();
+        EXPECT_TRUE(profile && profile->isVisible());
+        if (profile == nullptr)
+            return nullptr;
+        profile->munSubCS[static_cast<std::size_t>(method - 1)]->trigger();
+        auto* select = app->windows.FindAs<Frm_Select>();
+        EXPECT_TRUE(select && select->isVisible());
+        if (select == nullptr)
+            return nullptr;
+        QTest::mouseClick(select->findChild<QPushButton*>("CmdNext"), Qt::LeftButton);
+        ProcessEvents();
+        EXPECT_FALSE(app->windows.IsLoaded("Frm_Select"));
+        return app->windows.Find(method == 1 ? "Frm_Tumay01" : "Frm_Fuzzy");
+    }
+
+    // The three curves of a layer grid: every layer drawn, each value within its range.
+    static void ExpectCurves(const ChartFX& chart, int n, double top) {
+        ASSERT_GT(n, 10);
+        ASSERT_EQ(chart.SeriesCount(), 3);
+        ASSERT_EQ(chart.PointCount(), n);
+        for (int s = 0; s < 3; ++s)
+            for (int i = 0; i < n; ++i) {
+                const std::optional<double> v = chart.SeriesList(s).PointValue(i);
+                ASSERT_TRUE(v && *v >= 0.0 && *v <= top) << s << " " << i;
+            }
+    }
+
+    void ExpectProbabilities(Frm_Tumay01& w) {
+        const int n = Decl().grid.NumLayers;
+        ExpectCurves(*w.ChartFX[3], n, 100.0);
+        for (int k = 1; k <= n; ++k) {
+            const ClassResults& r = Decl().results;
+            ASSERT_NEAR(r.ProbSand[k] + r.ProbSilt[k] + r.ProbClay[k], 100.0f, 1e-3f) << k;
+            ASSERT_GT(Decl().grid.LayerQc[k], 0.0f) << k;
+            ASSERT_LE(Decl().grid.LayerRatio[k], 20.0f) << k;
+        }
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(w.ChartFX[static_cast<std::size_t>(k)]->PointCount(), n) << k;
+    }
+
+    void ExpectMemberships(Frm_Fuzzy& w) {
+        const int n = Decl().grid.NumLayers;
+        ChartFX& chart = *w.ChartFX[3];
+        ExpectCurves(chart, n, 1.0);
+        const std::optional<double> top = chart.AxisList(1).AxisMax();
+        ASSERT_TRUE(top);
+        EXPECT_GE(*top, 1.0);
+        EXPECT_LT(*top, 3.0);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(w.ChartFX[static_cast<std::size_t>(k)]->PointCount(), n) << k;
+    }
+};
+
+} // namespace
+
+TEST_F(CurveWindowsRoad, FromASampleFileToTheProbabilityAndFuzzyWindows) {
+    auto& open = Window<Frm_OpenFile>();
+    open.Show();
+    const QString path = test::ProjectFile("samples/STV-01-ft-tsf-comma.txt");
+    AnswerNextOpenDialog(path);
+    QTest::mouseClick(open.findChild<QPushButton*>("CmdOpenFile"), Qt::LeftButton);
+    ASSERT_EQ(Decl().importSettings.ImportError, 0);
+    QTest::mouseClick(open.findChild<QPushButton*>("CmdPlot"), Qt::LeftButton);
+    auto& titles = Window<Frm_Titles>();
+    ASSERT_TRUE(titles.isVisible());
+    titles.cmbTitle[kBoxProjNum]->setEditText("450-12-0031");
+    titles.cmbTitle[kBoxElev]->setEditText("8.5");
+    titles.CmdOK->click();
+    ProcessEvents();
+    const std::size_t messagesBefore = messages.size();
+
+    auto* prob = static_cast<Frm_Tumay01*>(Classify(1));
+    ASSERT_NE(prob, nullptr);
+    EXPECT_TRUE(prob->isVisible());
+    EXPECT_EQ(messages.size(), messagesBefore);
+    EXPECT_EQ(prob->windowTitle(),
+              " Classification using: Zhang & Tumay (1999) - File: " + QString(path));
+    EXPECT_EQ(Decl().selection.ChartOrder, "0 1 2 3");
+    EXPECT_EQ(prob->TxtProjNum->text(), "450-12-0031");
+    EXPECT_EQ(prob->TxtElevation->text(), "8.5");
+    EXPECT_EQ(Decl().grid.NumLayers, 182); // 59.8 ft
+    ExpectProbabilities(*prob);
+
+    // Back to the selection, on to the fuzzy window; the probability window is gone.
+    prob->Toolbar1->ButtonByKey("Back")->trigger();
+    ProcessEvents();
+    EXPECT_EQ(app->windows.Find("Frm_Tumay01"), nullptr);
+    auto* select = app->windows.FindAs<Frm_Select>();
+    ASSERT_TRUE(select && select->isVisible());
+    QTest::mouseClick(select->findChild<QPushButton*>("CmdCancel"), Qt::LeftButton);
+    ProcessEvents();
+    auto* fuzzy = static_cast<Frm_Fuzzy*>(Classify(5));
+    ASSERT_NE(fuzzy, nullptr);
+    EXPECT_TRUE(fuzzy->isVisible());
+    EXPECT_EQ(messages.size(), messagesBefore);
+    EXPECT_EQ(Decl().selection.MethodCode, 5);
+    ExpectMemberships(*fuzzy);
+    // Against elevation: the profiles follow, the memberships stay by depth.
+    fuzzy->Toolbar1->ButtonByKey("YAxis")->trigger();
+    EXPECT_EQ(fuzzy->ChartFX[0]->SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
+    EXPECT_EQ(endProgramCalls, 0);
+}
+
+TEST_F(CurveWindowsRoad, RealSoundingsThroughBothWindows) {
+    const char* files[][2] = {{"pygef-cpt4-sand.txt", "8"},
+                              {"geolibplus-bro-predrilled-u1.txt", "9"}};
+    for (const auto& [file, titleLines] : files) {
+        SCOPED_TRACE(file);
+        messages.clear();
+        ImportSettings& settings = Decl().importSettings;
+        settings.FileName = S(test::RealSounding(file));
+        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
+        settings.UnitsOption = 2;
+        ReadConeData(settings, Decl().cone);
+        ASSERT_EQ(settings.ImportError, 0);
+        ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+        Window<Frm_CPTData3>().Show();
+        auto* prob = static_cast<Frm_Tumay01*>(Classify(1));
+        ASSERT_NE(prob, nullptr);
+        EXPECT_TRUE(messages.empty()) << messages.front().text;
+        ExpectProbabilities(*prob);
+        auto* fuzzy = static_cast<Frm_Fuzzy*>(Classify(5));
+        ASSERT_NE(fuzzy, nullptr);
+        EXPECT_TRUE(messages.empty()) << messages.front().text;
+        ExpectMemberships(*fuzzy);
+        app->windows.UnloadAndRelease("Frm_Fuzzy");
+        app->windows.UnloadAndRelease("Frm_Tumay01");
+        app->windows.UnloadAndRelease("Frm_CPTData3");
+        ProcessEvents();
+    }
+}

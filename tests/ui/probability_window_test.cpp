@@ -1,0 +1,218 @@
+// The probability result window: the project particulars, the probabilities graded before
+// the clean-up, the probability chart, the layout, every chart redrawn on a toggle, and its
+// own Back and Exit keys.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+#include "engine/charts/CurveChartScale.h"
+#include "engine/import/Units.h"
+#include "platform/Program.h"
+#include "platform/Screen.h"
+#include "platform/Toolbar.h"
+#include "ui/results/Frm_Tumay01.h"
+#include "ui/support/ResultWindowFixture.h"
+
+using namespace strelvan;
+using platform::ChartFX;
+
+namespace {
+
+class ProbabilityWindow : public test::ResultWindowTest {
+protected:
+    void SetUp() override {
+        ResultWindowTest::SetUp();
+        Decl().selection.MethodCode = 1;
+        ProjectInfo& p = Decl().project;
+        p.ProjNum = "742-10-0031";
+        p.ProjTitle = "Levee raise, reach 7";
+        p.Station = "113+00";
+        p.Offset = "10 RT";
+        p.Parish = "Iberville";
+        p.ProjDate = "03/12/2024";
+        p.Latitude = "30.25";
+        p.Longitude = "-91.1";
+        p.CPTNo = "7";
+        p.GroundElev = 8.5f;
+    }
+    Frm_Tumay01& OpenProbability(const std::string& order) {
+        Decl().selection.ChartOrder = order;
+        auto& w = Window<Frm_Tumay01>();
+        w.Show();
+        ProcessEvents();
+        return w;
+    }
+    static ChartFX& Chart(Frm_Tumay01& w, int k) { return *w.ChartFX[static_cast<std::size_t>(k)]; }
+    static void Click(Frm_Tumay01& w, const char* key) {
+        w.Toolbar1->ButtonByKey(QString::fromLatin1(key))->trigger();
+    }
+    template <class T> static QString Text(Frm_Tumay01& w, const char* name) {
+        auto* c = w.findChild<T*>(QString::fromLatin1(name));
+        return c == nullptr ? QStringLiteral("<none>") : c->text();
+    }
+};
+
+// A qc of 0 at the top, a friction ratio of 30 % below it, then sand and silty soil.
+std::pair<float, float> ZeroTipThenHighRatio(float depth) {
+    if (depth < 1.0f)
+        return {0.0f, 0.1f};
+    if (depth < 5.0f)
+        return {1.0f, 0.3f};
+    return test::Layered(depth);
+}
+
+} // namespace
+
+TEST_F(ProbabilityWindow, LoadShowsTheProjectAndTheProbabilitiesOfEveryLayer) {
+    Sounding(30, ZeroTipThenHighRatio);
+    auto& w = OpenProbability("0 1 2 3");
+    EXPECT_EQ(w.windowTitle(),
+              " Classification using: Zhang & Tumay (1999) - File: C:/soundings/levee-7.txt");
+    EXPECT_TRUE(messages.empty());
+    const std::pair<const char*, const char*> boxes[] = {
+        {"TxtProjNum", "742-10-0031"}, {"TxtTitle", "Levee raise, reach 7"},
+        {"TxtStation", "113+00"},      {"TxtOffset", "10 RT"},
+        {"TxtElevation", "8.5"},       {"TxtParish", "Iberville"},
+        {"TxtDate", "03/12/2024"},     {"TxtLatit", "30.25"},
+        {"TxtLongit", "-91.1"},        {"TxtCPTNo", "7"}};
+    for (const auto& [name, text] : boxes)
+        EXPECT_EQ(Text<QLineEdit>(w, name), text) << name;
+    QStringList labels;
+    for (const QLabel* l : w.Frame1->findChildren<QLabel*>())
+        labels << l->text();
+    EXPECT_EQ(labels.size(), 10);
+    for (const char* l : {"Project No:", "Project Title:", "Station:", "Offset:", "Elevation:",
+                          "Parish:", "Date:", "Latit.:", "Longit.:", "CPT No:"})
+        EXPECT_TRUE(labels.contains(l)) << l;
+    EXPECT_EQ(w.findChild<ChartFX*>("ChartFX(4)"), nullptr);
+
+    // The clean-up after the grading: qc of 0 raised to 1 kg/cm2 by the classifier, the
+    // ratio capped at 20, the elevations from the ground elevation.
+    const LayerGrid& g = Decl().grid;
+    const int n = g.NumLayers;
+    ASSERT_EQ(n, 91);
+    EXPECT_NEAR(g.LayerQc[2], 1.0 / kTsfToKgPerCm2, 1e-5);
+    EXPECT_EQ(g.LayerRatio[5], 20.0f);
+    EXPECT_EQ(g.LayerElev[n], 8.5f - g.LayerDepth[static_cast<std::size_t>(n)]);
+    EXPECT_EQ(Decl().plot.AxisMode, 1);
+
+    // Three curves that add up to 100 % at every depth, the deepest layer first.
+    ChartFX& prob = Chart(w, 3);
+    EXPECT_EQ(prob.Look(), platform::ChartLook::DepthCurves);
+    ASSERT_EQ(prob.SeriesCount(), 3);
+    ASSERT_EQ(prob.PointCount(), n);
+    for (int i = 0; i < n; ++i) {
+        double sum = 0;
+        for (int s = 0; s < 3; ++s) {
+            ASSERT_EQ(prob.SeriesList(s).PointXValue(i),
+                      g.LayerDepth[static_cast<std::size_t>(n - i)]);
+            sum += *prob.SeriesList(s).PointValue(i);
+        }
+        ASSERT_NEAR(sum, 100.0, 1e-3) << i;
+    }
+    EXPECT_EQ(prob.SeriesList(0).PointValue(0),
+              Decl().results.ProbSand[static_cast<std::size_t>(n)]);
+    EXPECT_EQ(prob.SeriesList(2).PointValue(n - 5), Decl().results.ProbClay[5]);
+    EXPECT_FLOAT_EQ(*prob.SeriesList(2).PointValue(n - 5), 97.81f) << "clay above 5 ft";
+    EXPECT_EQ(prob.SeriesList(0).SeriesLegend(), "% Sand");
+    EXPECT_EQ(prob.SeriesList(1).SeriesLegend(), "% Silt");
+    EXPECT_EQ(prob.SeriesList(2).SeriesLegend(), "% Clay");
+    EXPECT_EQ(prob.TitleText(2), " Probability of Soil Types - Zhang&Tumay'99");
+    EXPECT_EQ(prob.AxisList(0).AxisMin(), 0.0);
+    EXPECT_EQ(prob.AxisList(0).AxisMax(), 100.0);
+    EXPECT_EQ(prob.LegendBox().Width(), LegendBoxWidth(platform::TwipsPerPixelY()));
+    EXPECT_EQ(prob.LegendBox().Option(), false);
+    EXPECT_EQ(prob.LegendBox().Setting(), 256);
+
+    // The toolbar as stored: Zoom at item 7.
+    platform::Toolbar& bar = *w.Toolbar1;
+    ASSERT_EQ(bar.ItemCount(), 14);
+    const std::pair<int, const char*> buttons[] = {{2, "Back      "},    {5, "Depth/Elevation"},
+                                                   {7, "Zoom All     "}, {9, "Print All      "},
+                                                   {11, "Export   "},    {13, "Exit            "}};
+    for (const auto& [item, caption] : buttons)
+        EXPECT_EQ(bar.Item(item)->text(), caption) << item;
+    EXPECT_EQ(bar.Item(7)->toolTip(), "Zoom all graphs");
+    EXPECT_EQ(bar.ButtonByKey("Next"), nullptr);
+}
+
+TEST_F(ProbabilityWindow, LayoutOffsetsAndEveryChartRedrawnOnAToggle) {
+    Sounding(30);
+    auto& w = OpenProbability("3");
+    EXPECT_EQ(w.ChartCount, 1);
+    EXPECT_EQ(w.ChartLeft[3], 250);
+    Decl().selection.ChartOrder = "0 1 3 2";
+    w.SelectChart();
+    const int W = w.ChartWidth;
+    EXPECT_GT(W, 100);
+    EXPECT_EQ(w.ChartSlot, (ChartSlots{0, 1, 3, 2}));
+    EXPECT_EQ(w.ChartLeft[0], 70);
+    EXPECT_EQ(w.ChartLeft[1], W + 90);
+    EXPECT_EQ(w.ChartLeft[3], 2 * W + 100);
+    EXPECT_EQ(w.ChartLeft[2], 3 * W + 150);
+
+    // Toggle: the profiles against elevation, the probabilities drawn again by depth.
+    Chart(w, 3).TitleText(2, "stale");
+    Click(w, "YAxis");
+    EXPECT_EQ(Decl().plot.AxisMode, -1);
+    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(Chart(w, 1).SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
+    EXPECT_EQ(Chart(w, 3).TitleText(2), " Probability of Soil Types - Zhang&Tumay'99");
+    EXPECT_EQ(Chart(w, 3).SeriesList(1).PointXValue(0),
+              Decl().grid.LayerDepth[static_cast<std::size_t>(Decl().grid.NumLayers)]);
+    Click(w, "YAxis");
+    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ProbabilityWindow, NoGroundElevationLeavesTheBoxEmptyAndTheAxisAsItIs) {
+    Sounding(20);
+    auto& w = OpenProbability("0 3");
+    ASSERT_EQ(Text<QLineEdit>(w, "TxtElevation"), "8.5");
+    w.Unload(); // closed by its frame: the instance stays
+    Decl().project.GroundElev = kNoElevation;
+    w.Show();
+    EXPECT_EQ(Text<QLineEdit>(w, "TxtElevation"), "") << "not the elevation of the last sounding";
+    Click(w, "YAxis");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
+    EXPECT_EQ(messages[0].title, " Data Plot Message");
+    EXPECT_EQ(Decl().plot.AxisMode, 1);
+}
+
+TEST_F(ProbabilityWindow, ARefusedGridOpensNoWindowAndDrawsNoPoint) {
+    Sounding(0);
+    auto& w = OpenProbability("0 1 2 3");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, " Soil Layer Message");
+    EXPECT_FALSE(w.IsLoaded());
+    EXPECT_EQ(platform::CurrentMousePointer(), platform::MousePointer::Default);
+    w.SoilPlot(Chart(w, 3));
+    EXPECT_EQ(Chart(w, 3).PointCount(), 0);
+    EXPECT_EQ(Decl().plot.PlotPoints, 0);
+}
+
+TEST_F(ProbabilityWindow, BackReleasesTheWindowAndExitClosesTheProfileWindowsToo) {
+    Sounding(20);
+    QPointer<Form> w = &OpenProbability("0 1 2 3");
+    Click(static_cast<Frm_Tumay01&>(*w), "Zoom");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(static_cast<Frm_Tumay01&>(*w).Toolbar1->Item(7)->text(), "Zoom All    ");
+    Click(static_cast<Frm_Tumay01&>(*w), "Back");
+    ProcessEvents();
+    EXPECT_TRUE(w.isNull()) << "released";
+    EXPECT_EQ(app->windows.Find("Frm_Tumay01"), nullptr);
+    EXPECT_TRUE(app->windows.IsLoaded("Frm_Select"));
+
+    app->windows.Show("Frm_CPTData3");
+    ASSERT_TRUE(app->windows.IsLoaded("Frm_CPTData3"));
+    w = &OpenProbability("0 3");
+    Click(static_cast<Frm_Tumay01&>(*w), "Exit");
+    EXPECT_GE(endProgramCalls, 1);
+    EXPECT_FALSE(Decl().history.Created);
+    EXPECT_EQ(app->windows.Find("Frm_CPTData3"), nullptr);
+    EXPECT_EQ(app->windows.Find("Frm_Tumay01"), nullptr);
+    ProcessEvents();
+    EXPECT_TRUE(w.isNull());
+}
