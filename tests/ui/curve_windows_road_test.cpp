@@ -6,10 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/import/ConeReader.h"
 #include "engine/import/ProjectEntry.h"
-#include "engine/import/Units.h"
-#include "platform/Text.h"
 #include "ui/charts/Frm_CPTData3.h"
 #include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Titles.h"
@@ -17,6 +14,7 @@
 #include "ui/results/Frm_Select.h"
 #include "ui/results/Frm_Tumay01.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/Soundings.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -132,18 +130,14 @@ TEST_F(CurveWindowsRoad, FromASampleFileToTheProbabilityAndFuzzyWindows) {
 }
 
 TEST_F(CurveWindowsRoad, RealSoundingsThroughBothWindows) {
-    const char* files[][2] = {{"pygef-cpt4-sand.txt", "8"},
-                              {"geolibplus-bro-predrilled-u1.txt", "9"}};
-    for (const auto& [file, titleLines] : files) {
+    for (const char* file : {"pygef-cpt4-sand.txt", "geolibplus-bro-predrilled-u1.txt"}) {
         SCOPED_TRACE(file);
         messages.clear();
-        ImportSettings& settings = Decl().importSettings;
-        settings.FileName = S(test::RealSounding(file));
-        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
-        settings.UnitsOption = 2;
-        ReadConeData(settings, Decl().cone);
-        ASSERT_EQ(settings.ImportError, 0);
-        ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+        const auto real =
+            std::find_if(test::kRealFiles.begin(), test::kRealFiles.end(),
+                         [&](const test::RealFile& r) { return r.file == std::string(file); });
+        ASSERT_NE(real, test::kRealFiles.end());
+        ASSERT_TRUE(test::ReadRealSounding(Decl(), *real));
         Window<Frm_CPTData3>().Show();
         auto* prob = static_cast<Frm_Tumay01*>(Classify(1));
         ASSERT_NE(prob, nullptr);

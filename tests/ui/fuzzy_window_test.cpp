@@ -30,13 +30,7 @@ protected:
         ResultWindowTest::SetUp();
         Decl().selection.MethodCode = 5;
     }
-    Frm_Fuzzy& OpenFuzzy(const std::string& order) {
-        Decl().selection.ChartOrder = order;
-        auto& w = Window<Frm_Fuzzy>();
-        w.Show();
-        ProcessEvents();
-        return w;
-    }
+    Frm_Fuzzy& OpenFuzzy(const std::string& order) { return Open<Frm_Fuzzy>(order); }
 };
 
 } // namespace

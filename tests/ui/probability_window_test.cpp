@@ -8,11 +8,14 @@
 
 #include "engine/charts/CurveChartScale.h"
 #include "engine/import/Units.h"
+#include "platform/Printer.h"
 #include "platform/Program.h"
 #include "platform/Screen.h"
 #include "platform/Toolbar.h"
 #include "ui/results/Frm_Tumay01.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/Soundings.h"
+#include "ui/support/TestPrinter.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -24,32 +27,13 @@ protected:
     void SetUp() override {
         ResultWindowTest::SetUp();
         Decl().selection.MethodCode = 1;
-        ProjectInfo& p = Decl().project;
-        p.ProjNum = "742-10-0031";
-        p.ProjTitle = "Levee raise, reach 7";
-        p.Station = "113+00";
-        p.Offset = "10 RT";
-        p.Parish = "Iberville";
-        p.ProjDate = "03/12/2024";
-        p.Latitude = "30.25";
-        p.Longitude = "-91.1";
-        p.CPTNo = "7";
-        p.GroundElev = 8.5f;
+        test::LeveeProject(Decl());
+        Decl().project.GroundElev = 8.5f;
     }
-    Frm_Tumay01& OpenProbability(const std::string& order) {
-        Decl().selection.ChartOrder = order;
-        auto& w = Window<Frm_Tumay01>();
-        w.Show();
-        ProcessEvents();
-        return w;
-    }
+    Frm_Tumay01& OpenProbability(const std::string& order) { return Open<Frm_Tumay01>(order); }
     static ChartFX& Chart(Frm_Tumay01& w, int k) { return *w.ChartFX[static_cast<std::size_t>(k)]; }
     static void Click(Frm_Tumay01& w, const char* key) {
         w.Toolbar1->ButtonByKey(QString::fromLatin1(key))->trigger();
-    }
-    template <class T> static QString Text(Frm_Tumay01& w, const char* name) {
-        auto* c = w.findChild<T*>(QString::fromLatin1(name));
-        return c == nullptr ? QStringLiteral("<none>") : c->text();
     }
 };
 
@@ -70,21 +54,13 @@ TEST_F(ProbabilityWindow, LoadShowsTheProjectAndTheProbabilitiesOfEveryLayer) {
     EXPECT_EQ(w.windowTitle(),
               " Classification using: Zhang & Tumay (1999) - File: C:/soundings/levee-7.txt");
     EXPECT_TRUE(messages.empty());
-    const std::pair<const char*, const char*> boxes[] = {
-        {"TxtProjNum", "742-10-0031"}, {"TxtTitle", "Levee raise, reach 7"},
-        {"TxtStation", "113+00"},      {"TxtOffset", "10 RT"},
-        {"TxtElevation", "8.5"},       {"TxtParish", "Iberville"},
-        {"TxtDate", "03/12/2024"},     {"TxtLatit", "30.25"},
-        {"TxtLongit", "-91.1"},        {"TxtCPTNo", "7"}};
-    for (const auto& [name, text] : boxes)
-        EXPECT_EQ(Text<QLineEdit>(w, name), text) << name;
+    EXPECT_EQ(w.TxtElevation->text(), "8.5");
+    EXPECT_EQ(w.TxtCPTNo->text(), "7");
     QStringList labels;
     for (const QLabel* l : w.Frame1->findChildren<QLabel*>())
         labels << l->text();
-    EXPECT_EQ(labels.size(), 10);
-    for (const char* l : {"Project No:", "Project Title:", "Station:", "Offset:", "Elevation:",
-                          "Parish:", "Date:", "Latit.:", "Longit.:", "CPT No:"})
-        EXPECT_TRUE(labels.contains(l)) << l;
+    EXPECT_EQ(labels, QStringList({"Project No:", "Project Title:", "Parish:", "Date:", "CPT No:",
+                                   "Station:", "Offset:", "Elevation:", "Latit.:", "Longit.:"}));
     EXPECT_EQ(w.findChild<ChartFX*>("ChartFX(4)"), nullptr);
 
     // The clean-up after the grading: qc of 0 raised to 1 kg/cm2 by the classifier, the
@@ -169,11 +145,11 @@ TEST_F(ProbabilityWindow, LayoutOffsetsAndEveryChartRedrawnOnAToggle) {
 TEST_F(ProbabilityWindow, NoGroundElevationLeavesTheBoxEmptyAndTheAxisAsItIs) {
     Sounding(20);
     auto& w = OpenProbability("0 3");
-    ASSERT_EQ(Text<QLineEdit>(w, "TxtElevation"), "8.5");
+    ASSERT_EQ(w.TxtElevation->text(), "8.5");
     w.Unload(); // closed by its frame: the instance stays
     Decl().project.GroundElev = kNoElevation;
     w.Show();
-    EXPECT_EQ(Text<QLineEdit>(w, "TxtElevation"), "") << "not the elevation of the last sounding";
+    test::ExpectLeveeBoxes(w); // no elevation: not that of the last sounding
     Click(w, "YAxis");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
@@ -215,4 +191,24 @@ TEST_F(ProbabilityWindow, BackReleasesTheWindowAndExitClosesTheProfileWindowsToo
     EXPECT_EQ(app->windows.Find("Frm_Tumay01"), nullptr);
     ProcessEvents();
     EXPECT_TRUE(w.isNull());
+}
+
+TEST_F(ProbabilityWindow, PrintShowsEveryLegendAndPrintsTheChartsOnShow) {
+    Sounding(30);
+    auto& w = OpenProbability("3 0 2");
+    Click(w, "Print");
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(printed->pages.size(), 1u);
+    const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
+    ASSERT_EQ(page.charts.size(), 3u);
+    EXPECT_EQ(page.charts[0].chartName, "ChartFX(3)") << "in display order";
+    EXPECT_EQ(page.charts[1].chartName, "ChartFX(0)");
+    EXPECT_EQ(page.charts[2].chartName, "ChartFX(2)");
+    EXPECT_EQ(page.orientation, platform::kPrinterLandscape);
+    for (int k = 0; k < Frm_Tumay01::kCharts; ++k) {
+        EXPECT_EQ(Chart(w, k).ChartOption84(), true) << k;
+        EXPECT_EQ(Chart(w, k).LegendBox().Setting(), 256) << k;
+        EXPECT_EQ(Chart(w, k).LegendBox().Width(), 34) << k;
+    }
+    EXPECT_FALSE(Chart(w, 1).isVisible()) << "a legend does not show a chart";
 }

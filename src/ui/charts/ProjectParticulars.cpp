@@ -14,11 +14,13 @@ QLineEdit* ProjectBox(const char* name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus); // shown, not typed into: no box starts focused
     return box;
 }
 } // namespace
 
-QGridLayout* ProjectParticulars::BuildProjectBoxes(QWidget* parent, bool withCPTNo) {
+QGridLayout* ProjectParticulars::BuildProjectBoxes(QWidget* parent, bool withCPTNo,
+                                                   const char* elevationLabel) {
     TxtProjNum = ProjectBox("TxtProjNum", parent);
     TxtTitle = ProjectBox("TxtTitle", parent);
     TxtStation = ProjectBox("TxtStation", parent);
@@ -42,7 +44,7 @@ QGridLayout* ProjectParticulars::BuildProjectBoxes(QWidget* parent, bool withCPT
                                {"CPT No:", TxtCPTNo}},
                               {{"Station:", TxtStation},
                                {"Offset:", TxtOffset},
-                               {"Elevation (ft):", TxtElevation},
+                               {elevationLabel, TxtElevation},
                                {"Latit.:", TxtLatit},
                                {"Longit.:", TxtLongit}}};
     auto* grid = new QGridLayout;

@@ -24,8 +24,9 @@ public:
 
 protected:
     // Creates the boxes on parent (the CPT number's only when asked) and returns them laid
-    // out with their labels.
-    QGridLayout* BuildProjectBoxes(QWidget* parent, bool withCPTNo);
+    // out with their labels; the elevation box has the label given.
+    QGridLayout* BuildProjectBoxes(QWidget* parent, bool withCPTNo,
+                                   const char* elevationLabel = "Elevation (ft):");
     // Writes the project information into the boxes; the ground elevation only when one
     // was entered.
     void FillProjectBoxes(const ProjectInfo& project);

@@ -14,24 +14,8 @@ namespace strelvan {
 namespace {
 constexpr const char* kChartTitle = " Fuzzy Soil Type ";
 
-// Captions and tool tips as the window's toolbar has always shown them, trailing blanks too:
-// the family's buttons without Manual Layers, so that Zoom is item 7.
-constexpr std::array<ResultToolbarButton, 14> kFuzzyToolbar{{
-    {nullptr, nullptr, nullptr},
-    {"Back", "Back      ", "Back to previous form"},
-    {nullptr, nullptr, nullptr},
-    {nullptr, nullptr, nullptr},
-    {"YAxis", "Depth/Elevation", "Toggle between Depth/Elevation in Y Axis"},
-    {nullptr, nullptr, nullptr},
-    {"Zoom", "Zoom All     ", "Zoom all graphs"},
-    {nullptr, nullptr, nullptr},
-    {"Print", "Print All     ", ""},
-    {nullptr, nullptr, nullptr, 0},
-    {"Export", "Export", ""},
-    {nullptr, nullptr, nullptr},
-    {"Exit", "Exit           ", "Exit the program"},
-    {nullptr, nullptr, nullptr},
-}};
+// Captions as the window's toolbar has always shown them, trailing blanks too.
+constexpr auto kFuzzyToolbar = ReducedToolbar("Print All     ", "Export", "Exit           ");
 
 ResultFamilyMember Fuzzy() {
     ResultFamilyMember m;
@@ -51,11 +35,16 @@ ResultFamilyMember Fuzzy() {
 
 Frm_Fuzzy::Frm_Fuzzy(AppContext& app) : ResultWindow(app, Fuzzy()) {}
 
-void Frm_Fuzzy::ClassifyAveragedLayers() {
-    Declarations& decl = Decl();
-    const int unclassified = FuzzyMembership(decl.grid, decl.results);
-    if (const auto message = UnclassifiedLayersMessage(unclassified, IndexGrades::Memberships))
+void Frm_Fuzzy::Form_Load() {
+    unclassified_ = 0;
+    ResultWindow::Form_Load();
+    // Told once the charts are drawn, as the probability window tells it.
+    if (const auto message = UnclassifiedLayersMessage(unclassified_, IndexGrades::Memberships))
         platform::ShowMessage(*message, this);
+}
+
+void Frm_Fuzzy::ClassifyAveragedLayers() {
+    unclassified_ = FuzzyMembership(Decl().grid, Decl().results);
 }
 
 void Frm_Fuzzy::SoilPlot(platform::ChartFX& ChartSoil) {

@@ -6,7 +6,6 @@
 
 #include "engine/charts/AxisToggle.h"
 #include "engine/classification/LayerClassification.h"
-#include "engine/classification/LayerGrid.h"
 #include "engine/classification/SoilProbability.h"
 #include "engine/classification/UnclassifiedLayers.h"
 #include "engine/state/HistoryLists.h"
@@ -17,8 +16,10 @@
 #include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/PrintProfiles.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/results/DepthCurveChart.h"
+#include "ui/results/ResultGrid.h"
 
 namespace strelvan {
 
@@ -30,20 +31,11 @@ void Frm_Tumay01::Form_Load() {
     Declarations& decl = Decl();
     setWindowTitle(QStringLiteral(" Classification using: Zhang & Tumay (1999) - File: ") +
                    Q(decl.importSettings.FileName));
-    FillProjectFrame();
+    // A sounding without a ground elevation shows none, not that of an earlier sounding.
+    FillProjectBoxes(decl.project);
     RestoreCaptions(*Toolbar1, ToolbarButtons());
-    platform::SetMousePointer(platform::MousePointer::Hourglass);
-    GridResult grid = InitIntervalArrays(decl.cone, decl.grid, decl.results, decl.props);
-    if (grid.ok)
-        grid = AverageLayers(decl.cone, decl.grid);
-    if (!grid.ok) {
-        // A sounding that cannot be laid on the grid has nothing to show: the user is told
-        // why, and the window does not open empty.
-        platform::SetMousePointer(platform::MousePointer::Default);
-        platform::ShowMessage(grid.message, this);
-        Unload();
+    if (!LaySoundingOnGrid(*this))
         return;
-    }
     // The classifier takes the friction ratio as averaged and raises qc and clears fs
     // itself; the window then only caps the ratio and works out the elevations.
     const int unclassified = SoilProbability(decl.grid, decl.results);
@@ -126,10 +118,13 @@ void Frm_Tumay01::Toggle_Axis() {
 }
 
 void Frm_Tumay01::PrintAll() {
-    // Every chart shows its legend box on the page.
+    // Every chart shows its legend box, on the page and on screen from now on.
     for (platform::ChartFX* chart : ChartFX)
         ShowLegendBox(*chart, platform::TwipsPerPixelY());
-    // The page with the charts of ChartSlot in slot order joins here with the printed page.
+    const auto slot = [this](std::size_t i) {
+        return ChartFX[static_cast<std::size_t>(ChartSlot[i])];
+    };
+    PrintProfiles(Decl().project, ChartCount, slot(0), slot(1), slot(2), slot(3), nullptr);
 }
 
 void Frm_Tumay01::ExitProgram() {

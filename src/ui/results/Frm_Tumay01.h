@@ -9,12 +9,12 @@
 #include <cstdint>
 
 #include "platform/Form.h"
+#include "ui/charts/ProjectParticulars.h"
 #include "ui/results/ChartRow.h"
 #include "ui/results/ResultToolbar.h"
 
 class QGroupBox;
 class QHBoxLayout;
-class QLineEdit;
 class QResizeEvent;
 
 namespace strelvan {
@@ -24,7 +24,7 @@ class ChartFX;
 class Toolbar;
 } // namespace platform
 
-class Frm_Tumay01 : public Form {
+class Frm_Tumay01 : public Form, public ProjectParticulars {
     Q_OBJECT
 public:
     static constexpr const char* kFormName = "Frm_Tumay01";
@@ -44,17 +44,7 @@ public:
     // Controls.
     std::array<platform::ChartFX*, kCharts> ChartFX{};
     platform::Toolbar* Toolbar1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* TxtProjNum = nullptr;
-    QLineEdit* TxtTitle = nullptr;
-    QLineEdit* TxtStation = nullptr;
-    QLineEdit* TxtOffset = nullptr;
-    QLineEdit* TxtElevation = nullptr;
-    QLineEdit* TxtParish = nullptr;
-    QLineEdit* TxtDate = nullptr;
-    QLineEdit* TxtLatit = nullptr;
-    QLineEdit* TxtLongit = nullptr;
-    QLineEdit* TxtCPTNo = nullptr;
+    QGroupBox* Frame1 = nullptr; // the project particulars
 
     // Window-level variables; they last as long as the window's instance.
     int16_t ChartWidth = 0;
@@ -69,8 +59,6 @@ protected:
 
 private:
     static std::span<const ResultToolbarButton> ToolbarButtons();
-    void BuildProjectFrame();
-    void FillProjectFrame();
     void Form_Resize();
     void Toolbar1_ButtonClick(const QString& key);
     void Toggle_Axis();

@@ -7,7 +7,6 @@
 
 #include "engine/charts/AxisToggle.h"
 #include "engine/classification/LayerClassification.h"
-#include "engine/classification/LayerGrid.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
@@ -19,6 +18,7 @@
 #include "ui/charts/PrintProfiles.h"
 #include "ui/results/ChartRow.h"
 #include "ui/results/ConeProfilePlot.h"
+#include "ui/results/ResultGrid.h"
 
 namespace strelvan {
 
@@ -41,18 +41,10 @@ void ResultWindow::Form_Load() {
         SelectChart();
         return;
     }
-    platform::SetMousePointer(platform::MousePointer::Hourglass);
-    GridResult grid = InitIntervalArrays(decl.cone, decl.grid, decl.results, decl.props);
-    if (grid.ok)
-        grid = AverageLayers(decl.cone, decl.grid);
-    if (!grid.ok) {
-        // A sounding that cannot be laid on the grid has nothing to show: the user is told
-        // why, and the window does not open empty.
-        platform::SetMousePointer(platform::MousePointer::Default);
-        platform::ShowMessage(grid.message, this);
-        Unload();
+    // A sounding that cannot be laid on the grid has nothing to show: the user is told why,
+    // and the window does not open empty.
+    if (!LaySoundingOnGrid(*this))
         return;
-    }
     ClassifyAveragedLayers();
     CleanGridLayers(decl.grid, decl.project.GroundElev);
     ClassifyLayers();
