@@ -6,9 +6,11 @@
 #include "engine/classification/FuzzyMembership.h"
 #include "engine/classification/SoilClassIndex.h"
 #include "engine/import/Units.h"
+#include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "ui/results/Frm_Fuzzy.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/TestPrinter.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -140,6 +142,10 @@ TEST_F(FuzzyWindow, ReducedToolbarWithZoomAtItemSeven) {
     Chart(w, 2).AxisList(0).AxisZoomRange(low, high);
     EXPECT_DOUBLE_EQ(low, 5);
     EXPECT_DOUBLE_EQ(high, 15);
+
+    Click(w, "Print");
+    ASSERT_EQ(printed->pages.size(), 1u);
+    EXPECT_EQ(platform::CurrentPrinter().LastPage().charts.size(), 4u);
 
     Click(w, "Exit");
     EXPECT_EQ(endProgramCalls, 1);
