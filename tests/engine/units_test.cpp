@@ -33,8 +33,10 @@ ImportSettings InUnits(int16_t option) {
 }
 
 // A real sounding (m and MPa) read by the cone data reader.
-std::unique_ptr<ConeData> RealSounding(const std::string& name, int titleLines) {
+std::unique_ptr<ConeData> RealSounding(const std::string& name, int titleLines,
+                                       int16_t poreKind = 0) {
     auto cone = std::make_unique<ConeData>();
+    cone->PoreType1 = poreKind;
     ImportSettings settings;
     settings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + name;
     settings.NumTitleLines = static_cast<int16_t>(titleLines);
@@ -157,6 +159,32 @@ TEST(Conversions, ValueBeyondFloatRangeConvertsNothing) {
     EXPECT_EQ(r.tooLarge, TooLarge::Depth);
     EXPECT_EQ(si.UnitsOption, 2);
     EXPECT_EQ(cone->Qc[2], 1000.0f);
+}
+
+TEST(ConvertMetric, PorePressuresAndCorrectedTipGoToTsfWithQc) {
+    // A sounding with a u2 column, read in MPa: qt = qc - 0.41 u2 in MPa as well.
+    auto cone = RealSounding("geolibplus-monnickendam-cptu.txt", 9, 2);
+    const auto metric = std::make_unique<ConeData>(*cone);
+    ImportSettings s = InUnits(2);
+    ASSERT_TRUE(ConvertMetric(*cone, s).converted);
+    for (int i = 1; i <= cone->NumPoints; ++i) {
+        ASSERT_FLOAT_EQ(cone->U2[i], metric->U2[i] * 10.44277f) << i;
+        ASSERT_FLOAT_EQ(cone->Qt[i], metric->Qt[i] * 10.44277f) << i;
+    }
+    EXPECT_LT(cone->Qt[1000], cone->Qc[1000]); // u2 above 0 lowers the corrected value
+
+    // Millivolt pore readings have no factor: they stay as read. A pore pressure too large
+    // for ton/ft2 converts nothing.
+    auto mv = Readings({{1.0f, 1.0f, 1.0f}});
+    mv->U1[1] = 0.25f;
+    ImportSettings m = InUnits(0);
+    ASSERT_TRUE(ConvertMillivolt(*mv, m, 50.0f, 0.5f).converted);
+    EXPECT_EQ(mv->U1[1], 0.25f);
+    mv->U3[1] = 3e38f;
+    ImportSettings si = InUnits(2);
+    EXPECT_EQ(ConvertMetric(*mv, si).tooLarge, TooLarge::PorePressure);
+    EXPECT_EQ(mv->U1[1], 0.25f);
+    EXPECT_EQ(si.UnitsOption, 2);
 }
 
 TEST(WorkUnits, MetricAndBackReturnTheLayersWithinSinglePrecision) {

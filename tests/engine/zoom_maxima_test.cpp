@@ -178,6 +178,24 @@ TEST(ZoomMaxima, AxisTopKeepsEveryReadingOnShowVisible) {
     EXPECT_EQ(ZoomValueTop(1, *d, -28, -18), 910);
 }
 
+TEST(ZoomMaxima, AxisBottomKeepsNegativePorePressuresOnShowVisible) {
+    auto d = Rising(100); // 0.5 .. 50 ft
+    ConeData& cone = d->cone;
+    cone.PoreType2 = 2;
+    for (int i = 1; i <= 100; ++i)
+        cone.U2[i] = 0.1f * static_cast<float>(i) - 7.0f; // -6.9 at the top, 3 at 50 ft
+    EXPECT_EQ(ZoomValueBottom(5, *d, 10, 20), -5);        // -5.0 at 10 ft is the lowest on show
+    EXPECT_EQ(ZoomValueBottom(5, *d, 40, 50), 0);         // all positive there
+    EXPECT_EQ(ZoomValueBottom(1, *d, 10, 20), 0);         // qc
+    EXPECT_EQ(ZoomValueBottom(4, *d, 10, 20), 0);         // no column of PoreType1
+    EXPECT_EQ(ZoomValueTop(5, *d, 10, 20), -3);           // -3.0 at 20 ft, Int(-3 + 0.5) = -3
+    d->project.GroundElev = 0;                            // elevations 0 - depth
+    d->plot.AxisMode = -1;
+    EXPECT_EQ(ZoomValueBottom(5, *d, -20, -10), -5);
+    cone.U2[30] = -40000.0f; // 15 ft: no 16-bit bottom, the axis is left whole
+    EXPECT_EQ(ZoomValueBottom(5, *d, -20, -10), std::nullopt);
+}
+
 TEST(ZoomMaxima, ElevationRangeScansToTheSameReadings) {
     auto d = Rising(100);
     d->project.GroundElev = 12.0f;

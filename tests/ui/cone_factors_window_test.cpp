@@ -17,7 +17,7 @@ class ConeFactorsWindow : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        test::RegisterStandIns(*app, {"Frm_OpenFile", "Frm_CPTData3", "Frm_CPTData4"});
+        test::RegisterStandIns(*app, {"Frm_OpenFile", "Frm_CPTData3"});
         CreateHistoryLists(Decl().history);
         // The file window sets its defaults when it loads; the millivolt choice comes after.
         app->windows.Show("Frm_OpenFile");

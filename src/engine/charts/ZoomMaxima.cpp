@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/charts/PoreCharts.h"
 #include "engine/state/Numbers.h"
 
 namespace strelvan {
@@ -31,20 +32,6 @@ double ScanMaximum(const ConeData& cone, const PlotState& plot, const ConeData::
     return Int(m + margin);
 }
 
-// The column of a pore-pressure kind: 1 u1, 2 u2, 3 u3; nullptr for any other kind.
-const ConeData::Column* PoreColumn(const ConeData& cone, int16_t kind) {
-    switch (kind) {
-    case 1:
-        return &cone.U1;
-    case 2:
-        return &cone.U2;
-    case 3:
-        return &cone.U3;
-    default:
-        return nullptr;
-    }
-}
-
 double PoreMaximum(const ConeData& cone, const PlotState& plot, int16_t kind, double limit) {
     const ConeData::Column* column = PoreColumn(cone, kind);
     return column == nullptr ? 0 : ScanMaximum(cone, plot, *column, limit, kMargin);
@@ -69,28 +56,50 @@ const ConeData::Column* PositionColumn(int position, const ConeData& cone, doubl
     return nullptr;
 }
 
-// A whole number at or above the largest plotted reading whose depth lies from top to bottom
-// (both included, depths in any order): Int(maximum + margin), or the maximum rounded up when
-// that is smaller; nullopt when no plotted reading lies there.
-std::optional<double> MaximumOnShow(const ConeData& cone, const PlotState& plot,
-                                    const ConeData::Column& column, double top, double bottom,
-                                    double margin) {
+struct Extremes {
+    double lowest = 0;
+    double highest = 0;
+};
+
+// The lowest and highest plotted reading whose depth lies from top to bottom (both included,
+// depths in any order); nullopt when no plotted reading lies there.
+std::optional<Extremes> ExtremesOnShow(const ConeData& cone, const PlotState& plot,
+                                       const ConeData::Column& column, double top, double bottom) {
     const int count = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
     const int last = std::clamp<int32_t>(plot.PlotPoints, 0, count);
-    std::optional<double> m;
+    std::optional<Extremes> m;
     for (int i = 1; i <= last; ++i) {
         const double depth = cone.Depth[static_cast<std::size_t>(i)];
         if (depth < top || depth > bottom)
             continue;
         const double v = column[static_cast<std::size_t>(i)];
-        if (!m || v > *m)
-            m = v;
+        if (!m)
+            m = Extremes{v, v};
+        m->lowest = std::min(m->lowest, v);
+        m->highest = std::max(m->highest, v);
     }
-    if (!m)
+    return m;
+}
+
+// The depths from the top to the bottom of the vertical range low .. high on show.
+void DepthsOnShow(const Declarations& decl, double low, double high, double& top, double& bottom) {
+    top = std::min(low, high);
+    bottom = std::max(low, high);
+    if (decl.plot.AxisMode == -1 && decl.project.GroundElev != kNoElevation) {
+        top = static_cast<double>(decl.project.GroundElev) - std::max(low, high);
+        bottom = static_cast<double>(decl.project.GroundElev) - std::min(low, high);
+    }
+}
+
+// The extremes of the plotted readings of a chart position inside the range on show.
+std::optional<Extremes> PositionOnShow(int position, const Declarations& decl, double low,
+                                       double high, double& margin) {
+    const ConeData::Column* column = PositionColumn(position, decl.cone, margin);
+    if (column == nullptr)
         return std::nullopt;
-    // Int(m + 0.5) rounds to the nearest whole number, which can fall below m; the top must
-    // not cut the reading off.
-    return std::max(Int(*m + margin), std::ceil(*m));
+    double top = 0, bottom = 0;
+    DepthsOnShow(decl, low, high, top, bottom);
+    return ExtremesOnShow(decl.cone, decl.plot, *column, top, bottom);
 }
 } // namespace
 
@@ -142,20 +151,21 @@ std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, doub
     double top = ZoomMaximum(position, decl.cone, decl.plot, limit);
     // The maximum above runs from reading 10 down to the top of the range on show, so a
     // quantity that grows with depth would run off the cut axis inside the range. Widen the
-    // axis so that every plotted reading on show stays visible.
+    // axis so that every plotted reading on show stays visible. Int(m + 0.5) rounds to the
+    // nearest whole number, which can fall below m; the top must not cut the reading off.
     double margin = kMargin;
-    if (const ConeData::Column* column = PositionColumn(position, decl.cone, margin)) {
-        double depthTop = std::min(low, high);
-        double depthBottom = std::max(low, high);
-        if (decl.plot.AxisMode == -1 && decl.project.GroundElev != kNoElevation) {
-            depthTop = static_cast<double>(decl.project.GroundElev) - std::max(low, high);
-            depthBottom = static_cast<double>(decl.project.GroundElev) - std::min(low, high);
-        }
-        if (const auto onShow =
-                MaximumOnShow(decl.cone, decl.plot, *column, depthTop, depthBottom, margin))
-            top = std::max(top, *onShow);
-    }
+    if (const auto onShow = PositionOnShow(position, decl, low, high, margin))
+        top = std::max({top, Int(onShow->highest + margin), std::ceil(onShow->highest)});
     return CInt(top);
+}
+
+std::optional<int16_t> ZoomValueBottom(int position, const Declarations& decl, double low,
+                                       double high) {
+    double margin = kMargin;
+    const auto onShow = PositionOnShow(position, decl, low, high, margin);
+    if (!onShow || !(onShow->lowest < 0))
+        return int16_t{0};
+    return CInt(std::floor(onShow->lowest));
 }
 
 Message ZoomFirstMessage() {

@@ -1,5 +1,5 @@
 #pragma once
-// What the linked zoom of the profile charts works out from the readings: the top of each
+// What the linked zoom of the profile charts works out from the readings: the ends of each
 // following chart's value axis, and the messages of the zoom.
 //
 // When the user zoomed one profile chart and asks to zoom all, every other chart shows the
@@ -47,6 +47,13 @@ double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, 
 // wrapped-around number.
 std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, double low,
                                     double high);
+
+// The bottom of the value axis of the chart at a position, for the vertical range low .. high
+// on show: 0, or, where a plotted reading on show lies below 0 (pore pressures may), that
+// reading rounded down, so that it stays visible; nullopt when that does not fit a 16-bit
+// whole number (the chart's value axis is then left whole).
+std::optional<int16_t> ZoomValueBottom(int position, const Declarations& decl, double low,
+                                       double high);
 
 // "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ": Zoom All was asked for
 // while no chart was zoomed.

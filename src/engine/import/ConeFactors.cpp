@@ -48,6 +48,7 @@ ConeFactorEntry ApplyConeFactors(const std::string& tipText, const std::string& 
     case TooLarge::Fs:
         return FactorError(kSleeveFactorBox);
     case TooLarge::Depth:
+    case TooLarge::PorePressure:
         return Refused(DataTooLargeMessage(), -1);
     case TooLarge::None:
         break;

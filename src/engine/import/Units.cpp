@@ -44,11 +44,17 @@ int LayersInArrays(const LayerGrid& g) {
         std::min<std::size_t>(g.NumLayers < 0 ? 0 : g.NumLayers, size == 0 ? 0 : size - 1));
 }
 
-// Converts Depth, Qc and Fs of readings 1 to NumPoints with the given steps, all or none:
-// when any converted value would leave the float range, the readings stay as they were.
+// The columns read in the units of qc besides qc itself: the corrected tip resistance and the
+// pore pressures.
+constexpr ConeData::Column ConeData::*kStressColumns[] = {&ConeData::Qt, &ConeData::U1,
+                                                          &ConeData::U2, &ConeData::U3};
+
+// Converts Depth, Qc and Fs of readings 1 to NumPoints with the given steps (and, with
+// stresses set, Qt and the pore pressures with the step of qc), all or none: when any
+// converted value would leave the float range, the readings stay as they were.
 template <class DepthStep, class QcStep, class FsStep>
 ConversionResult ConvertReadings(ConeData& cone, ImportSettings& settings, DepthStep depth,
-                                 QcStep qc, FsStep fs) {
+                                 QcStep qc, FsStep fs, bool stresses) {
     const int n = PointsInArrays(cone);
     for (int i = 1; i <= n; ++i) {
         if (!FitsSingle(depth(cone.Depth[i])))
@@ -57,11 +63,18 @@ ConversionResult ConvertReadings(ConeData& cone, ImportSettings& settings, Depth
             return {false, TooLarge::Qc};
         if (!FitsSingle(fs(cone.Fs[i])))
             return {false, TooLarge::Fs};
+        if (stresses)
+            for (const auto column : kStressColumns)
+                if (!FitsSingle(qc((cone.*column)[i])))
+                    return {false, TooLarge::PorePressure};
     }
     for (int i = 1; i <= n; ++i) {
         cone.Depth[i] = StoreSingle(depth(cone.Depth[i]));
         cone.Qc[i] = StoreSingle(qc(cone.Qc[i]));
         cone.Fs[i] = StoreSingle(fs(cone.Fs[i]));
+        if (stresses)
+            for (const auto column : kStressColumns)
+                (cone.*column)[i] = StoreSingle(qc((cone.*column)[i]));
     }
     settings.UnitsOption = 1;
     return {true, TooLarge::None};
@@ -74,13 +87,15 @@ ConversionResult ConvertMillivolt(ConeData& cone, ImportSettings& settings, floa
     return ConvertReadings(
         cone, settings, [](float d) { return Times(d, kMetreToFeet); },
         [TipFactor](float q) { return Times(q, TipFactor) / kMPaPerTsf; },
-        [SleeveFactor](float f) { return Times(f, SleeveFactor) / kMPaPerTsf; });
+        [SleeveFactor](float f) { return Times(f, SleeveFactor) / kMPaPerTsf; }, false);
 }
 
 ConversionResult ConvertMetric(ConeData& cone, ImportSettings& settings) {
+    // The pore pressures and the corrected tip resistance were read in MPa as well.
     return ConvertReadings(
         cone, settings, [](float d) { return Times(d, kMetreToFeet); },
-        [](float q) { return Times(q, kMPaToTsf); }, [](float f) { return Times(f, kMPaToTsf); });
+        [](float q) { return Times(q, kMPaToTsf); }, [](float f) { return Times(f, kMPaToTsf); },
+        true);
 }
 
 UnitsStep ConfirmUnits(ConeData& cone, ImportSettings& settings) {

@@ -12,7 +12,7 @@ inline constexpr double kFeetToMetre = 0.3048;
 inline constexpr double kTsfToKgPerCm2 = 0.976486;
 
 // The column whose converted value would not fit a single-precision number.
-enum class TooLarge { None, Depth, Qc, Fs };
+enum class TooLarge { None, Depth, Qc, Fs, PorePressure };
 
 struct ConversionResult {
     bool converted = false;             // the readings are now in ft and ton/ft2
@@ -24,8 +24,9 @@ struct ConversionResult {
 // a converted value would leave the range of a float.
 ConversionResult ConvertMillivolt(ConeData& cone, ImportSettings& settings, float TipFactor,
                                   float SleeveFactor);
-// m and MPa readings to ft and ton/ft2; UnitsOption becomes 1. Converts nothing when a
-// value would not fit a float.
+// m and MPa readings to ft and ton/ft2, the pore pressures and the corrected tip resistance
+// with them; UnitsOption becomes 1. Converts nothing when a value would not fit a float.
+// (Millivolt readings of a pore pressure have no factor: ConvertMillivolt leaves them.)
 ConversionResult ConvertMetric(ConeData& cone, ImportSettings& settings);
 
 // What the confirmed project form does about the units of the sounding.

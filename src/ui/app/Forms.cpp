@@ -4,6 +4,8 @@
 #include "ui/app/Frm_About.h"
 #include "ui/app/Frm_Splash.h"
 #include "ui/charts/Frm_CPTData3.h"
+#include "ui/charts/Frm_CPTData4.h"
+#include "ui/charts/Frm_CPTData5.h"
 #include "ui/charts/Frm_Export.h"
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_OpenFile.h"
@@ -43,6 +45,8 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_SoilFactors>();
     windows.Register<Frm_PlotProperties>();
     windows.Register<Frm_Export>();
+    windows.Register<Frm_CPTData4>();
+    windows.Register<Frm_CPTData5>();
 }
 
 } // namespace strelvan

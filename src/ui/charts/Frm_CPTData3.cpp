@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "engine/charts/ProfileReadings.h"
-#include "engine/charts/ZoomMaxima.h"
 #include "engine/state/HistoryLists.h"
 #include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
@@ -20,6 +19,7 @@
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/PrintProfiles.h"
+#include "ui/charts/ProfileWindowParts.h"
 #include "ui/charts/ReadingProfile.h"
 #include "ui/charts/ToolbarIcons.h"
 #include "ui/charts/ZoomCharts.h"
@@ -30,21 +30,9 @@ namespace {
 constexpr int32_t kBlue = 0xFF0000;
 constexpr int32_t kRed = 0x0000FF;
 constexpr int32_t kBlack = 0;
-// The Zoom button's position in the toolbar (placeholders count) and the tips of its toggle.
+// The Zoom button's position in the toolbar (placeholders count); its tool tip holds the
+// state of the zoom toggle.
 constexpr int kZoomPosition = 6;
-const QString kZoomAllTip = QStringLiteral("Zoom All    ");
-const QString kZoomOutTip = QStringLiteral("Zoom Out    ");
-
-const char* const kMethodCaptions[5] = {"Probabilistic Region Estimation (Zhang and Tumay, 1999)",
-                                        "Schmertmann, 1978", "Roberston et. al ,1986",
-                                        "Douglas and Olsen, 1981",
-                                        "Fuzzy Classification (Zhang and Tumay, 1999)"};
-
-platform::ChartFX* ProfileChart(const char* name, QWidget* parent) {
-    auto* chart = new platform::ChartFX(platform::ChartLook::Profile, parent);
-    chart->setObjectName(QString::fromLatin1(name));
-    return chart;
-}
 } // namespace
 
 Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
@@ -66,15 +54,13 @@ Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
     BuildToolbar();
     munCS = menuBar()->addMenu(QStringLiteral("Classify Soil"));
     munCS->setObjectName("munCS");
-    void (Frm_CPTData3::*handlers[5])() = {
-        &Frm_CPTData3::munSubCS1_Click, &Frm_CPTData3::munSubCS2_Click,
-        &Frm_CPTData3::munSubCS3_Click, &Frm_CPTData3::munSubCS4_Click,
-        &Frm_CPTData3::munSubCS5_Click};
-    for (std::size_t k = 0; k < munSubCS.size(); ++k) {
-        munSubCS[k] = munCS->addAction(QString::fromLatin1(kMethodCaptions[k]));
-        munSubCS[k]->setObjectName(QStringLiteral("munSubCS%1").arg(k + 1));
-        connect(munSubCS[k], &QAction::triggered, this, handlers[k]);
-    }
+    munSubCS = AddMethodEntries(munCS, this, [this](int16_t code) {
+        void (Frm_CPTData3::*const handlers[5])() = {
+            &Frm_CPTData3::munSubCS1_Click, &Frm_CPTData3::munSubCS2_Click,
+            &Frm_CPTData3::munSubCS3_Click, &Frm_CPTData3::munSubCS4_Click,
+            &Frm_CPTData3::munSubCS5_Click};
+        (this->*handlers[code - 1])();
+    });
     resize(1100, 780);
 }
 
@@ -123,10 +109,7 @@ void Frm_CPTData3::Form_Load() {
 }
 
 void Frm_CPTData3::Form_Unload() {
-    WindowRegistry& windows = App().windows;
-    windows.Release(kFormName);
-    if (Form* titles = windows.Find("Frm_Titles"))
-        titles->Show();
+    ReturnToProjectForm(*this);
 }
 
 void Frm_CPTData3::FillDepthList(int16_t axisMode) {
@@ -228,19 +211,8 @@ void Frm_CPTData3::Toggle_Axis() {
 // The Zoom button's tool tip holds the toggle: containing "All", the next press makes all
 // charts follow the one zoomed with the mouse; otherwise it returns them to their whole range.
 void Frm_CPTData3::ZoomToggle() {
-    QAction* zoom = Toolbar1->Item(kZoomPosition);
-    if (!ChartFX3->ZoomActive() && !ChartFX2->ZoomActive() && !ChartFX1->ZoomActive()) {
-        platform::ShowMessage(ZoomFirstMessage(), this);
-        zoom->setToolTip(kZoomAllTip);
-        return;
-    }
-    if (zoom->toolTip().contains(QStringLiteral("All"), Qt::CaseInsensitive)) {
-        zoom->setToolTip(kZoomOutTip);
-        ZoomAll(Decl(), 3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
-    } else {
-        ZoomReset(3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
-        zoom->setToolTip(kZoomAllTip);
-    }
+    PressZoomKey(Decl(), this, *Toolbar1->Item(kZoomPosition), ZoomKeyState::ToolTip, 3, ChartFX1,
+                 ChartFX2, ChartFX3);
 }
 
 void Frm_CPTData3::CutProfiles() {

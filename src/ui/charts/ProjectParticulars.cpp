@@ -20,7 +20,8 @@ QLineEdit* ProjectBox(const char* name, QWidget* parent) {
 } // namespace
 
 QGridLayout* ProjectParticulars::BuildProjectBoxes(QWidget* parent, bool withCPTNo,
-                                                   const char* elevationLabel) {
+                                                   const char* elevationLabel,
+                                                   const char* projNumLabel) {
     TxtProjNum = ProjectBox("TxtProjNum", parent);
     TxtTitle = ProjectBox("TxtTitle", parent);
     TxtStation = ProjectBox("TxtStation", parent);
@@ -37,7 +38,7 @@ QGridLayout* ProjectParticulars::BuildProjectBoxes(QWidget* parent, bool withCPT
         const char* label;
         QLineEdit* box;
     };
-    const Entry rows[2][5] = {{{"Project No:", TxtProjNum},
+    const Entry rows[2][5] = {{{projNumLabel, TxtProjNum},
                                {"Project Title:", TxtTitle},
                                {"Parish:", TxtParish},
                                {"Date:", TxtDate},

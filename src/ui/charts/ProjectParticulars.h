@@ -24,9 +24,10 @@ public:
 
 protected:
     // Creates the boxes on parent (the CPT number's only when asked) and returns them laid
-    // out with their labels; the elevation box has the label given.
+    // out with their labels; the elevation and project number boxes have the labels given.
     QGridLayout* BuildProjectBoxes(QWidget* parent, bool withCPTNo,
-                                   const char* elevationLabel = "Elevation (ft):");
+                                   const char* elevationLabel = "Elevation (ft):",
+                                   const char* projNumLabel = "Project No:");
     // Writes the project information into the boxes; the ground elevation only when one
     // was entered.
     void FillProjectBoxes(const ProjectInfo& project);

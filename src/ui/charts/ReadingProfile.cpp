@@ -21,8 +21,6 @@ std::optional<double> ProfileStep(float maximum) {
 void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,
                         int32_t valueCount, const ReadingProfile& profile) {
     const int points = std::clamp<int32_t>(plot.PlotPoints, 0, ConeData::kMaxPoints);
-    if (profile.values == nullptr)
-        return;
     const bool depth = plot.AxisMode == 1;
     const ConeData::Column& position = depth ? cone.Depth : cone.Elev;
     chart.BeginData(platform::kChartValues, 1, valueCount);
@@ -36,10 +34,10 @@ void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const Pl
     if (profile.setting5)
         chart.ChartSetting5(*profile.setting5);
     chart.ChartSetting16(2);
-    if (profile.axisTitleAndFont)
+    if (profile.axisTitleAndFont || profile.axisFont)
         chart.AxisList(0).AxisFontSize(10);
     platform::ChartSeries series = chart.SeriesList(0);
-    for (int p = 0; p < points; ++p) {
+    for (int p = 0; profile.values != nullptr && p < points; ++p) {
         const auto i = static_cast<std::size_t>(p) + 1;
         series.PointValue(p, position[i]);
         series.PointXValue(p, (*profile.values)[i]);

@@ -15,12 +15,15 @@ class ChartFX;
 }
 
 struct ReadingProfile {
-    QString title;                            // chart title
-    int32_t titleColor = 0;                   // colour long
-    const ConeData::Column* values = nullptr; // the reading along the horizontal axis
-    std::optional<int16_t> setting5;          // look setting 5, where the profile sets one
-    bool axisTitleAndFont = false;            // the first profile names the vertical axis
-    std::optional<double> step;               // step of the value axis; nullopt leaves it as it is
+    QString title;          // chart title
+    int32_t titleColor = 0; // colour long
+    // The reading along the horizontal axis; nullptr: the chart gets its title and axes but
+    // no points.
+    const ConeData::Column* values = nullptr;
+    std::optional<int16_t> setting5; // look setting 5, where the profile sets one
+    bool axisTitleAndFont = false;   // the first profile names the vertical axis
+    std::optional<double> step;      // step of the value axis; nullopt leaves it as it is
+    bool axisFont = false;           // sets the vertical axis' font without naming the axis
 };
 
 // " Tip Resistance (ton/ft²) " from the unit text "ton/ft".

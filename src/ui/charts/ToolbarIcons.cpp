@@ -75,14 +75,15 @@ QIcon ToolbarIcon(ToolIcon which) {
     return QIcon(pixmap);
 }
 
-platform::Toolbar* AddWindowToolbar(QMainWindow* window, std::initializer_list<ToolButton> buttons) {
+platform::Toolbar* AddWindowToolbar(QMainWindow* window,
+                                    std::initializer_list<ToolButton> buttons) {
     auto* bar = new platform::Toolbar(window);
     bar->setObjectName("Toolbar1");
     bar->setIconSize(QSize(24, 24));
     window->addToolBar(Qt::TopToolBarArea, bar);
     for (const ToolButton& b : buttons) {
-        bar->AddPlaceholder();
-        bar->AddButton(b.key, b.caption, b.toolTip, ToolbarIcon(b.icon));
+        bar->AddPlaceholder(b.gapWidth);
+        bar->AddButton(b.key, b.caption, b.toolTip, b.icon ? ToolbarIcon(*b.icon) : QIcon());
     }
     return bar;
 }

@@ -2,6 +2,7 @@
 // The toolbars of the chart windows: their icons, drawn in code, and their keyed buttons.
 #include <QIcon>
 #include <initializer_list>
+#include <optional>
 
 class QMainWindow;
 
@@ -19,7 +20,8 @@ struct ToolButton {
     const char* key; // empty: a button that reports nothing
     const char* caption;
     const char* toolTip;
-    ToolIcon icon;
+    std::optional<ToolIcon> icon; // nullopt: a button with its caption alone
+    int gapWidth = 0;             // width of the placeholder before it (0: the narrow default)
 };
 
 // The window's toolbar "Toolbar1" at its top, holding the buttons in order, each after an

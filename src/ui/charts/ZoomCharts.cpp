@@ -1,5 +1,6 @@
 #include "ui/charts/ZoomCharts.h"
 
+#include <QAction>
 #include <array>
 
 #include "engine/charts/ZoomMaxima.h"
@@ -48,8 +49,10 @@ void ZoomAll(const Declarations& decl, int16_t ChartCount, ChartFX* Chart1, Char
         if (k == source || chart == nullptr)
             continue;
         chart->AxisList(0).AxisZoom(low, high);
-        if (const auto top = ZoomValueTop(k + 1, decl, low, high))
-            chart->AxisList(2).AxisZoom(0, *top);
+        const auto bottom = ZoomValueBottom(k + 1, decl, low, high);
+        const auto top = ZoomValueTop(k + 1, decl, low, high);
+        if (bottom && top)
+            chart->AxisList(2).AxisZoom(*bottom, *top);
         else
             tooLarge = true;
     }
@@ -67,6 +70,32 @@ void ZoomReset(int16_t ChartCount, ChartFX* Chart1, ChartFX* Chart2, ChartFX* Ch
         chart->ZoomActive(false);
         chart->ZoomResetFlag(false);
         chart->Refresh();
+    }
+}
+
+void PressZoomKey(const Declarations& decl, QWidget* window, QAction& zoom, ZoomKeyState where,
+                  int16_t ChartCount, ChartFX* Chart1, ChartFX* Chart2, ChartFX* Chart3,
+                  ChartFX* Chart4, ChartFX* Chart5) {
+    const auto setState = [&zoom, where](const QString& text) {
+        if (where == ZoomKeyState::ToolTip)
+            zoom.setToolTip(text);
+        else
+            zoom.setText(text);
+    };
+    const QString zoomAll = QStringLiteral("Zoom All    ");
+    const Row row{Chart1, Chart2, Chart3, Chart4, Chart5};
+    if (SourceIndex(row, ChartCount) < 0) {
+        platform::ShowMessage(ZoomFirstMessage(), window);
+        setState(zoomAll);
+        return;
+    }
+    const QString state = where == ZoomKeyState::ToolTip ? zoom.toolTip() : zoom.text();
+    if (state.contains(QStringLiteral("All"), Qt::CaseInsensitive)) {
+        setState(QStringLiteral("Zoom Out    "));
+        ZoomAll(decl, ChartCount, Chart1, Chart2, Chart3, Chart4, Chart5);
+    } else {
+        ZoomReset(ChartCount, Chart1, Chart2, Chart3, Chart4, Chart5);
+        setState(zoomAll);
     }
 }
 

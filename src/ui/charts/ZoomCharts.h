@@ -16,6 +16,9 @@
 
 #include "engine/state/Declarations.h"
 
+class QAction;
+class QWidget;
+
 namespace strelvan {
 
 namespace platform {
@@ -25,8 +28,9 @@ class ChartFX;
 // Makes every chart follow the one the user zoomed with the mouse (the source): the first
 // of Chart1, Chart2, Chart3 whose ZoomActive is True; failing those, Chart4 (ChartCount 4
 // or 5), then Chart5 (ChartCount 5). Each other chart shows the source's vertical range
-// (AxisZoom on axis item 0) and its value axis from 0 to the maximum of its quantity
-// (AxisZoom on axis item 2; see engine/charts/ZoomMaxima.h), read from decl's readings.
+// (AxisZoom on axis item 0) and its value axis from 0 (or the lowest negative reading on
+// show, rounded down) to the maximum of its quantity (AxisZoom on axis item 2; see
+// engine/charts/ZoomMaxima.h), read from decl's readings.
 // The source stays as the user zoomed it. With no source: with three charts the message
 // "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ", with four or five
 // nothing. A maximum too large for a value axis leaves that chart's value axis whole and
@@ -40,5 +44,20 @@ void ZoomAll(const Declarations& decl, int16_t ChartCount, platform::ChartFX* Ch
 void ZoomReset(int16_t ChartCount, platform::ChartFX* Chart1, platform::ChartFX* Chart2,
                platform::ChartFX* Chart3, platform::ChartFX* Chart4 = nullptr,
                platform::ChartFX* Chart5 = nullptr);
+
+// Where a window keeps the state of its Zoom key's toggle: in the Zoom button's tool tip or
+// in its caption.
+enum class ZoomKeyState { ToolTip, Caption };
+
+// A press of the Zoom key of a window, over its row of linked charts (as for ZoomAll). With
+// no chart of the row zoomed: the message "Perform a 'Zoom' on one of the graphs before you
+// 'Zoom All' .. " and the state becomes "Zoom All    ", nothing else changes. Otherwise, when
+// the state contains "All" (in any case), it becomes "Zoom Out    " and ZoomAll makes every
+// chart follow the zoomed one; else ZoomReset returns all to their whole range and the
+// state becomes "Zoom All    ".
+void PressZoomKey(const Declarations& decl, QWidget* window, QAction& zoom, ZoomKeyState where,
+                  int16_t ChartCount, platform::ChartFX* Chart1, platform::ChartFX* Chart2,
+                  platform::ChartFX* Chart3, platform::ChartFX* Chart4 = nullptr,
+                  platform::ChartFX* Chart5 = nullptr);
 
 } // namespace strelvan

@@ -1,0 +1,42 @@
+#include "ui/charts/ProfileWindowParts.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "platform/AppContext.h"
+#include "platform/ChartFX.h"
+#include "platform/Form.h"
+
+namespace strelvan {
+
+platform::ChartFX* ProfileChart(const char* name, QWidget* parent) {
+    auto* chart = new platform::ChartFX(platform::ChartLook::Profile, parent);
+    chart->setObjectName(QString::fromLatin1(name));
+    return chart;
+}
+
+std::array<QAction*, 5> AddMethodEntries(QMenu* menu, QObject* receiver,
+                                         std::function<void(int16_t)> choose) {
+    static const char* const kMethodCaptions[5] = {
+        "Probabilistic Region Estimation (Zhang and Tumay, 1999)", "Schmertmann, 1978",
+        "Roberston et. al ,1986", "Douglas and Olsen, 1981",
+        "Fuzzy Classification (Zhang and Tumay, 1999)"};
+    std::array<QAction*, 5> entries{};
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const auto code = static_cast<int16_t>(k + 1);
+        entries[k] = menu->addAction(QString::fromLatin1(kMethodCaptions[k]));
+        entries[k]->setObjectName(QStringLiteral("munSubCS%1").arg(code));
+        QObject::connect(entries[k], &QAction::triggered, receiver,
+                         [choose, code] { choose(code); });
+    }
+    return entries;
+}
+
+void ReturnToProjectForm(Form& window) {
+    WindowRegistry& windows = window.App().windows;
+    windows.Release(window.FormName());
+    if (Form* titles = windows.Find("Frm_Titles"))
+        titles->Show();
+}
+
+} // namespace strelvan

@@ -1,0 +1,60 @@
+// Which kind and readings the pore-pressure charts of the profile windows show.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/charts/PoreCharts.h"
+
+using namespace strelvan;
+
+namespace {
+std::unique_ptr<ConeData> Kinds(int16_t first, int16_t second) {
+    auto cone = std::make_unique<ConeData>();
+    cone->PoreType1 = first;
+    cone->PoreType2 = second;
+    return cone;
+}
+} // namespace
+
+TEST(PoreCharts, OneColumnChartShowsWhicheverKindIsSet) {
+    auto c = Kinds(0, 3); // only file column 5 holds a pore pressure, u3
+    PoreChart p = OnePoreChart(*c);
+    EXPECT_EQ(p.kind, 3);
+    EXPECT_EQ(p.column, &c->U3);
+    EXPECT_EQ(p.zoomPlace, ZoomChart::Pore2); // zoomed on the readings of PoreType2
+
+    c = Kinds(2, 0);
+    p = OnePoreChart(*c);
+    EXPECT_EQ(p.kind, 2);
+    EXPECT_EQ(p.column, &c->U2);
+    EXPECT_EQ(p.zoomPlace, ZoomChart::Pore1);
+
+    // A kind of no known column: named in the title, nothing plotted.
+    c = Kinds(5, 0);
+    p = OnePoreChart(*c);
+    EXPECT_EQ(p.kind, 5);
+    EXPECT_EQ(p.column, nullptr);
+    EXPECT_EQ(p.zoomPlace, ZoomChart::Pore1);
+    // Both set (a window shown by name): the title takes PoreType1, the readings the first
+    // kind that names a column.
+    c = Kinds(4, 1);
+    p = OnePoreChart(*c);
+    EXPECT_EQ(p.kind, 4);
+    EXPECT_EQ(p.column, &c->U1);
+    EXPECT_EQ(p.zoomPlace, ZoomChart::Pore2);
+}
+
+TEST(PoreCharts, TwoColumnChartsFollowTheirOwnKinds) {
+    auto c = Kinds(2, 1);
+    const PoreChart first = FirstPoreChart(*c);
+    const PoreChart second = SecondPoreChart(*c);
+    EXPECT_EQ(first.kind, 2);
+    EXPECT_EQ(first.column, &c->U2);
+    EXPECT_EQ(first.zoomPlace, ZoomChart::Pore1);
+    EXPECT_EQ(second.kind, 1);
+    EXPECT_EQ(second.column, &c->U1);
+    EXPECT_EQ(second.zoomPlace, ZoomChart::Pore2);
+    c = Kinds(0, -1);
+    EXPECT_EQ(FirstPoreChart(*c).column, nullptr);
+    EXPECT_EQ(SecondPoreChart(*c).column, nullptr);
+}
