@@ -1,5 +1,6 @@
 // One sounding from the file window through the project form to the profile window and
-// back, with the real windows on the way.
+// back, with the real windows on the way; soundings with pore-pressure columns once their
+// kinds are chosen.
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,10 +9,13 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "platform/ChartFX.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/Frm_CPTData3.h"
+#include "ui/charts/Frm_CPTData4.h"
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_OpenFile.h"
+#include "ui/import/Frm_Pore1.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/support/UiTest.h"
 
@@ -45,6 +49,17 @@ protected:
     }
     Frm_CPTData3* Profile() {
         auto* w = app->windows.FindAs<Frm_CPTData3>();
+        return w != nullptr && w->isVisible() ? w : nullptr;
+    }
+    // The kind of file column 4 chosen in its window (0 u1, 1 u2, 2 u3, 3 other).
+    void ChooseColumnFourKind(int option) {
+        auto& pore = Window<Frm_Pore1>();
+        pore.Show();
+        pore.findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(option))->click();
+        pore.Command1->click();
+    }
+    Frm_CPTData4* PoreProfile() {
+        auto* w = app->windows.FindAs<Frm_CPTData4>();
         return w != nullptr && w->isVisible() ? w : nullptr;
     }
     void Back() {
@@ -113,4 +128,48 @@ TEST_F(SoundingRoad, MillivoltSampleGoesThroughTheConeFactors) {
     EXPECT_FLOAT_EQ(Decl().cone.Depth[1], 0.05f * 3.28084f);
     EXPECT_FLOAT_EQ(Decl().cone.Qc[1], 0.04199f * 50.0f / 0.09576f);
     EXPECT_FLOAT_EQ(Decl().cone.Fs[1], 0.12298f * 0.5f / 0.09576f);
+}
+
+TEST_F(SoundingRoad, SampleWithAU2ColumnShowsItsPorePressures) {
+    ChooseColumnFourKind(1);
+    ASSERT_EQ(Decl().cone.PoreType1, 2);
+    ReadAndPlot(test::ProjectFile("samples/STV-04-ft-tsf-u2-no-titles.txt"), 1, "0");
+    Window<Frm_Titles>().CmdOK->click();
+    ProcessEvents();
+    EXPECT_EQ(Profile(), nullptr);
+    Frm_CPTData4* w = PoreProfile();
+    ASSERT_NE(w, nullptr);
+    const platform::ChartFX* pore = w->ChartFX4;
+    EXPECT_EQ(pore->TitleText(2),
+              QStringLiteral(" Pore Pressure  2 (ton/ft") + QChar(0x00B2) + ") ");
+    ASSERT_EQ(pore->PointCount(), 300);
+    EXPECT_EQ(pore->SeriesList(0).PointXValue(0), 0.009f);
+    EXPECT_EQ(pore->SeriesList(0).PointXValue(2), -0.005f);
+    EXPECT_EQ(pore->SeriesList(0).PointXValue(299), 7.039f);
+    EXPECT_EQ(pore->AxisList(0).AxisMin(), 60.0f);
+    // The corrected tip resistance takes the u2 column.
+    EXPECT_FLOAT_EQ(Decl().cone.Qt[300], 29.83f - 0.41f * 7.039f);
+
+    w->Toolbar1->ButtonByKey("Back")->trigger();
+    ProcessEvents();
+    EXPECT_TRUE(Window<Frm_Titles>().isVisible());
+}
+
+TEST_F(SoundingRoad, SiSoundingWithAU1ColumnIsShownInTsf) {
+    ChooseColumnFourKind(0);
+    ReadAndPlot(test::RealSounding("geolibplus-bro-predrilled-u1.txt"), 2, "9");
+    Window<Frm_Titles>().CmdOK->click();
+    ProcessEvents();
+    Frm_CPTData4* w = PoreProfile();
+    ASSERT_NE(w, nullptr);
+    const ConeData& cone = Decl().cone;
+    ASSERT_EQ(cone.NumPoints, 915);
+    EXPECT_TRUE(w->ChartFX4->TitleText(2).startsWith(" Pore Pressure  1 "));
+    // The u1 of 0.016 MPa of the first reading, in ton/ft2 like its qc.
+    EXPECT_FLOAT_EQ(static_cast<float>(*w->ChartFX4->SeriesList(0).PointXValue(0)),
+                    0.016f * 10.44277f);
+    EXPECT_FLOAT_EQ(cone.Qc[1], 3.305f * 10.44277f);
+    EXPECT_EQ(w->ChartFX4->PointCount(), 915);
+    EXPECT_EQ(w->ChartFX4->AxisList(0).AxisMax(), cone.Depth[1]);
+    EXPECT_EQ(w->ChartFX4->AxisList(0).AxisMin(), cone.Depth[915]);
 }
