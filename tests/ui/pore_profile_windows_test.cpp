@@ -13,12 +13,15 @@
 #include "engine/import/ConeReader.h"
 #include "engine/import/Units.h"
 #include "platform/ChartFX.h"
+#include "platform/Printer.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/Frm_CPTData4.h"
 #include "ui/charts/Frm_CPTData5.h"
 #include "ui/import/Frm_Titles.h"
+#include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
+#include "ui/support/TestPrinter.h"
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;
@@ -27,7 +30,7 @@ using strelvan::test::UiTest;
 
 namespace {
 
-const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+using test::kTsf;
 
 class PoreProfileWindows : public UiTest {
 protected:
@@ -35,30 +38,16 @@ protected:
         UiTest::SetUp();
         test::RegisterStandIns(*app, {"Frm_SoilFactors"});
         CreateHistoryLists(Decl().history);
-        Decl().importSettings.FileName = "C:/soundings/levee-9.txt";
-        ProjectInfo& p = Decl().project;
-        p.ProjNum = "LA-2048";
-        p.ProjTitle = "Levee reach 9";
-        p.Station = "40+00";
-        p.Offset = "10 R";
-        p.Parish = "Jefferson";
-        p.ProjDate = "05/02/2024";
-        p.Latitude = "29.9";
-        p.Longitude = "-90.1";
-        p.CPTNo = "12";
+        test::LeveeProject(Decl());
         // Readings every 0.5 ft from 0.5 to 50 ft; u1, u2, u3 told apart by their size,
         // u2 negative near the top as pore pressures often are.
         ConeData& cone = Decl().cone;
+        test::EvenSounding(cone, 50);
         for (int i = 1; i <= 100; ++i) {
-            const float d = 0.5f * static_cast<float>(i);
-            cone.Depth[i] = d;
-            cone.Qc[i] = 20.0f + d;
-            cone.Fs[i] = 0.2f + d / 100.0f;
-            cone.U1[i] = 1.0f + d / 10.0f;
-            cone.U2[i] = d / 5.0f - 2.0f;
-            cone.U3[i] = 30.0f + d;
+            cone.U1[i] = 1.0f + cone.Depth[i] / 10.0f;
+            cone.U2[i] = cone.Depth[i] / 5.0f - 2.0f;
+            cone.U3[i] = 30.0f + cone.Depth[i];
         }
-        cone.NumPoints = 100;
     }
 
     // Opens the profile window through the project form, as the program does.
@@ -126,7 +115,7 @@ TEST_F(PoreProfileWindows, SecondColumnOnlyOpensTheOneColumnWindowWithItsKind) {
     auto* w = dynamic_cast<Frm_CPTData4*>(OpenThroughProjectForm(0, 3));
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(Window<Frm_Titles>().isVisible());
-    EXPECT_EQ(w->windowTitle(), "CPT Data -  File:  C:/soundings/levee-9.txt");
+    EXPECT_EQ(w->windowTitle(), "CPT Data -  File:  C:/soundings/levee-7.txt");
     EXPECT_EQ(cone.Qc[3], 1);
     EXPECT_EQ(cone.Fs[3], 0);
     EXPECT_EQ(cone.Ratio[3], 0);
@@ -176,18 +165,8 @@ TEST_F(PoreProfileWindows, TwoColumnsOpenTheTwoColumnWindowEachWithItsKind) {
 }
 
 TEST_F(PoreProfileWindows, ProjectBoxesAndToolbarAsStored) {
-    Decl().project.GroundElev = 12.5f;
     auto& w = Open<Frm_CPTData4>(2, 0);
-    EXPECT_EQ(w.TxtProjNum->text(), "LA-2048");
-    EXPECT_EQ(w.TxtTitle->text(), "Levee reach 9");
-    EXPECT_EQ(w.TxtDate->text(), "05/02/2024");
-    EXPECT_EQ(w.TxtElevation->text(), "12.5");
-    EXPECT_EQ(w.TxtStation->text(), "40+00");
-    EXPECT_EQ(w.TxtOffset->text(), "10 R");
-    EXPECT_EQ(w.TxtParish->text(), "Jefferson");
-    EXPECT_EQ(w.TxtLatit->text(), "29.9");
-    EXPECT_EQ(w.TxtLongit->text(), "-90.1");
-    EXPECT_TRUE(w.TxtProjNum->isReadOnly());
+    test::ExpectLeveeBoxes(w);
     EXPECT_EQ(w.findChild<QLineEdit*>("TxtCPTNo"), nullptr);
     QStringList labels;
     for (const QLabel* label : w.findChildren<QLabel*>())
@@ -243,6 +222,7 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
 
     Decl().project.GroundElev = 12.0f;
     auto& w = Open<Frm_CPTData5>(2, 1);
+    EXPECT_EQ(w.TxtElevation->text(), "12");
     Click(w, "YAxis");
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(Decl().plot.AxisMode, -1);
@@ -297,6 +277,46 @@ TEST_F(PoreProfileWindows, ZoomOfTheOneColumnFollowsTheReadingsItShows) {
     EXPECT_EQ(Shown(w.ChartFX4, 2), (std::pair<double, double>{0, 70}));
     Click(w, "Zoom");
     EXPECT_EQ(Shown(w.ChartFX4, 0), (std::pair<double, double>{0.5, 50}));
+}
+
+TEST_F(PoreProfileWindows, PrintPutsEveryChartSideBySideOnALandscapePage) {
+    printed = test::PrintToImages(100);
+    const auto expectColumns = [](const platform::PrintedPage& page, std::size_t count) {
+        EXPECT_EQ(page.orientation, platform::kPrinterLandscape);
+        ASSERT_EQ(page.charts.size(), count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const platform::PrintedChart& c = page.charts[k];
+            EXPECT_EQ(c.chartName, QStringLiteral("ChartFX%1").arg(k + 1));
+            if (k > 0) { // left to right, each where the one before ends
+                EXPECT_EQ(c.left, page.charts[k - 1].right);
+            }
+            if (k > 1) { // equal columns (the first starts a margin in from the page edge)
+                EXPECT_NEAR(c.right - c.left, page.charts[k - 1].right - page.charts[k - 1].left,
+                            2);
+            }
+        }
+    };
+    auto& four = Open<Frm_CPTData4>(0, 3);
+    Click(four, "Print");
+    ASSERT_EQ(printed->pages.size(), 1u);
+    const platform::PrintedPage fourCharts = platform::CurrentPrinter().LastPage();
+    expectColumns(fourCharts, 4);
+    // The pore-pressure profile is drawn in the fourth column.
+    const platform::PrintedChart& pore = fourCharts.charts[3];
+    int blue = 0;
+    for (int y = pore.top; y < pore.bottom; y += 2)
+        for (int x = pore.left; x < pore.right; ++x) {
+            const QColor p = printed->pages[0].pixelColor(printed->origin + QPoint(x, y));
+            blue += p.blue() > 120 && p.red() < 80 && p.green() < 80;
+        }
+    EXPECT_GT(blue, 100);
+    four.Unload();
+
+    auto& five = Open<Frm_CPTData5>(2, 1);
+    Click(five, "Print");
+    EXPECT_EQ(printed->pages.size(), 2u);
+    expectColumns(platform::CurrentPrinter().LastPage(), 5);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(PoreProfileWindows, NextGoesToTheChartSelectionWithAMethod) {
@@ -356,20 +376,15 @@ TEST_F(PoreProfileWindows, BackAndCloseBoxShowTheProjectFormAgainExitEnds) {
 }
 
 TEST_F(PoreProfileWindows, RealSoundingsInTheTwoColumnWindow) {
-    const char* files[][2] = {
-        {"geolibplus-bro-179092-short.txt", "8"},  {"geolibplus-bro-predrilled-u1.txt", "9"},
-        {"geolibplus-monnickendam-cptu.txt", "9"}, {"liquepy-standard1-cptu.txt", "8"},
-        {"pileresponse-example-cptu.txt", "8"},    {"pygef-cpt-mos-cptu.txt", "9"},
-        {"pygef-cpt2-waternet-soft.txt", "8"},     {"pygef-cpt4-sand.txt", "8"}};
-    for (const auto& [file, titleLines] : files) {
-        SCOPED_TRACE(file);
+    for (const test::RealFile& real : test::kRealFiles) {
+        SCOPED_TRACE(real.file);
         ConeData& cone = Decl().cone;
         cone = ConeData{};
         cone.PoreType1 = 2; // the fourth column, where there is one, as u2
         cone.PoreType2 = 1; // no file has a fifth
         ImportSettings& settings = Decl().importSettings;
-        settings.FileName = S(test::RealSounding(file));
-        settings.NumTitleLines = static_cast<int16_t>(std::atoi(titleLines));
+        settings.FileName = S(test::RealSounding(real.file));
+        settings.NumTitleLines = static_cast<int16_t>(real.titleLines);
         settings.UnitsOption = 2;
         ReadConeData(settings, cone);
         ASSERT_EQ(settings.ImportError, 0);
