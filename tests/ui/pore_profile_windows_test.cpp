@@ -20,7 +20,6 @@
 #include "ui/charts/Frm_CPTData5.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/support/Soundings.h"
-#include "ui/support/StandInForm.h"
 #include "ui/support/TestPrinter.h"
 #include "ui/support/UiTest.h"
 
@@ -36,7 +35,6 @@ class PoreProfileWindows : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        test::RegisterStandIns(*app, {"Frm_SoilFactors"});
         CreateHistoryLists(Decl().history);
         test::LeveeProject(Decl());
         // Readings every 0.5 ft from 0.5 to 50 ft; u1, u2, u3 told apart by their size,
