@@ -35,26 +35,4 @@ TEST(PoreCharts, OneColumnChartShowsWhicheverKindIsSet) {
     EXPECT_EQ(p.kind, 5);
     EXPECT_EQ(p.column, nullptr);
     EXPECT_EQ(p.zoomPlace, ZoomChart::Pore1);
-    // Both set (a window shown by name): the title takes PoreType1, the readings the first
-    // kind that names a column.
-    c = Kinds(4, 1);
-    p = OnePoreChart(*c);
-    EXPECT_EQ(p.kind, 4);
-    EXPECT_EQ(p.column, &c->U1);
-    EXPECT_EQ(p.zoomPlace, ZoomChart::Pore2);
-}
-
-TEST(PoreCharts, TwoColumnChartsFollowTheirOwnKinds) {
-    auto c = Kinds(2, 1);
-    const PoreChart first = FirstPoreChart(*c);
-    const PoreChart second = SecondPoreChart(*c);
-    EXPECT_EQ(first.kind, 2);
-    EXPECT_EQ(first.column, &c->U2);
-    EXPECT_EQ(first.zoomPlace, ZoomChart::Pore1);
-    EXPECT_EQ(second.kind, 1);
-    EXPECT_EQ(second.column, &c->U1);
-    EXPECT_EQ(second.zoomPlace, ZoomChart::Pore2);
-    c = Kinds(0, -1);
-    EXPECT_EQ(FirstPoreChart(*c).column, nullptr);
-    EXPECT_EQ(SecondPoreChart(*c).column, nullptr);
 }
