@@ -3,9 +3,6 @@
 #include <QAction>
 #include <QMainWindow>
 
-#include "engine/charts/ZoomMaxima.h"
-#include "platform/ChartFX.h"
-#include "platform/MessageBox.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/ToolbarIcons.h"
 #include "ui/charts/ZoomCharts.h"
@@ -59,19 +56,7 @@ void RestoreCaptions(platform::Toolbar& toolbar, std::span<const ResultToolbarBu
 
 void ZoomProfiles(QWidget* owner, const Declarations& decl, QAction& zoomButton,
                   platform::ChartFX* qc, platform::ChartFX* fs, platform::ChartFX* ratio) {
-    const bool zoomed = qc->ZoomActive() || fs->ZoomActive() || ratio->ZoomActive();
-    if (!zoomed) {
-        platform::ShowMessage(ZoomFirstMessage(), owner);
-        zoomButton.setText(QStringLiteral("Zoom All    "));
-        return;
-    }
-    if (zoomButton.text().contains(QStringLiteral("All"), Qt::CaseSensitive)) {
-        zoomButton.setText(QStringLiteral("Zoom Out    "));
-        ZoomAll(decl, 3, qc, fs, ratio);
-    } else {
-        ZoomReset(3, qc, fs, ratio);
-        zoomButton.setText(QStringLiteral("Zoom All    "));
-    }
+    PressZoomKey(decl, owner, zoomButton, ZoomKeyState::Caption, 3, qc, fs, ratio);
 }
 
 } // namespace strelvan
