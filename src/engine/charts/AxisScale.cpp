@@ -27,25 +27,26 @@ double FitStep(double step, double span, int maxTicks) {
     return step;
 }
 
-double RoundUpTo(double value, double step) {
+namespace {
+// A value a rounding error away from a multiple of the step stays at that multiple; any other
+// value goes to the multiple the rounding function gives.
+template <typename Round> double RoundToStep(double value, double step, Round round) {
     if (!(step > 0))
         return value;
     const double q = value / step;
-    // A value a rounding error above a multiple stays at that multiple.
     const double r = std::round(q);
     if (std::fabs(q - r) < 1e-9)
         return r * step;
-    return std::ceil(q) * step;
+    return round(q) * step;
+}
+} // namespace
+
+double RoundUpTo(double value, double step) {
+    return RoundToStep(value, step, [](double q) { return std::ceil(q); });
 }
 
 double RoundDownTo(double value, double step) {
-    if (!(step > 0))
-        return value;
-    const double q = value / step;
-    const double r = std::round(q);
-    if (std::fabs(q - r) < 1e-9)
-        return r * step;
-    return std::floor(q) * step;
+    return RoundToStep(value, step, [](double q) { return std::floor(q); });
 }
 
 } // namespace strelvan
