@@ -82,15 +82,9 @@ protected:
 } // namespace
 
 TEST_F(CurveWindowsRoad, FromASampleFileToTheProbabilityAndFuzzyWindows) {
-    auto& open = Window<Frm_OpenFile>();
-    open.Show();
     const QString path = test::ProjectFile("samples/STV-01-ft-tsf-comma.txt");
-    AnswerNextOpenDialog(path);
-    QTest::mouseClick(open.findChild<QPushButton*>("CmdOpenFile"), Qt::LeftButton);
-    ASSERT_EQ(Decl().importSettings.ImportError, 0);
-    QTest::mouseClick(open.findChild<QPushButton*>("CmdPlot"), Qt::LeftButton);
+    ASSERT_TRUE(ReadThroughFileWindow(path));
     auto& titles = Window<Frm_Titles>();
-    ASSERT_TRUE(titles.isVisible());
     titles.cmbTitle[kBoxProjNum]->setEditText("450-12-0031");
     titles.cmbTitle[kBoxElev]->setEditText("8.5");
     titles.CmdOK->click();

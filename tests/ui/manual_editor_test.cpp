@@ -393,13 +393,8 @@ TEST_F(ManualEditor, ARealSoundingSetByHandToItsFoot) {
 }
 
 TEST_F(ManualEditor, FromASampleFileToTheManualLayersOnTheResultWindow) {
-    auto& open = Window<Frm_OpenFile>();
-    open.Show();
     const QString path = test::ProjectFile("samples/STV-01-ft-tsf-comma.txt");
-    AnswerNextOpenDialog(path);
-    QTest::mouseClick(open.findChild<QPushButton*>("CmdOpenFile"), Qt::LeftButton);
-    ASSERT_EQ(Decl().importSettings.ImportError, 0);
-    QTest::mouseClick(open.findChild<QPushButton*>("CmdPlot"), Qt::LeftButton);
+    ASSERT_TRUE(ReadThroughFileWindow(path));
     Window<Frm_Titles>().CmdOK->click();
     ProcessEvents();
     auto* profile = app->windows.FindAs<Frm_CPTData3>();

@@ -71,14 +71,8 @@ protected:
 } // namespace
 
 TEST_F(PropertiesRoad, SampleFileFromTheFileWindowToTheModulus) {
-    Window<Frm_OpenFile>().Show();
-    auto& file = Window<Frm_OpenFile>();
-    file.findChild<QRadioButton*>("Opt_Units(1)")->click();
-    file.findChild<QComboBox*>("CombTitleLines")->setEditText("10");
-    AnswerNextOpenDialog(test::ProjectFile("samples/STV-01-ft-tsf-comma.txt"));
-    file.findChild<QPushButton*>("CmdOpenFile")->click();
+    ASSERT_TRUE(ReadThroughFileWindow(test::ProjectFile("samples/STV-01-ft-tsf-comma.txt")));
     messages.clear(); // the report of the read
-    file.findChild<QPushButton*>("CmdPlot")->click();
     Frm_Titles& titles = Window<Frm_Titles>();
     titles.cmbTitle[kBoxProjNum]->setEditText("450-12-0031");
     titles.cmbTitle[kBoxElev]->setEditText("8.5");

@@ -1,11 +1,14 @@
 #include "ui/support/UiTest.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 #include "platform/Form.h"
 #include "platform/OpenDialog.h"
 #include "platform/Program.h"
 #include "ui/app/Forms.h"
+#include "ui/import/Frm_OpenFile.h"
+#include "ui/import/Frm_Titles.h"
 #include "ui/support/TestPrinter.h"
 
 namespace strelvan::test {
@@ -51,6 +54,17 @@ void UiTest::ProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool UiTest::ReadThroughFileWindow(const QString& path) {
+    auto& file = Window<Frm_OpenFile>();
+    file.Show();
+    AnswerNextOpenDialog(path);
+    file.findChild<QPushButton*>("CmdOpenFile")->click();
+    if (Decl().importSettings.ImportError != 0)
+        return false;
+    file.findChild<QPushButton*>("CmdPlot")->click();
+    return Window<Frm_Titles>().isVisible();
 }
 
 void UiTest::AnswerNextMessages(std::initializer_list<platform::MsgAnswer> answers) {

@@ -30,6 +30,11 @@ protected:
     // Lets queued events (deferred deletes, timers due now) run.
     static void ProcessEvents();
 
+    // The first steps of a sounding as a user takes them: the file window reads the file
+    // chosen in the open dialog (with the window's title lines and units), and Plot Cone
+    // Data shows the project form. True when the read succeeded and the form is on show.
+    bool ReadThroughFileWindow(const QString& path);
+
     // Answers for the coming message boxes, in order; when none is queued, boxes are
     // answered Ok.
     void AnswerNextMessages(std::initializer_list<platform::MsgAnswer> answers);
