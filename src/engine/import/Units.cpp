@@ -2,26 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <optional>
+
+#include "engine/classification/SoilClassIndex.h"
+#include "engine/state/Numbers.h"
 
 namespace strelvan {
 
 namespace {
-// Doubles from here on round to infinity when stored as a float.
-const double kFloatOverflow =
-    static_cast<double>(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
-
 // Stores a double as a float; a value past the float range becomes an infinity of its sign
-// (a plain cast of such a value is undefined).
+// (a plain cast of such a value is undefined), a value that is not a number stays one.
 float StoreSingle(double v) {
-    if (std::fabs(v) >= kFloatOverflow)
-        return std::copysign(std::numeric_limits<float>::infinity(), static_cast<float>(v));
-    return static_cast<float>(v);
+    if (const std::optional<float> stored = SingleOf(v))
+        return *stored;
+    return static_cast<float>(std::isnan(v) ? v : std::copysign(HUGE_VAL, v));
 }
 
 // A value that is not a number is carried over as it is, not refused.
 bool FitsSingle(double v) {
-    return !(std::fabs(v) >= kFloatOverflow);
+    return std::isnan(v) || SingleOf(v).has_value();
 }
 
 // Each product or quotient is formed in double precision and stored as a float.
@@ -39,9 +38,7 @@ int PointsInArrays(const ConeData& cone) {
 // The layer count may exceed what the arrays hold if a caller sized them apart; never
 // step past the arrays.
 int LayersInArrays(const LayerGrid& g) {
-    const std::size_t size = std::min({g.LayerDepth.size(), g.LayerQc.size(), g.LayerFs.size()});
-    return static_cast<int>(
-        std::min<std::size_t>(g.NumLayers < 0 ? 0 : g.NumLayers, size == 0 ? 0 : size - 1));
+    return LayersHeldByAll(g.NumLayers, {&g.LayerDepth, &g.LayerQc, &g.LayerFs});
 }
 
 // The columns read in the units of qc besides qc itself: the corrected tip resistance and the
