@@ -24,10 +24,6 @@ Message FileOpenError() {
     return Message{"File Open Error", "", MsgIcon::None};
 }
 
-Message ReadFailure() {
-    return Message{"Could not read data from file", "Open File Error", MsgIcon::Critical};
-}
-
 Message WrongFormat(int lineNumber) {
     return Message{"Wrong format data. Please Check line Number " + std::to_string(lineNumber), "",
                    MsgIcon::None};
@@ -193,7 +189,7 @@ bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
         return false;
     };
     if (!text)
-        return fail(ReadFailure());
+        return fail(ReadFailureMessage());
 
     // The new sounding is built apart and replaces the old one only after a good read.
     auto fresh = std::make_unique<ConeData>();
@@ -205,7 +201,7 @@ bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
     std::string_view line;
     for (int i = 0; i < settings.NumTitleLines; ++i) {
         if (!lines.Next(line))
-            return fail(ReadFailure());
+            return fail(ReadFailureMessage());
         settings.CurLine = line;
         if (!line.empty()) {
             header.append(line);
@@ -230,7 +226,7 @@ bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
         case LineResult::NotNumeric:
             return fail(NotNumeric(lineNumber));
         case LineResult::Failed:
-            return fail(ReadFailure());
+            return fail(ReadFailureMessage());
         }
         ++k;
     }
@@ -239,13 +235,17 @@ bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
     if (count == 0)
         return fail(NoReadings());
     if (!CorrectTip(*fresh, count))
-        return fail(ReadFailure());
+        return fail(ReadFailureMessage());
     fresh->NumPoints = static_cast<int16_t>(count);
     cone = *fresh;
     settings.HeaderText = std::move(header);
     settings.ImportError = 0;
     messages.push_back(Success(settings.FileName, count));
     return true;
+}
+
+Message ReadFailureMessage() {
+    return Message{"Could not read data from file", "Open File Error", MsgIcon::Critical};
 }
 
 bool CorrectTip(ConeData& cone, int count) {

@@ -36,6 +36,10 @@ int16_t CountColumns(ConeFileText text, ImportSettings& settings, Messages& mess
 // success or failure message.
 bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone, Messages& messages);
 
+// The message of a file that cannot be read (or ends among its title lines, or holds a line
+// that gives no reading).
+Message ReadFailureMessage();
+
 // Corrected tip resistance Qt of readings 1 to count: qc - 0.41 u2 where a column holds
 // u2 and u2 is above 0, else qc. False when a corrected value is beyond what a Single
 // holds (a reading no cone gives; the read then fails).

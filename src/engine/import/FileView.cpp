@@ -2,13 +2,14 @@
 
 #include <fstream>
 
+#include "engine/import/ConeReader.h"
+
 namespace strelvan {
 
 namespace {
 FileViewText Failure() {
     FileViewText r;
-    r.failure = Message{"Could not read data from file", "Open File Error", MsgIcon::Critical,
-                        MsgButtons::Ok};
+    r.failure = ReadFailureMessage();
     return r;
 }
 } // namespace
