@@ -32,11 +32,6 @@ double ScanMaximum(const ConeData& cone, const PlotState& plot, const ConeData::
     return Int(m + margin);
 }
 
-double PoreMaximum(const ConeData& cone, const PlotState& plot, int16_t kind, double limit) {
-    const ConeData::Column* column = PoreColumn(cone, kind);
-    return column == nullptr ? 0 : ScanMaximum(cone, plot, *column, limit, kMargin);
-}
-
 // The column and margin of a chart position; column nullptr when it shows no readings.
 const ConeData::Column* PositionColumn(int position, const ConeData& cone, double& margin) {
     margin = kMargin;
@@ -104,39 +99,29 @@ std::optional<Extremes> PositionOnShow(int position, const Declarations& decl, d
 } // namespace
 
 double MaxTipToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ScanMaximum(cone, plot, cone.Qc, Limit, kTipMargin);
+    return ZoomMaximum(static_cast<int>(ZoomChart::Tip), cone, plot, Limit);
 }
 
 double MaxSleeveToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ScanMaximum(cone, plot, cone.Fs, Limit, kMargin);
+    return ZoomMaximum(static_cast<int>(ZoomChart::Sleeve), cone, plot, Limit);
 }
 
 double MaxRatioToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ScanMaximum(cone, plot, cone.Ratio, Limit, kMargin);
+    return ZoomMaximum(static_cast<int>(ZoomChart::Ratio), cone, plot, Limit);
 }
 
 double MaxPore1ToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return PoreMaximum(cone, plot, cone.PoreType1, Limit);
+    return ZoomMaximum(static_cast<int>(ZoomChart::Pore1), cone, plot, Limit);
 }
 
 double MaxPore2ToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return PoreMaximum(cone, plot, cone.PoreType2, Limit);
+    return ZoomMaximum(static_cast<int>(ZoomChart::Pore2), cone, plot, Limit);
 }
 
 double ZoomMaximum(int position, const ConeData& cone, const PlotState& plot, double Limit) {
-    switch (static_cast<ZoomChart>(position)) {
-    case ZoomChart::Tip:
-        return MaxTipToDepth(cone, plot, Limit);
-    case ZoomChart::Sleeve:
-        return MaxSleeveToDepth(cone, plot, Limit);
-    case ZoomChart::Ratio:
-        return MaxRatioToDepth(cone, plot, Limit);
-    case ZoomChart::Pore1:
-        return MaxPore1ToDepth(cone, plot, Limit);
-    case ZoomChart::Pore2:
-        return MaxPore2ToDepth(cone, plot, Limit);
-    }
-    return 0;
+    double margin = kMargin;
+    const ConeData::Column* column = PositionColumn(position, cone, margin);
+    return column == nullptr ? 0 : ScanMaximum(cone, plot, *column, Limit, margin);
 }
 
 double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, double high) {
