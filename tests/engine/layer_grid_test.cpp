@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "engine/classification/LayerGrid.h"
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
+#include "support/RealSoundings.h"
 
 using namespace strelvan;
 
@@ -484,16 +483,9 @@ namespace {
 
 // A real sounding read as the program reads it (m and MPa, its title lines, the fourth
 // column taken as u2 when poreKind is 2), converted to ft and ton/ft2.
-std::unique_ptr<ConeData> RealSounding(const char* file, int titleLines, int16_t poreKind) {
+std::unique_ptr<ConeData> RealSounding(const char* file, int16_t poreKind) {
     auto cone = std::make_unique<ConeData>();
-    cone->PoreType1 = poreKind;
-    ImportSettings settings;
-    settings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + file;
-    settings.NumTitleLines = static_cast<int16_t>(titleLines);
-    settings.UnitsOption = 2;
-    ReadConeData(settings, *cone);
-    if (settings.ImportError == 0)
-        ConvertMetric(*cone, settings);
+    EXPECT_TRUE(test::ReadRealSounding(test::RealFileNamed(file), *cone, poreKind)) << file;
     return cone;
 }
 
@@ -502,17 +494,16 @@ std::unique_ptr<ConeData> RealSounding(const char* file, int titleLines, int16_t
 TEST(LayerAveraging, RealSoundings) {
     const struct {
         const char* file;
-        int titleLines;
         int readings;
     } files[] = {
-        {"geolibplus-bro-179092-short.txt", 8, 98},    {"geolibplus-bro-predrilled-u1.txt", 9, 915},
-        {"geolibplus-monnickendam-cptu.txt", 9, 1192}, {"liquepy-standard1-cptu.txt", 8, 2765},
-        {"pileresponse-example-cptu.txt", 8, 3506},    {"pygef-cpt-mos-cptu.txt", 9, 999},
-        {"pygef-cpt2-waternet-soft.txt", 8, 1039},     {"pygef-cpt4-sand.txt", 8, 2021}};
+        {"geolibplus-bro-179092-short.txt", 98},    {"geolibplus-bro-predrilled-u1.txt", 915},
+        {"geolibplus-monnickendam-cptu.txt", 1192}, {"liquepy-standard1-cptu.txt", 2765},
+        {"pileresponse-example-cptu.txt", 3506},    {"pygef-cpt-mos-cptu.txt", 999},
+        {"pygef-cpt2-waternet-soft.txt", 1039},     {"pygef-cpt4-sand.txt", 2021}};
     for (const auto& f : files) {
         for (const int16_t kind : {0, 2}) {
             SCOPED_TRACE(std::string(f.file) + (kind == 2 ? " with u2" : ""));
-            const auto c = RealSounding(f.file, f.titleLines, kind);
+            const auto c = RealSounding(f.file, kind);
             ASSERT_EQ(c->NumPoints, f.readings);
             const Graded g = Average(*c);
             ASSERT_TRUE(g.init.ok && g.average.ok);

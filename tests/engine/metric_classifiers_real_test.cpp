@@ -1,33 +1,36 @@
+// The probabilistic and fuzzy classifiers on the eight real soundings, read, cleaned and
+// averaged into the layer grid as the program does it.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 
+#include "engine/charts/ProfileReadings.h"
 #include "engine/classification/FuzzyMembership.h"
+#include "engine/classification/LayerGrid.h"
 #include "engine/classification/SoilProbability.h"
-#include "support/MetricGrids.h"
+#include "support/RealSoundings.h"
 
 using namespace strelvan;
 using namespace strelvan::test;
 
 namespace {
-const char* const kSoundings[] = {
-    "geolibplus-bro-179092-short.txt",  "geolibplus-bro-predrilled-u1.txt",
-    "geolibplus-monnickendam-cptu.txt", "liquepy-standard1-cptu.txt",
-    "pileresponse-example-cptu.txt",    "pygef-cpt-mos-cptu.txt",
-    "pygef-cpt2-waternet-soft.txt",     "pygef-cpt4-sand.txt",
-};
 
 struct Classified {
     LayerGrid grid;
     ClassResults results;
 };
 
-Classified Classify(const std::string& name) {
+Classified Classify(const RealFile& real) {
     Classified c;
-    AverageRealSounding(ReadRealSounding(name), c.grid, c.results);
-    EXPECT_EQ(SoilProbability(c.grid, c.results), 0) << name;
-    EXPECT_EQ(FuzzyMembership(c.grid, c.results), 0) << name;
+    auto d = std::make_unique<Declarations>();
+    EXPECT_TRUE(ReadRealSounding(real, d->cone)) << real.file;
+    CleanReadings(d->cone, d->project);
+    EXPECT_TRUE(InitIntervalArrays(d->cone, c.grid, c.results, d->props).ok) << real.file;
+    EXPECT_TRUE(AverageLayers(d->cone, c.grid).ok) << real.file;
+    EXPECT_EQ(SoilProbability(c.grid, c.results), 0) << real.file;
+    EXPECT_EQ(FuzzyMembership(c.grid, c.results), 0) << real.file;
     return c;
 }
 
@@ -49,9 +52,9 @@ double MeanBetween(const Classified& c, const std::vector<float>& values, double
 } // namespace
 
 TEST(MetricClassifiersOnRealSoundings, EveryLayerGetsFiniteResults) {
-    for (const char* name : kSoundings) {
-        SCOPED_TRACE(name);
-        const Classified c = Classify(name);
+    for (const RealFile& real : kRealFiles) {
+        SCOPED_TRACE(real.file);
+        const Classified c = Classify(real);
         ASSERT_GT(c.grid.NumLayers, 10);
         const ClassResults& r = c.results;
         for (int k = 1; k <= c.grid.NumLayers; ++k) {
@@ -73,17 +76,17 @@ TEST(MetricClassifiersOnRealSoundings, EveryLayerGetsFiniteResults) {
 TEST(MetricClassifiersOnRealSoundings, ClayAndSandBandsAreRecognised) {
     // Peat and soft clay over sand at Waternet, clay over dense sand at Monnickendam, soft
     // soil over sand in the sand-dominated sounding.
-    const Classified soft = Classify("pygef-cpt2-waternet-soft.txt");
+    const Classified soft = Classify(RealFileNamed("pygef-cpt2-waternet-soft.txt"));
     EXPECT_GT(MeanBetween(soft, soft.results.ProbClay, 1.6, 3.5), 90.0);
     EXPECT_GT(MeanBetween(soft, soft.results.MuHPC, 1.6, 3.5), 0.9);
     EXPECT_GT(MeanBetween(soft, soft.results.ProbSand, 9.5, 10.2), 80.0);
 
-    const Classified layered = Classify("geolibplus-monnickendam-cptu.txt");
+    const Classified layered = Classify(RealFileNamed("geolibplus-monnickendam-cptu.txt"));
     EXPECT_GT(MeanBetween(layered, layered.results.ProbClay, 2.4, 6.5), 80.0);
     EXPECT_GT(MeanBetween(layered, layered.results.ProbSand, 16.0, 25.0), 90.0);
     EXPECT_GT(MeanBetween(layered, layered.results.MuHPS, 16.0, 25.0), 0.9);
 
-    const Classified sand = Classify("pygef-cpt4-sand.txt");
+    const Classified sand = Classify(RealFileNamed("pygef-cpt4-sand.txt"));
     EXPECT_GT(MeanBetween(sand, sand.results.ProbSand, 7.0, 20.0), 90.0);
     EXPECT_LT(MeanBetween(sand, sand.results.ProbClay, 7.0, 20.0), 1.0);
 }

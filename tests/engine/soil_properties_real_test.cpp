@@ -4,43 +4,20 @@
 
 #include <cmath>
 #include <memory>
-#include <string>
 
 #include "engine/charts/ProfileReadings.h"
 #include "engine/classification/LayerGrid.h"
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
 #include "engine/properties/SoilFactors.h"
 #include "engine/properties/SoilProperties.h"
+#include "support/RealSoundings.h"
 
 using namespace strelvan;
 
-namespace {
-
-struct Sounding {
-    const char* file;
-    int titleLines;
-};
-
-const Sounding kSoundings[] = {
-    {"geolibplus-bro-179092-short.txt", 8},  {"geolibplus-bro-predrilled-u1.txt", 9},
-    {"geolibplus-monnickendam-cptu.txt", 9}, {"liquepy-standard1-cptu.txt", 8},
-    {"pileresponse-example-cptu.txt", 8},    {"pygef-cpt-mos-cptu.txt", 9},
-    {"pygef-cpt2-waternet-soft.txt", 8},     {"pygef-cpt4-sand.txt", 8},
-};
-
-} // namespace
-
 TEST(SoilPropertiesOfRealSoundings, EveryLayerGetsItsStressesAndProperties) {
-    for (const Sounding& s : kSoundings) {
-        SCOPED_TRACE(s.file);
+    for (const test::RealFile& real : test::kRealFiles) {
+        SCOPED_TRACE(real.file);
         auto d = std::make_unique<Declarations>();
-        d->importSettings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + s.file;
-        d->importSettings.NumTitleLines = static_cast<int16_t>(s.titleLines);
-        d->importSettings.UnitsOption = 2;
-        ReadConeData(d->importSettings, d->cone);
-        ASSERT_EQ(d->importSettings.ImportError, 0);
-        ASSERT_TRUE(ConvertMetric(d->cone, d->importSettings).converted);
+        ASSERT_TRUE(test::ReadRealSounding(real, d->cone)); // read whole, then converted
         CleanReadings(d->cone, d->project);
         ASSERT_TRUE(InitIntervalArrays(d->cone, d->grid, d->results, d->props).ok);
         ASSERT_TRUE(AverageLayers(d->cone, d->grid).ok);

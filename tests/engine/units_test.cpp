@@ -9,6 +9,7 @@
 #include "engine/import/ConeReader.h"
 #include "engine/import/ProfileWindow.h"
 #include "engine/import/Units.h"
+#include "support/RealSoundings.h"
 
 using namespace strelvan;
 
@@ -32,16 +33,10 @@ ImportSettings InUnits(int16_t option) {
     return s;
 }
 
-// A real sounding (m and MPa) read by the cone data reader.
-std::unique_ptr<ConeData> RealSounding(const std::string& name, int titleLines,
-                                       int16_t poreKind = 0) {
+// A real sounding (m and MPa) read by the cone data reader, not converted.
+std::unique_ptr<ConeData> RealSounding(const char* name, int16_t poreKind = 0) {
     auto cone = std::make_unique<ConeData>();
-    cone->PoreType1 = poreKind;
-    ImportSettings settings;
-    settings.FileName = std::string(STRELVAN_REAL_DATA_DIR) + "/" + name;
-    settings.NumTitleLines = static_cast<int16_t>(titleLines);
-    ReadConeData(settings, *cone);
-    EXPECT_EQ(settings.ImportError, 0) << name;
+    EXPECT_TRUE(test::ReadRealMetric(test::RealFileNamed(name), *cone, poreKind)) << name;
     return cone;
 }
 
@@ -96,7 +91,7 @@ TEST(ConvertMetric, OneMPaAndOneMetre) {
 }
 
 TEST(ConvertMetric, RealSoundingIsConvertedThroughItsLastReading) {
-    auto cone = RealSounding("pygef-cpt4-sand.txt", 8);
+    auto cone = RealSounding("pygef-cpt4-sand.txt");
     ASSERT_EQ(cone->NumPoints, 2021);
     const float lastQc = cone->Qc[2021];
     ImportSettings s = InUnits(2);
@@ -163,7 +158,7 @@ TEST(Conversions, ValueBeyondFloatRangeConvertsNothing) {
 
 TEST(ConvertMetric, PorePressuresAndCorrectedTipGoToTsfWithQc) {
     // A sounding with a u2 column, read in MPa: qt = qc - 0.41 u2 in MPa as well.
-    auto cone = RealSounding("geolibplus-monnickendam-cptu.txt", 9, 2);
+    auto cone = RealSounding("geolibplus-monnickendam-cptu.txt", 2);
     const auto metric = std::make_unique<ConeData>(*cone);
     ImportSettings s = InUnits(2);
     ASSERT_TRUE(ConvertMetric(*cone, s).converted);

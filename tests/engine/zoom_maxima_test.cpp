@@ -9,7 +9,7 @@
 
 #include "engine/charts/ProfileReadings.h"
 #include "engine/charts/ZoomMaxima.h"
-#include "engine/support/MetricGrids.h"
+#include "engine/support/RealSoundings.h"
 
 using namespace strelvan;
 
@@ -219,7 +219,8 @@ TEST(ZoomMaxima, RealSoundingsGiveTopsOverTheScannedAndShownReadings) {
         ++soundings;
         SCOPED_TRACE(file.path().filename().string());
         auto d = std::make_unique<Declarations>();
-        d->cone = test::ReadRealSounding(file.path().filename().string());
+        const std::string name = file.path().filename().string();
+        ASSERT_TRUE(test::ReadRealSounding(test::RealFileNamed(name), d->cone));
         CleanReadings(d->cone, d->project);
         const ConeData& cone = d->cone;
         const int n = cone.NumPoints;
