@@ -36,3 +36,21 @@ TEST(PoreCharts, OneColumnChartShowsWhicheverKindIsSet) {
     EXPECT_EQ(p.column, nullptr);
     EXPECT_EQ(p.zoomPlace, ZoomChart::Pore1);
 }
+
+TEST(PoreCharts, TwoColumnChartsFollowFileColumnsFourAndFive) {
+    auto c = Kinds(3, 1); // column 4 holds u3, column 5 holds u1
+    const PoreChart first = FirstPoreChart(*c);
+    EXPECT_EQ(first.kind, 3);
+    EXPECT_EQ(first.column, &c->U3);
+    EXPECT_EQ(first.zoomPlace, ZoomChart::Pore1);
+    const PoreChart second = SecondPoreChart(*c);
+    EXPECT_EQ(second.kind, 1);
+    EXPECT_EQ(second.column, &c->U1);
+    EXPECT_EQ(second.zoomPlace, ZoomChart::Pore2);
+
+    // A kind of no known column in file column 5: titled, nothing plotted.
+    c = Kinds(2, 4);
+    EXPECT_EQ(FirstPoreChart(*c).column, &c->U2);
+    EXPECT_EQ(SecondPoreChart(*c).kind, 4);
+    EXPECT_EQ(SecondPoreChart(*c).column, nullptr);
+}
