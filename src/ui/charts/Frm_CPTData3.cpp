@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/charts/AxisToggle.h"
 #include "engine/charts/ProfileReadings.h"
 #include "engine/state/HistoryLists.h"
-#include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
@@ -196,11 +196,8 @@ void Frm_CPTData3::munSubCS5_Click() {
 
 void Frm_CPTData3::Toggle_Axis() {
     Declarations& decl = Decl();
-    if (decl.project.GroundElev == kNoElevation) {
-        platform::ShowMessage(
-            Message{" Elevation data was not entered in Project Information Form ",
-                    " Data Plot Message", MsgIcon::Information, MsgButtons::Ok},
-            this);
+    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
+        platform::ShowMessage(*refusal, this);
         return;
     }
     decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
