@@ -27,9 +27,6 @@
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kBlack = 0;
 // The Zoom button's position in the toolbar (placeholders count); its tool tip holds the
 // state of the zoom toggle.
 constexpr int kZoomPosition = 6;
@@ -132,22 +129,19 @@ void Frm_CPTData3::TipPlot() {
     decl.plot.PlotSeries = 1;
     decl.plot.PlotPoints = PlotCount;
     PlotReadingProfile(*ChartFX1, decl.cone, decl.plot, PlotCount,
-                       {StressTitle("Tip Resistance", decl.importSettings.UnitStr), kBlue,
-                        &decl.cone.Qc, std::nullopt, true, ProfileStep(MaxQc)});
+                       TipProfile(decl.cone, decl.importSettings.UnitStr, ProfileStep(MaxQc)));
 }
 
 void Frm_CPTData3::SleevePlot() {
     const Declarations& decl = Decl();
     PlotReadingProfile(*ChartFX2, decl.cone, decl.plot, PlotCount,
-                       {StressTitle("Sleeve Resistance", decl.importSettings.UnitStr), kBlack,
-                        &decl.cone.Fs, int16_t{10}, false, ProfileStep(MaxFs)});
+                       SleeveProfile(decl.cone, decl.importSettings.UnitStr, ProfileStep(MaxFs)));
 }
 
 void Frm_CPTData3::Ratioplot() {
     const Declarations& decl = Decl();
     PlotReadingProfile(*ChartFX3, decl.cone, decl.plot, PlotCount,
-                       {QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed, &decl.cone.Ratio,
-                        int16_t{10}, false, ProfileStep(MaxRatio)});
+                       RatioProfile(decl.cone, ProfileStep(MaxRatio)));
 }
 
 void Frm_CPTData3::Toolbar1_ButtonClick(const QString& key) {

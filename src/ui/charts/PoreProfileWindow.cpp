@@ -12,7 +12,6 @@
 #include "engine/charts/AxisToggle.h"
 #include "engine/charts/ChartChoice.h"
 #include "engine/charts/ProfileReadings.h"
-#include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
@@ -28,9 +27,6 @@
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kBlack = 0;
 // The unit of the stresses, fixed in these windows.
 const std::string kTsf = "ton/ft";
 // The Zoom button's position in the toolbar (placeholders count); its caption holds the
@@ -115,23 +111,20 @@ void PoreProfileWindow::TipPlot() {
     decl.plot.PlotSeries = 1;
     decl.plot.PlotPoints = decl.cone.NumPoints;
     PlotReadingProfile(*ChartFX1, decl.cone, decl.plot, decl.cone.NumPoints,
-                       {StressTitle("Tip Resistance", kTsf), kBlue, &decl.cone.Qc, std::nullopt,
-                        true, std::nullopt});
+                       TipProfile(decl.cone, kTsf));
 }
 
 // The sleeve and ratio charts take the points as the tip chart left them.
 void PoreProfileWindow::SleevePlot() {
     const Declarations& decl = Decl();
     PlotReadingProfile(*ChartFX2, decl.cone, decl.plot, decl.plot.PlotPoints,
-                       {StressTitle("Sleeve Resistance", kTsf), kBlack, &decl.cone.Fs, int16_t{10},
-                        false, std::nullopt});
+                       SleeveProfile(decl.cone, kTsf));
 }
 
 void PoreProfileWindow::Ratioplot() {
     const Declarations& decl = Decl();
     PlotReadingProfile(*ChartFX3, decl.cone, decl.plot, decl.plot.PlotPoints,
-                       {QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed, &decl.cone.Ratio,
-                        int16_t{10}, false, std::nullopt});
+                       RatioProfile(decl.cone));
 }
 
 void PoreProfileWindow::Pore1Plot() {
@@ -143,11 +136,8 @@ void PoreProfileWindow::PlotPoreChart(std::size_t k) {
     const PoreChart pore = PoreChartAt(k);
     decl.plot.PlotSeries = 1;
     decl.plot.PlotPoints = decl.cone.NumPoints;
-    // " Pore Pressure  2 (ton/ft²) ": the kind stands where a minus sign would.
-    const QString quantity = QStringLiteral("Pore Pressure ") + Q(SignedText(pore.kind));
-    PlotReadingProfile(
-        *poreCharts_[k], decl.cone, decl.plot, decl.cone.NumPoints,
-        {StressTitle(quantity, kTsf), kBlue, pore.column, std::nullopt, false, std::nullopt, true});
+    PlotReadingProfile(*poreCharts_[k], decl.cone, decl.plot, decl.cone.NumPoints,
+                       PoreProfile(pore.kind, pore.column, kTsf));
 }
 
 void PoreProfileWindow::Toolbar1_ButtonClick(const QString& key) {

@@ -8,6 +8,12 @@
 
 namespace strelvan {
 
+namespace {
+constexpr int32_t kBlue = 0xFF0000;
+constexpr int32_t kRed = 0x0000FF;
+constexpr int32_t kBlack = 0;
+} // namespace
+
 QString StressTitle(const QString& quantity, const std::string& unitStr) {
     return QStringLiteral(" ") + quantity + QStringLiteral(" (") + Q(unitStr) + QChar(0x00B2) +
            QStringLiteral(") ");
@@ -16,6 +22,38 @@ QString StressTitle(const QString& quantity, const std::string& unitStr) {
 std::optional<double> ProfileStep(float maximum) {
     const double s = Int(static_cast<double>(maximum) / 6.0);
     return s > 1 ? std::optional<double>(s) : std::nullopt;
+}
+
+// Each in the order of ReadingProfile: title, colour, readings, setting 5, whether it names
+// the vertical axis, step, whether it sets the vertical axis' font alone.
+ReadingProfile TipProfile(const ConeData& cone, const std::string& unitStr,
+                          std::optional<double> step) {
+    return {StressTitle(QStringLiteral("Tip Resistance"), unitStr),
+            kBlue,
+            &cone.Qc,
+            std::nullopt,
+            true,
+            step};
+}
+
+ReadingProfile SleeveProfile(const ConeData& cone, const std::string& unitStr,
+                             std::optional<double> step) {
+    return {StressTitle(QStringLiteral("Sleeve Resistance"), unitStr),
+            kBlack,
+            &cone.Fs,
+            int16_t{10},
+            false,
+            step};
+}
+
+ReadingProfile RatioProfile(const ConeData& cone, std::optional<double> step) {
+    return {QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed, &cone.Ratio, int16_t{10}, false, step};
+}
+
+ReadingProfile PoreProfile(int16_t kind, const ConeData::Column* column,
+                           const std::string& unitStr) {
+    const QString quantity = QStringLiteral("Pore Pressure ") + Q(SignedText(kind));
+    return {StressTitle(quantity, unitStr), kBlue, column, std::nullopt, false, std::nullopt, true};
 }
 
 void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,

@@ -32,6 +32,21 @@ QString StressTitle(const QString& quantity, const std::string& unitStr);
 // Int(maximum / 6) when that is above 1, the step of a profile's value axis; else nullopt.
 std::optional<double> ProfileStep(float maximum);
 
+// The profiles of the cone readings as every profile window draws them, titled with the
+// stress unit unitStr ("ton/ft"): tip resistance in blue, naming the vertical axis; sleeve
+// friction in black and friction ratio in red, both with look setting 5 at 10; a
+// pore-pressure column in blue, naming its kind and setting the vertical axis' font. The
+// value axis takes the step given (nullopt: the chart's own scale).
+ReadingProfile TipProfile(const ConeData& cone, const std::string& unitStr,
+                          std::optional<double> step = std::nullopt);
+ReadingProfile SleeveProfile(const ConeData& cone, const std::string& unitStr,
+                             std::optional<double> step = std::nullopt);
+ReadingProfile RatioProfile(const ConeData& cone, std::optional<double> step = std::nullopt);
+// " Pore Pressure  2 (ton/ft²) ": the kind stands where a minus sign would. A column of
+// nullptr draws no points.
+ReadingProfile PoreProfile(int16_t kind, const ConeData::Column* column,
+                           const std::string& unitStr);
+
 // Draws readings 1 to PlotPoints (values opened for valueCount points) against depth
 // (AxisMode 1) or elevation. The vertical axis runs from the first reading (top) to the
 // last one plotted (bottom).

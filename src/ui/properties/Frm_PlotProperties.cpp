@@ -19,14 +19,9 @@
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
 constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kBlack = 0;
-
-// " Tip Resistance (ton/ft²) ": the profiles of this window always name ton/ft².
-QString TonPerSquareFoot(const char* quantity) {
-    return StressTitle(QString::fromLatin1(quantity), "ton/ft");
-}
+// The profiles of this window always name ton/ft².
+const std::string kTsf = "ton/ft";
 
 // The profiles of this window show every reading of the sounding.
 int32_t AllReadings(const ConeData& cone) {
@@ -83,23 +78,18 @@ void Frm_PlotProperties::TipPlot() {
     Declarations& d = Decl();
     d.plot.PlotSeries = 1;
     d.plot.PlotPoints = AllReadings(d.cone); // this window has no depth cut
-    PlotReadingProfile(
-        *ChartFX1[0], d.cone, d.plot, AllReadings(d.cone),
-        {TonPerSquareFoot("Tip Resistance"), kBlue, &d.cone.Qc, std::nullopt, true, std::nullopt});
+    PlotReadingProfile(*ChartFX1[0], d.cone, d.plot, AllReadings(d.cone), TipProfile(d.cone, kTsf));
 }
 
 void Frm_PlotProperties::SleevePlot() {
     const Declarations& d = Decl();
     PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, AllReadings(d.cone),
-                       {TonPerSquareFoot("Sleeve Resistance"), kBlack, &d.cone.Fs, int16_t{10},
-                        false, std::nullopt});
+                       SleeveProfile(d.cone, kTsf));
 }
 
 void Frm_PlotProperties::Ratioplot() {
     const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, AllReadings(d.cone),
-                       {QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed, &d.cone.Ratio, int16_t{10},
-                        false, std::nullopt});
+    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, AllReadings(d.cone), RatioProfile(d.cone));
 }
 
 void Frm_PlotProperties::Propertyplot() {
