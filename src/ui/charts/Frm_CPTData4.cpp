@@ -10,8 +10,4 @@ PoreChart Frm_CPTData4::PoreChartAt(std::size_t /*k*/) const {
     return OnePoreChart(Decl().cone);
 }
 
-void Frm_CPTData4::PlotPores() {
-    Pore1Plot();
-}
-
 } // namespace strelvan

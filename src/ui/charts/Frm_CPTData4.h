@@ -14,7 +14,6 @@ public:
 protected:
     // The column of PoreType1, or failing that of PoreType2.
     PoreChart PoreChartAt(std::size_t k) const override;
-    void PlotPores() override;
 };
 
 } // namespace strelvan

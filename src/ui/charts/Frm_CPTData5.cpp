@@ -15,11 +15,6 @@ PoreChart Frm_CPTData5::PoreChartAt(std::size_t k) const {
     return k == 0 ? FirstPoreChart(cone) : SecondPoreChart(cone);
 }
 
-void Frm_CPTData5::PlotPores() {
-    Pore1Plot();
-    Pore2Plot();
-}
-
 void Frm_CPTData5::Pore2Plot() {
     PlotPoreChart(1);
 }

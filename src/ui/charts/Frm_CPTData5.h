@@ -19,7 +19,6 @@ public:
 protected:
     // Chart 0 the column of PoreType1, chart 1 that of PoreType2.
     PoreChart PoreChartAt(std::size_t k) const override;
-    void PlotPores() override;
 };
 
 } // namespace strelvan

@@ -127,6 +127,11 @@ void PoreProfileWindow::Ratioplot() {
                        RatioProfile(decl.cone));
 }
 
+void PoreProfileWindow::PlotPores() {
+    for (std::size_t k = 0; k < poreCharts_.size(); ++k)
+        PlotPoreChart(k);
+}
+
 void PoreProfileWindow::Pore1Plot() {
     PlotPoreChart(0);
 }

@@ -56,8 +56,6 @@ protected:
 
     // The kind and readings of pore-pressure chart k (0 ChartFX4, 1 ChartFX5).
     virtual PoreChart PoreChartAt(std::size_t k) const = 0;
-    // Redraws the pore-pressure charts after the three profiles.
-    virtual void PlotPores() = 0;
     // Draws pore-pressure chart k.
     void PlotPoreChart(std::size_t k);
     // Adds the next pore-pressure chart at the right end of the row.
@@ -66,6 +64,8 @@ protected:
 private:
     void BuildToolbar();
     void PlotAll();
+    // Redraws every pore-pressure chart of the row after the three profiles.
+    void PlotPores();
     void Toggle_Axis();
     void ZoomToggle();
     // "Next": the chart selection of the chosen method, or the choice of a method first.
