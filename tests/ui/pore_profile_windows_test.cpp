@@ -368,6 +368,7 @@ TEST_F(PoreProfileWindows, BackAndCloseBoxShowTheProjectFormAgainExitEnds) {
 
     w = OpenThroughProjectForm(0, 1);
     Click(*static_cast<PoreProfileWindow*>(w.data()), "Exit");
+    EXPECT_EQ(endProgramCalls, 1); // by the key itself, not left to the window registry
     ProcessEvents();
     EXPECT_GE(endProgramCalls, 1);
     EXPECT_TRUE(w.isNull());
