@@ -3,12 +3,10 @@
 #include <QAction>
 #include <cmath>
 
-#include "engine/import/ConeReader.h"
-#include "engine/import/Units.h"
 #include "platform/ChartFX.h"
-#include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/Frm_CPTData3.h"
+#include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
 #include "ui/support/UiTest.h"
 
@@ -29,16 +27,7 @@ protected:
     }
 
     // Readings every 0.5 ft from 0.5 to 50 ft, qc = 20 + depth, fs 0.2 + depth / 100.
-    void Rising() {
-        ConeData& cone = Decl().cone;
-        for (int i = 1; i <= 100; ++i) {
-            const float d = 0.5f * static_cast<float>(i);
-            cone.Depth[i] = d;
-            cone.Qc[i] = 20.0f + d;
-            cone.Fs[i] = 0.2f + d / 100.0f;
-        }
-        cone.NumPoints = 100;
-    }
+    void Rising() { test::EvenSounding(Decl().cone, 50); }
 
     Frm_CPTData3& Open() {
         auto& w = Window<Frm_CPTData3>();
@@ -125,13 +114,7 @@ TEST_F(CPTData3Zoom, NoZoomedChartGivesTheMessageAndResetsTheTip) {
 }
 
 TEST_F(CPTData3Zoom, RealSoundingZoomedOnTheSleeveChart) {
-    ImportSettings& settings = Decl().importSettings;
-    settings.FileName = S(test::RealSounding("pygef-cpt-mos-cptu.txt"));
-    settings.NumTitleLines = 9;
-    settings.UnitsOption = 2;
-    ReadConeData(settings, Decl().cone);
-    ASSERT_EQ(settings.ImportError, 0);
-    ASSERT_TRUE(ConvertMetric(Decl().cone, settings).converted);
+    ASSERT_TRUE(test::ReadRealSounding(Decl(), {"pygef-cpt-mos-cptu.txt", 9}));
     auto& w = Open();
     const ConeData& cone = Decl().cone;
     // The sand from about 18 m (59 ft) down: zoom 55 to 62 ft.

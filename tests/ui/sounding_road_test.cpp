@@ -41,11 +41,7 @@ protected:
         FileChild<QRadioButton>(qPrintable(QStringLiteral("Opt_Units(%1)").arg(unitsOption)))
             ->click();
         FileChild<QComboBox>("CombTitleLines")->setEditText(QString::fromLatin1(titleLines));
-        AnswerNextOpenDialog(path);
-        FileChild<QPushButton>("CmdOpenFile")->click();
-        ASSERT_EQ(Decl().importSettings.ImportError, 0);
-        FileChild<QPushButton>("CmdPlot")->click();
-        ASSERT_TRUE(Window<Frm_Titles>().isVisible());
+        ASSERT_TRUE(ReadThroughFileWindow(path));
     }
     Frm_CPTData3* Profile() {
         auto* w = app->windows.FindAs<Frm_CPTData3>();
