@@ -9,11 +9,11 @@
 #include <QWidget>
 
 #include "engine/import/ConeFactors.h"
-#include "engine/import/ProfileWindow.h"
 #include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "ui/import/Frm_Titles.h"
 
 namespace strelvan {
 
@@ -87,11 +87,9 @@ void Frm_ConeFactors::CmdNext_Click() {
     TipFactor = entry.TipFactor;
     SleeveFactor = entry.SleeveFactor;
 
-    WindowRegistry& windows = App().windows;
+    Frm_Titles& titles = App().windows.Get<Frm_Titles>();
     UnloadAndRelease();
-    windows.Hide("Frm_Titles");
-    windows.UnloadAndRelease("Frm_OpenFile");
-    windows.Show(ProfileWindowName(decl.cone));
+    titles.HandOverToProfile();
 }
 
 // Nothing is converted: the readings stay in millivolts and the project form stays open.

@@ -22,6 +22,10 @@ public:
 
     void CmdOK_Click();
     void CmdCancel_Click();
+    // The readings are in ft and ton/ft2: shows the profile window that fits the sounding,
+    // hides this form (the profile window's Back shows it again as it was) and gives up the
+    // file window.
+    void HandOverToProfile();
 
     QLabel* LblMain;
     QLabel* LblGPS;
@@ -38,7 +42,6 @@ protected:
 private:
     ProjectTexts BoxTexts() const;
     void ShowEntryError(const Message& message, int focusBox);
-    void HandOverToProfile();
 };
 
 } // namespace strelvan
