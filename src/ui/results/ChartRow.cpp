@@ -3,17 +3,40 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QMainWindow>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
 
 #include "platform/ChartFX.h"
+#include "ui/charts/PrintProfiles.h"
 
 namespace strelvan {
 
 namespace {
 // The layout's offsets and gaps are in twips; the screen shows 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
+
+void SettleLayout(QMainWindow& window) {
+    window.layout()->activate();
+    if (QWidget* central = window.centralWidget(); central && central->layout())
+        central->layout()->activate();
+}
 } // namespace
+
+QHBoxLayout* AddChartRow(QVBoxLayout& column, std::span<platform::ChartFX*> charts,
+                         const std::function<platform::ChartLook(int chart)>& look) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    for (std::size_t k = 0; k < charts.size(); ++k) {
+        const int chartDigit = static_cast<int>(k);
+        auto* chart = new platform::ChartFX(look(chartDigit), column.parentWidget());
+        chart->setObjectName(QStringLiteral("ChartFX(%1)").arg(chartDigit));
+        charts[k] = chart;
+        row->addWidget(chart, 1);
+    }
+    column.addLayout(row, 1);
+    return row;
+}
 
 ChartLayout ShowChartsInOrder(const std::string& order, int32_t chartWidth,
                               const SlotOffsets& offsets,
@@ -31,9 +54,9 @@ ChartLayout ShowChartsInOrder(const std::string& order, int32_t chartWidth,
     return layout;
 }
 
-void ArrangeChartRow(QHBoxLayout& row, std::span<platform::ChartFX* const> charts,
-                     std::span<const int32_t> chartLeft, int32_t chartWidth,
-                     const ChartLayout& layout) {
+void ArrangeChartRow(QMainWindow& window, QHBoxLayout& row,
+                     std::span<platform::ChartFX* const> charts, std::span<const int32_t> chartLeft,
+                     int32_t chartWidth, const ChartLayout& layout) {
     while (QLayoutItem* item = row.takeAt(0))
         delete item;
     std::vector<std::size_t> shown;
@@ -55,12 +78,7 @@ void ArrangeChartRow(QHBoxLayout& row, std::span<platform::ChartFX* const> chart
     // Each chart keeps the width of one of four, whatever the number on show.
     if (shown.size() < kDisplaySlots)
         row.addStretch(static_cast<int>(kDisplaySlots - shown.size()));
-}
-
-void SettleLayout(QMainWindow& window) {
-    window.layout()->activate();
-    if (QWidget* central = window.centralWidget(); central && central->layout())
-        central->layout()->activate();
+    SettleLayout(window);
 }
 
 void ArrangeFirstFour(QMainWindow& window, QHBoxLayout& row,
@@ -72,8 +90,7 @@ void ArrangeFirstFour(QMainWindow& window, QHBoxLayout& row,
         charts[k]->setVisible(first);
         chartLeft[k] = first ? four.left[k] : 0;
     }
-    ArrangeChartRow(row, charts, chartLeft, 0, four);
-    SettleLayout(window);
+    ArrangeChartRow(window, row, charts, chartLeft, 0, four);
     for (platform::ChartFX* chart : charts)
         chart->setVisible(false);
     std::fill(chartLeft.begin(), chartLeft.end(), 0);
@@ -85,6 +102,16 @@ int16_t ChartWidthOf(std::span<platform::ChartFX* const> charts) {
                                     [](const platform::ChartFX* c) { return !c->isHidden(); });
     const platform::ChartFX* chart = shown != charts.end() ? *shown : charts.front();
     return static_cast<int16_t>(std::clamp(chart->Width(), 0, 32767));
+}
+
+void PrintChartSlots(const ProjectInfo& project, int16_t count, const ChartSlots& chartSlot,
+                     std::span<platform::ChartFX* const> charts) {
+    // Slots no chart has taken yet hold no chart; the page looks only at the first count.
+    std::array<platform::ChartFX*, kDisplaySlots> inSlot{};
+    for (std::size_t i = 0; i < inSlot.size(); ++i)
+        if (chartSlot[i] >= 0 && static_cast<std::size_t>(chartSlot[i]) < charts.size())
+            inSlot[i] = charts[static_cast<std::size_t>(chartSlot[i])];
+    PrintProfiles(project, count, inSlot[0], inSlot[1], inSlot[2], inSlot[3], nullptr);
 }
 
 } // namespace strelvan

@@ -8,15 +8,15 @@
 #include <string>
 
 #include "engine/charts/ResultLayout.h"
+#include "platform/ChartFX.h"
 
 class QHBoxLayout;
 class QMainWindow;
+class QVBoxLayout;
 
 namespace strelvan {
 
-namespace platform {
-class ChartFX;
-}
+struct ProjectInfo;
 
 using ChartSlots = std::array<int16_t, kDisplaySlots>;
 
@@ -28,14 +28,17 @@ ChartLayout ShowChartsInOrder(const std::string& order, int32_t chartWidth,
                               std::span<platform::ChartFX* const> charts, ChartSlots& chartSlot,
                               const std::function<void(int16_t chart, int32_t left)>& show);
 
-// Puts the charts on show into the row, ordered by their slots' left edges, with the margin
-// and the gaps that the layout's edges give.
-void ArrangeChartRow(QHBoxLayout& row, std::span<platform::ChartFX* const> charts,
-                     std::span<const int32_t> chartLeft, int32_t chartWidth,
-                     const ChartLayout& layout);
+// Adds the row to the column: one chart per entry of charts, chart k named "ChartFX(k)" and
+// drawn in look(k), each taking an equal share of the row.
+QHBoxLayout* AddChartRow(QVBoxLayout& column, std::span<platform::ChartFX*> charts,
+                         const std::function<platform::ChartLook(int chart)>& look);
 
-// Brings the geometry of the window's controls up to date, also before it is shown.
-void SettleLayout(QMainWindow& window);
+// Puts the charts on show into the row, ordered by their slots' left edges, with the margin
+// and the gaps that the layout's edges give, and brings the geometry of the window's
+// controls up to date, also before it is shown.
+void ArrangeChartRow(QMainWindow& window, QHBoxLayout& row,
+                     std::span<platform::ChartFX* const> charts, std::span<const int32_t> chartLeft,
+                     int32_t chartWidth, const ChartLayout& layout);
 
 // Lays the row out once with the first four charts, so that a chart has its width before the
 // window is first shown; afterwards every chart is hidden and chartLeft is cleared.
@@ -46,5 +49,9 @@ void ArrangeFirstFour(QMainWindow& window, QHBoxLayout& row,
 // The width of the first chart on show, or of the first chart when none is shown (pixels,
 // within 0 to 32767).
 int16_t ChartWidthOf(std::span<platform::ChartFX* const> charts);
+
+// Prints the page of the charts in the display slots, in slot order: the first count of them.
+void PrintChartSlots(const ProjectInfo& project, int16_t count, const ChartSlots& chartSlot,
+                     std::span<platform::ChartFX* const> charts);
 
 } // namespace strelvan

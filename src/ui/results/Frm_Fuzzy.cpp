@@ -27,7 +27,6 @@ ResultFamilyMember Fuzzy() {
     m.textChartTitle = QStringLiteral("Fuzzy Soil Types");
     m.soilChartLook = platform::ChartLook::DepthCurves;
     m.toolbar = kFuzzyToolbar;
-    m.zoomItem = 7;
     m.keepsManualLayers = false;
     return m;
 }

@@ -16,16 +16,11 @@
 #include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
-#include "ui/charts/PrintProfiles.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/results/DepthCurveChart.h"
 #include "ui/results/ResultGrid.h"
 
 namespace strelvan {
-
-namespace {
-constexpr int kZoomItem = 7;
-} // namespace
 
 void Frm_Tumay01::Form_Load() {
     Declarations& decl = Decl();
@@ -53,8 +48,7 @@ void Frm_Tumay01::SelectChart() {
         ShowChartsInOrder(Decl().selection.ChartOrder, ChartWidth, kProbabilitySlotOffsets, ChartFX,
                           ChartSlot, [this](int16_t k, int32_t left) { ShowChart(k, left); });
     ChartCount = layout.ChartCount;
-    ArrangeChartRow(*chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
-    SettleLayout(*this);
+    ArrangeChartRow(*this, *chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
 }
 
 void Frm_Tumay01::ShowChart(int16_t N, int32_t XCoord) {
@@ -96,7 +90,7 @@ void Frm_Tumay01::Toolbar1_ButtonClick(const QString& key) {
     } else if (key == "YAxis") {
         Toggle_Axis();
     } else if (key == "Zoom") {
-        if (QAction* zoom = Toolbar1->Item(kZoomItem))
+        if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
             ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
     } else if (key == "Print") {
         PrintAll();
@@ -121,10 +115,7 @@ void Frm_Tumay01::PrintAll() {
     // Every chart shows its legend box, on the page and on screen from now on.
     for (platform::ChartFX* chart : ChartFX)
         ShowLegendBox(*chart, platform::TwipsPerPixelY());
-    const auto slot = [this](std::size_t i) {
-        return ChartFX[static_cast<std::size_t>(ChartSlot[i])];
-    };
-    PrintProfiles(Decl().project, ChartCount, slot(0), slot(1), slot(2), slot(3), nullptr);
+    PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX);
 }
 
 void Frm_Tumay01::ExitProgram() {

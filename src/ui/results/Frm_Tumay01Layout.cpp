@@ -39,16 +39,9 @@ Frm_Tumay01::Frm_Tumay01(AppContext& app) : Form(app, QString::fromLatin1(kFormN
     boxes->setContentsMargins(8, 4, 8, 4);
     Frame1->setLayout(boxes);
     layout->addWidget(Frame1);
-    chartRow_ = new QHBoxLayout;
-    chartRow_->setSpacing(0);
-    for (int k = 0; k < kCharts; ++k) {
-        auto* chart = new platform::ChartFX(
-            k < 3 ? platform::ChartLook::Profile : platform::ChartLook::DepthCurves, central);
-        chart->setObjectName(QStringLiteral("ChartFX(%1)").arg(k));
-        ChartFX[static_cast<std::size_t>(k)] = chart;
-        chartRow_->addWidget(chart, 1);
-    }
-    layout->addLayout(chartRow_, 1);
+    chartRow_ = AddChartRow(*layout, ChartFX, [](int k) {
+        return k < 3 ? platform::ChartLook::Profile : platform::ChartLook::DepthCurves;
+    });
     Toolbar1 = AddResultToolbar(this, kProbabilityToolbar);
     connect(Toolbar1, &platform::Toolbar::ButtonClick, this, &Frm_Tumay01::Toolbar1_ButtonClick);
     resize(1200, 820);

@@ -43,11 +43,9 @@ struct ResultFamilyMember {
     QString lineName = QStringLiteral("Line%1");
 
     std::span<const ResultToolbarButton> toolbar = FamilyToolbar();
-    int zoomItem = 8; // the Zoom button's item, whose caption shows the zoom state
     // False for a window that is never handed manual layers: it classifies the sounding on
     // every load, whatever the manual-layer flag says.
     bool keepsManualLayers = true;
-    const SlotOffsets* slotOffsets = &kFamilySlotOffsets;
 };
 
 } // namespace strelvan

@@ -15,16 +15,11 @@
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
-#include "ui/charts/PrintProfiles.h"
 #include "ui/results/ChartRow.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/results/ResultGrid.h"
 
 namespace strelvan {
-
-namespace {
-constexpr int kManualLayersItem = 4;
-} // namespace
 
 void ResultWindow::Form_Load() {
     Declarations& decl = Decl();
@@ -57,10 +52,10 @@ void ResultWindow::SelectChart() {
     if (selection.ManualFlag)
         UseManualLayerText(selection.ChartOrder);
     const ChartLayout layout =
-        ShowChartsInOrder(selection.ChartOrder, ChartWidth, *member_.slotOffsets, ChartFX,
-                          ChartSlot, [this](int16_t k, int32_t left) { ShowChart(k, left); });
+        ShowChartsInOrder(selection.ChartOrder, ChartWidth, kFamilySlotOffsets, ChartFX, ChartSlot,
+                          [this](int16_t k, int32_t left) { ShowChart(k, left); });
     ChartCount = layout.ChartCount;
-    ArrangeCharts(layout);
+    ArrangeChartRow(*this, *chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
 }
 
 void ResultWindow::ShowChart(int16_t N, int32_t XCoord) {
@@ -71,8 +66,8 @@ void ResultWindow::ShowChart(int16_t N, int32_t XCoord) {
     ChartLeft[static_cast<std::size_t>(N)] = XCoord;
     Declarations& decl = Decl();
     if (N >= 3) {
-        if (QAction* item = Toolbar1->Item(kManualLayersItem))
-            item->setEnabled(true);
+        if (QAction* manual = Toolbar1->ButtonByKey(QStringLiteral("Next")))
+            manual->setEnabled(true);
         // After a toggle the soil-type and text charts keep their drawing: they stand
         // against depth whatever the profiles show.
         if (DrawnAxisMode != decl.plot.AxisMode)
@@ -120,17 +115,11 @@ void ResultWindow::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void ResultWindow::PrintCharts() {
-    // The charts of the display slots in slot order, also those of slots beyond the charts on
-    // show: the page prints the first ChartCount of them.
-    std::array<platform::ChartFX*, kDisplaySlots> inSlot{};
-    for (std::size_t i = 0; i < inSlot.size(); ++i)
-        if (ChartSlot[i] >= 0 && ChartSlot[i] < kCharts)
-            inSlot[i] = ChartFX[static_cast<std::size_t>(ChartSlot[i])];
-    PrintProfiles(Decl().project, ChartCount, inSlot[0], inSlot[1], inSlot[2], inSlot[3], nullptr);
+    PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX);
 }
 
 void ResultWindow::ZoomToggle() {
-    if (QAction* zoom = Toolbar1->Item(member_.zoomItem))
+    if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
         ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
 }
 

@@ -96,8 +96,6 @@ private:
     void BuildToolbar();
     void BuildLegend();
     void ResetToolbar();
-    // Orders the charts on show by their slots' left edges, with the gaps the layout gives.
-    void ArrangeCharts(const ChartLayout& layout);
     void ZoomToggle();
     // Prints the page with the charts on show, in display order.
     void PrintCharts();

@@ -32,23 +32,14 @@ ResultWindow::ResultWindow(AppContext& app, const ResultFamilyMember& member)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
-    chartRow_ = new QHBoxLayout;
-    chartRow_->setSpacing(0);
-    for (int k = 0; k < kCharts; ++k) {
-        auto* chart = new platform::ChartFX(LookOf(k, member_), central);
-        chart->setObjectName(QStringLiteral("ChartFX(%1)").arg(k));
-        chart->setVisible(false);
-        ChartFX[static_cast<std::size_t>(k)] = chart;
-        chartRow_->addWidget(chart, 1);
-    }
-    layout->addLayout(chartRow_, 1);
+    chartRow_ = AddChartRow(*layout, ChartFX, [this](int k) { return LookOf(k, member_); });
     setCentralWidget(central);
     BuildLegend();
     if (LegendFrame != nullptr)
         layout->addWidget(LegendFrame);
     BuildToolbar();
     resize(1200, 820);
-    ArrangeFirstFour(*this, *chartRow_, ChartFX, ChartLeft, *member_.slotOffsets);
+    ArrangeFirstFour(*this, *chartRow_, ChartFX, ChartLeft, kFamilySlotOffsets);
 }
 
 void ResultWindow::BuildToolbar() {
@@ -108,11 +99,6 @@ void ResultWindow::BuildLegend() {
         LegendBoxes.push_back(box);
         columns->addLayout(grid, 1);
     }
-}
-
-void ResultWindow::ArrangeCharts(const ChartLayout& layout) {
-    ArrangeChartRow(*chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
-    SettleLayout(*this);
 }
 
 void ResultWindow::resizeEvent(QResizeEvent* event) {
