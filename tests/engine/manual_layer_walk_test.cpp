@@ -87,6 +87,21 @@ TEST(ManualLayerWalk, PreviousReturnsToTheBoundsTheLayerWasLeftWith) {
     ExpectLayer(*w, 2, 12, 21);
 }
 
+TEST(ManualLayerWalk, LabelsOfThinLayersInALongSoundingAreSmaller) {
+    auto w = StartManualLayers(60, 3);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(ManualLabelFontSize(*w), 7) << "60 / 2 is 30 exactly";
+    ASSERT_TRUE(MoveManualBottom(*w, -1));
+    EXPECT_EQ(ManualLabelFontSize(*w), 6) << "60 / 1";
+    ASSERT_TRUE(MoveManualBottom(*w, -1));
+    EXPECT_EQ(w->LayerBottom, w->LayerTop);
+    EXPECT_EQ(ManualLabelFontSize(*w), 7) << "one grid layer has no span";
+
+    const auto longer = StartManualLayers(61, 3);
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(ManualLabelFontSize(*longer), 6) << "61 / 2 is more than 30";
+}
+
 TEST(ManualChartOrder, TheLayerTextJoinsTheChartsOnShow) {
     EXPECT_EQ(ChartOrderWithLayerText("0 1 3"), "0 1 3 4");
     EXPECT_EQ(ChartOrderWithLayerText("3"), "3 4");

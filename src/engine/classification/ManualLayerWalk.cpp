@@ -72,4 +72,12 @@ bool BelowStartSize(const ManualLayerWalk& walk, int16_t pointsPerLayer) {
     return walk.LayerBottom - walk.LayerTop < pointsPerLayer;
 }
 
+int ManualLabelFontSize(const ManualLayerWalk& walk) {
+    // Labels are drawn smaller once the sounding is more than this many times the layer's span.
+    constexpr double kLargeLabelsUpTo = 30;
+    const int span = walk.LayerBottom - walk.LayerTop;
+    const bool large = span == 0 || static_cast<double>(walk.LastLayer) / span <= kLargeLabelsUpTo;
+    return large ? 7 : 6;
+}
+
 } // namespace strelvan

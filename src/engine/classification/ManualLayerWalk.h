@@ -47,4 +47,9 @@ bool PreviousManualLayer(ManualLayerWalk& walk);
 // its start size, and its bottom is not moved further up.
 bool BelowStartSize(const ManualLayerWalk& walk, int16_t pointsPerLayer);
 
+// The point size of the current layer's label: 7, or 6 once the sounding's last grid layer is
+// more than 30 times the layer's span (bottom less top) of grid layers. A layer of one grid
+// layer has no span and is labelled at 7.
+int ManualLabelFontSize(const ManualLayerWalk& walk);
+
 } // namespace strelvan

@@ -25,9 +25,6 @@
 namespace strelvan {
 
 namespace {
-// Labels are drawn smaller once the sounding is more than this many times the layer's height.
-constexpr int kLargeLabelsUpTo = 30;
-
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -110,8 +107,6 @@ Frm_Manual::Frm_Manual(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
 
 void Frm_Manual::Form_Load() {
     Declarations& decl = Decl();
-    LabelCount = 0;
-    LineCount = 0;
     Walk = {};
     setWindowTitle(QStringLiteral(" Manual Classification  - File: ") +
                    Q(decl.importSettings.FileName));
@@ -184,7 +179,6 @@ void Frm_Manual::DrawCurrentLayer() {
         // No boundary line at the foot of the sounding; the list still keeps one object per
         // layer.
         AnnotY->Add(static_cast<int>(platform::AnnotationKind::Line));
-        LineCount = static_cast<int16_t>(AnnotY->Count());
     }
 }
 
@@ -194,18 +188,14 @@ void Frm_Manual::RemoveCurrentLayer() {
 }
 
 void Frm_Manual::DrawLayerTop(float Y, const QString& Name) {
-    const int span = Walk.LayerBottom - Walk.LayerTop;
-    const bool large = span == 0 || static_cast<double>(Walk.LastLayer) / span <= kLargeLabelsUpTo;
     // A label near the foot keeps its description: the result window shows it there too.
-    if (AddLayerLabel(*ChartText, *AnnotX, Y, Name, large ? 7 : 6) == nullptr)
+    if (AddLayerLabel(*ChartText, *AnnotX, Y, Name, ManualLabelFontSize(Walk)) == nullptr)
         AnnotX->Add(static_cast<int>(platform::AnnotationKind::Text));
-    LabelCount = static_cast<int16_t>(AnnotX->Count());
 }
 
 void Frm_Manual::DrawLayerBottom(float Y) {
     if (AddLayerLine(*ChartText, *AnnotY, Y) == nullptr)
         AnnotY->Add(static_cast<int>(platform::AnnotationKind::Line));
-    LineCount = static_cast<int16_t>(AnnotY->Count());
 }
 
 ResultWindow* Frm_Manual::MethodWindow() const {
@@ -243,7 +233,7 @@ void Frm_Manual::CmdNext_Click() {
         }))
         return;
     DrawCurrentLayer();
-    HandOver(LabelCount);
+    HandOver(static_cast<int16_t>(AnnotX->Count()));
     if (AtFoot(Walk)) {
         AskToExport(false);
         return;
@@ -264,9 +254,7 @@ void Frm_Manual::MoveBottom(int step) {
     if (moved) {
         // The current layer is drawn again in place of its old label and line, and handed
         // over again under its own number.
-        LabelCount = static_cast<int16_t>(AnnotX->Count());
-        LineCount = static_cast<int16_t>(AnnotY->Count());
-        const int16_t layer = LabelCount;
+        const auto layer = static_cast<int16_t>(AnnotX->Count());
         RemoveCurrentLayer();
         DrawCurrentLayer();
         HandOver(layer);
@@ -296,8 +284,6 @@ void Frm_Manual::CmdPre_Click() {
     if (!Step([](ManualLayerWalk& w) { return PreviousManualLayer(w); }))
         return;
     RemoveCurrentLayer();
-    LabelCount = static_cast<int16_t>(AnnotX->Count());
-    LineCount = static_cast<int16_t>(AnnotY->Count());
     // The result window holds what the chart shows: the layer stepped back to is handed over
     // again, so the layer dropped here is dropped there too.
     DescribeCurrentLayer();

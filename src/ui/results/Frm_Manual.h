@@ -50,9 +50,8 @@ public:
     float TopCount = 0;    // position value of the current layer's label
     float BottomCount = 0; // position value of its boundary line
     QString LayerName;     // its description
-    int16_t LabelCount = 0;
-    int16_t LineCount = 0;
-    // One label per layer, and one line per layer (an unplaced one at the foot).
+    // One label per layer, and one line per layer (an unplaced one at the foot): the number
+    // of layers on show is the count of either list.
     std::shared_ptr<platform::ChartAnnotation> AnnotX;
     std::shared_ptr<platform::ChartAnnotation> AnnotY;
 
