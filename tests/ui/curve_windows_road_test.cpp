@@ -23,24 +23,6 @@ namespace {
 
 class CurveWindowsRoad : public test::ResultWindowTest {
 protected:
-    // From the profile window's Classify Soil menu through the selection, with its charts as
-    // they come, to the result window of the method.
-    Form* Classify(int16_t method) {
-        auto* profile = app->windows.FindAs<Frm_CPTData3>();
-        EXPECT_TRUE(profile && profile->isVisible());
-        if (profile == nullptr)
-            return nullptr;
-        profile->munSubCS[static_cast<std::size_t>(method - 1)]->trigger();
-        auto* select = app->windows.FindAs<Frm_Select>();
-        EXPECT_TRUE(select && select->isVisible());
-        if (select == nullptr)
-            return nullptr;
-        QTest::mouseClick(select->findChild<QPushButton*>("CmdNext"), Qt::LeftButton);
-        ProcessEvents();
-        EXPECT_FALSE(app->windows.IsLoaded("Frm_Select"));
-        return app->windows.Find(method == 1 ? "Frm_Tumay01" : "Frm_Fuzzy");
-    }
-
     // The three curves of a layer grid: every layer drawn, each value within its range.
     static void ExpectCurves(const ChartFX& chart, int n, double top) {
         ASSERT_GT(n, 10);
@@ -91,7 +73,7 @@ TEST_F(CurveWindowsRoad, FromASampleFileToTheProbabilityAndFuzzyWindows) {
     ProcessEvents();
     const std::size_t messagesBefore = messages.size();
 
-    auto* prob = static_cast<Frm_Tumay01*>(Classify(1));
+    auto* prob = ClassifyThroughSelection<Frm_Tumay01>(1);
     ASSERT_NE(prob, nullptr);
     EXPECT_TRUE(prob->isVisible());
     EXPECT_EQ(messages.size(), messagesBefore);
@@ -111,7 +93,7 @@ TEST_F(CurveWindowsRoad, FromASampleFileToTheProbabilityAndFuzzyWindows) {
     ASSERT_TRUE(select && select->isVisible());
     QTest::mouseClick(select->findChild<QPushButton*>("CmdCancel"), Qt::LeftButton);
     ProcessEvents();
-    auto* fuzzy = static_cast<Frm_Fuzzy*>(Classify(5));
+    auto* fuzzy = ClassifyThroughSelection<Frm_Fuzzy>(5);
     ASSERT_NE(fuzzy, nullptr);
     EXPECT_TRUE(fuzzy->isVisible());
     EXPECT_EQ(messages.size(), messagesBefore);
@@ -127,17 +109,13 @@ TEST_F(CurveWindowsRoad, RealSoundingsThroughBothWindows) {
     for (const char* file : {"pygef-cpt4-sand.txt", "geolibplus-bro-predrilled-u1.txt"}) {
         SCOPED_TRACE(file);
         messages.clear();
-        const auto real =
-            std::find_if(test::kRealFiles.begin(), test::kRealFiles.end(),
-                         [&](const test::RealFile& r) { return r.file == std::string(file); });
-        ASSERT_NE(real, test::kRealFiles.end());
-        ASSERT_TRUE(test::ReadRealSounding(Decl(), *real));
+        ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), file));
         Window<Frm_CPTData3>().Show();
-        auto* prob = static_cast<Frm_Tumay01*>(Classify(1));
+        auto* prob = ClassifyThroughSelection<Frm_Tumay01>(1);
         ASSERT_NE(prob, nullptr);
         EXPECT_TRUE(messages.empty()) << messages.front().text;
         ExpectProbabilities(*prob);
-        auto* fuzzy = static_cast<Frm_Fuzzy*>(Classify(5));
+        auto* fuzzy = ClassifyThroughSelection<Frm_Fuzzy>(5);
         ASSERT_NE(fuzzy, nullptr);
         EXPECT_TRUE(messages.empty()) << messages.front().text;
         ExpectMemberships(*fuzzy);

@@ -1,23 +1,17 @@
 // The manual layer editor: layers set by hand from the top down, what the Schmertmann window
 // holds after each hand-over, and the window shown again with the manual layers.
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <cmath>
 
 #include "engine/charts/ChartArgs.h"
 #include "engine/classification/LayerSoilTypes.h"
 #include "engine/state/Numbers.h"
-#include "platform/ImageControl.h"
 #include "platform/Text.h"
-#include "ui/charts/Frm_CPTData3.h"
-#include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/results/Frm_Manual.h"
 #include "ui/results/Frm_Olsen.h"
 #include "ui/results/Frm_Robert86.h"
-#include "ui/results/Frm_Select.h"
 #include "ui/support/ResultWindowFixture.h"
 #include "ui/support/Soundings.h"
 
@@ -30,9 +24,6 @@ namespace {
 
 class ManualEditor : public ResultWindowTest {
 protected:
-    // A sounding whose grid has exactly n layers.
-    void SoundingOfLayers(int n) { Sounding(std::ceil(n * 3.28f + 0.01f) / 10.0f); }
-
     // The editor opened by the Manual Layers key of the Schmertmann window.
     template <class F = Frm_Tumay02> Frm_Manual& OpenEditor(const std::string& order = "0 1 3 4") {
         Click(Open<F>(order), "Next");
@@ -371,7 +362,7 @@ TEST_F(ManualEditor, KeepsItsOwnGridIndexesWhateverIsDrawnElsewhere) {
 
 TEST_F(ManualEditor, ARealSoundingSetByHandToItsFoot) {
     // Sand under soft soil; its first reading has no tip resistance.
-    ASSERT_TRUE(test::ReadRealSounding(Decl(), {"pygef-cpt4-sand.txt", 8}));
+    ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), "pygef-cpt4-sand.txt"));
     Decl().selection.PointsPerLayer = 12;
     Frm_Manual& e = OpenEditor("3 4");
     const int n = Decl().grid.NumLayers;
@@ -397,18 +388,7 @@ TEST_F(ManualEditor, FromASampleFileToTheManualLayersOnTheResultWindow) {
     ASSERT_TRUE(ReadThroughFileWindow(path));
     Window<Frm_Titles>().CmdOK->click();
     ProcessEvents();
-    auto* profile = app->windows.FindAs<Frm_CPTData3>();
-    ASSERT_TRUE(profile != nullptr && profile->isVisible());
-    profile->munSubCS[1]->trigger(); // Classify Soil: Schmertmann
-    auto* select = app->windows.FindAs<Frm_Select>();
-    ASSERT_NE(select, nullptr);
-    // The layer text in place of the sleeve friction.
-    QTest::mouseClick(select->findChild<platform::ImageControl*>("Image1(1)"), Qt::LeftButton);
-    auto* charts = select->findChild<QComboBox*>("ComboChart");
-    charts->setCurrentIndex(4);
-    emit charts->activated(4);
-    QTest::mouseClick(select->findChild<QPushButton*>("CmdNext"), Qt::LeftButton);
-    ProcessEvents();
+    ASSERT_EQ(ClassifyThroughSelection<Frm_Tumay02>(2, TextInPlaceOfSleeve), &Result());
     Frm_Tumay02& w = Result();
     ASSERT_TRUE(w.isVisible());
     ASSERT_EQ(Decl().selection.ChartOrder, "0 4 2 3");

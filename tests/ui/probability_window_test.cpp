@@ -31,10 +31,6 @@ protected:
         Decl().project.GroundElev = 8.5f;
     }
     Frm_Tumay01& OpenProbability(const std::string& order) { return Open<Frm_Tumay01>(order); }
-    static ChartFX& Chart(Frm_Tumay01& w, int k) { return *w.ChartFX[static_cast<std::size_t>(k)]; }
-    static void Click(Frm_Tumay01& w, const char* key) {
-        w.Toolbar1->ButtonByKey(QString::fromLatin1(key))->trigger();
-    }
 };
 
 // A qc of 0 at the top, a friction ratio of 30 % below it, then sand and silty soil.

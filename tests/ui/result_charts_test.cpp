@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/support/ResultWindowFixture.h"
+#include "ui/support/Soundings.h"
 
 using namespace strelvan;
 using platform::ChartFX;
@@ -17,7 +18,7 @@ using strelvan::test::ResultWindowTest;
 namespace {
 
 constexpr int32_t kBlue = 0xFF0000;
-const QString kTsf = QStringLiteral("ton/ft") + QChar(0x00B2);
+using test::kTsf;
 
 // A grid of n layers 0.328 ft apart with values that tell the layers apart.
 LayerGrid MadeGrid(int n) {
@@ -51,11 +52,7 @@ bool BlueNear(const QImage& image, int x, double y) {
 
 class ResultCharts : public ResultWindowTest {
 protected:
-    // A sounding whose grid has exactly n layers: its last reading is the first tenth of a
-    // foot past n x 0.328 ft.
-    void SoundingOfLayers(int n) { Sounding(std::ceil(n * 3.28f + 0.01f) / 10.0f); }
-
-    // Texts and positions of the labels and lines of the text chart.
+    // The texts of the labels on a chart, in the order they were added.
     QStringList LabelTexts(const ChartFX& c) {
         QStringList texts;
         for (const auto* o : Labels(c))

@@ -13,7 +13,6 @@
 #include "engine/import/ConeReader.h"
 #include "engine/import/ProjectEntry.h"
 #include "engine/import/Units.h"
-#include "platform/ImageControl.h"
 #include "platform/Text.h"
 #include "ui/charts/Frm_CPTData3.h"
 #include "ui/import/Frm_OpenFile.h"
@@ -52,21 +51,17 @@ protected:
         emit combo->activated(index);
     }
 
-    // Reads a sample file in the file window and confirms the project form with a ground
-    // elevation; the profile window is then on show, and the file window's report of the
-    // read is the only message so far.
+    // Reads a sample file in the file window with the units picked there and confirms the
+    // project form with a ground elevation; the profile window is then on show, and the file
+    // window's report of the read is the only message so far.
     QString OpenSample(const char* file, int unitsOption) {
         auto& open = Window<Frm_OpenFile>();
         open.Show();
         Child<QRadioButton>(open, qPrintable(QStringLiteral("Opt_Units(%1)").arg(unitsOption)))
             ->click();
         const QString path = test::ProjectFile(QStringLiteral("samples/") + file);
-        AnswerNextOpenDialog(path);
-        QTest::mouseClick(Child<QPushButton>(open, "CmdOpenFile"), Qt::LeftButton);
-        EXPECT_EQ(Decl().importSettings.ImportError, 0);
-        QTest::mouseClick(Child<QPushButton>(open, "CmdPlot"), Qt::LeftButton);
+        EXPECT_TRUE(ReadThroughFileWindow(path));
         auto& titles = Window<Frm_Titles>();
-        EXPECT_TRUE(titles.isVisible());
         titles.cmbTitle[kBoxElev]->setEditText("8.5");
         titles.CmdOK->click();
         ProcessEvents();
@@ -77,28 +72,15 @@ protected:
 
     // From the profile window's Classify Soil menu through the selection to the result
     // window, with the charts and the layer thickness picked on the way.
-    ResultWindow* ClassifyBy(const Method& method, const std::function<void(Frm_Select&)>& choose) {
-        auto* profile = app->windows.FindAs<Frm_CPTData3>();
-        EXPECT_TRUE(profile && profile->isVisible());
-        if (profile == nullptr)
-            return nullptr;
-        profile->munSubCS[static_cast<std::size_t>(method.code - 1)]->trigger();
-        EXPECT_EQ(Decl().selection.MethodCode, method.code);
-        auto* select = app->windows.FindAs<Frm_Select>();
-        EXPECT_TRUE(select && select->isVisible());
-        if (select == nullptr)
-            return nullptr;
-        choose(*select);
-        QTest::mouseClick(Child<QPushButton>(*select, "CmdNext"), Qt::LeftButton);
-        ProcessEvents();
-        EXPECT_FALSE(app->windows.IsLoaded("Frm_Select"));
-        return qobject_cast<ResultWindow*>(app->windows.Find(method.window));
+    ResultWindow* ClassifyBy(const Method& method,
+                             const std::function<void(Frm_Select&)>& choose = {}) {
+        return qobject_cast<ResultWindow*>(
+            ClassifyThroughSelection(method.code, QString::fromLatin1(method.window), choose));
     }
 
     // The layer text in place of the sleeve friction, layers of 3 ft.
-    static void TextInPlaceOfSleeve(Frm_Select& select) {
-        QTest::mouseClick(Child<platform::ImageControl>(select, "Image1(1)"), Qt::LeftButton);
-        Pick(Child<QComboBox>(select, "ComboChart"), 4);
+    static void TextInPlaceOfSleeveIn3ft(Frm_Select& select) {
+        TextInPlaceOfSleeve(select);
         auto* thick = Child<QComboBox>(select, "ComboThick");
         Pick(thick, thick->findText("3"));
     }
@@ -150,7 +132,7 @@ protected:
 
 TEST_F(ResultFlow, FromASampleFileToTheSchmertmannWindow) {
     const QString path = OpenSample("STV-01-ft-tsf-comma.txt", 1);
-    ResultWindow* w = ClassifyBy(kSchmertmann, TextInPlaceOfSleeve);
+    ResultWindow* w = ClassifyBy(kSchmertmann, TextInPlaceOfSleeveIn3ft);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(messages.empty()) << messages.front().text;
@@ -180,7 +162,7 @@ TEST_F(ResultFlow, FromASampleFileToTheSchmertmannWindow) {
 
 TEST_F(ResultFlow, FromASampleFileToTheRobertsonAndThenTheOlsenWindow) {
     const QString path = OpenSample("STV-02-m-mpa-blank.txt", 2);
-    ResultWindow* robertson = ClassifyBy(kRobertson, TextInPlaceOfSleeve);
+    ResultWindow* robertson = ClassifyBy(kRobertson, TextInPlaceOfSleeveIn3ft);
     ASSERT_NE(robertson, nullptr);
     EXPECT_TRUE(robertson->isVisible());
     EXPECT_TRUE(messages.empty()) << messages.front().text;
@@ -199,7 +181,7 @@ TEST_F(ResultFlow, FromASampleFileToTheRobertsonAndThenTheOlsenWindow) {
     ASSERT_NE(select, nullptr);
     QTest::mouseClick(Child<QPushButton>(*select, "CmdCancel"), Qt::LeftButton);
     ProcessEvents();
-    ResultWindow* olsen = ClassifyBy(kOlsen, [](Frm_Select&) {});
+    ResultWindow* olsen = ClassifyBy(kOlsen);
     ASSERT_NE(olsen, nullptr);
     EXPECT_TRUE(olsen->isVisible());
     EXPECT_FALSE(app->windows.IsLoaded("Frm_Robert86"));
@@ -223,13 +205,9 @@ TEST_F(ResultFlow, RealSoundingsThroughTheWindows) {
     for (const auto& [file, method] : runs) {
         SCOPED_TRACE(file);
         messages.clear();
-        const auto real =
-            std::find_if(test::kRealFiles.begin(), test::kRealFiles.end(),
-                         [&](const test::RealFile& r) { return std::string_view(r.file) == file; });
-        ASSERT_NE(real, test::kRealFiles.end());
-        ASSERT_TRUE(test::ReadRealSounding(Decl(), *real));
+        ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), file));
         Window<Frm_CPTData3>().Show();
-        ResultWindow* w = ClassifyBy(*method, [](Frm_Select&) {});
+        ResultWindow* w = ClassifyBy(*method);
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(messages.empty()) << messages.front().text;
         EXPECT_EQ(Decl().selection.ChartOrder, "0 1 2 3");

@@ -1,8 +1,12 @@
 #pragma once
 // Fixture of the result-window tests: a sounding made to measure, a result window (the
-// Schmertmann window unless another is named) opened on it with a chart order, and readers
-// of what its charts hold.
+// Schmertmann window unless another is named) opened on it with a chart order or reached from
+// the profile window through the chart selection, and readers of what its charts hold.
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <utility>
@@ -11,7 +15,10 @@
 #include "engine/state/HistoryLists.h"
 #include "platform/ChartAnnotation.h"
 #include "platform/ChartFX.h"
+#include "platform/ImageControl.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/Frm_CPTData3.h"
+#include "ui/results/Frm_Select.h"
 #include "ui/results/Frm_Tumay02.h"
 #include "ui/support/StandInForm.h"
 #include "ui/support/UiTest.h"
@@ -60,6 +67,9 @@ protected:
         }
         cone.NumPoints = static_cast<int16_t>(n);
     }
+    // A sounding whose grid has exactly n layers: its last reading is the first tenth of a
+    // foot past n x 0.328 ft.
+    void SoundingOfLayers(int n) { Sounding(std::ceil(n * 3.28f + 0.01f) / 10.0f); }
 
     template <class F = Frm_Tumay02> F& Open(const std::string& order) {
         Decl().selection.ChartOrder = order;
@@ -69,11 +79,50 @@ protected:
         return w;
     }
 
-    static void Click(ResultWindow& w, const char* key) {
+    // From the profile window's Classify Soil menu, entry `method`, through the chart
+    // selection (choose sets its charts and layer thickness on the way) to the window named
+    // `result`, which Next shows; the selection is gone by then. nullptr, with a failure,
+    // when the profile window or the selection is not on show.
+    Form* ClassifyThroughSelection(int16_t method, const QString& result,
+                                   const std::function<void(Frm_Select&)>& choose = {}) {
+        auto* profile = app->windows.FindAs<Frm_CPTData3>();
+        EXPECT_TRUE(profile && profile->isVisible());
+        if (profile == nullptr)
+            return nullptr;
+        profile->munSubCS[static_cast<std::size_t>(method - 1)]->trigger();
+        EXPECT_EQ(Decl().selection.MethodCode, method);
+        auto* select = app->windows.FindAs<Frm_Select>();
+        EXPECT_TRUE(select && select->isVisible());
+        if (select == nullptr)
+            return nullptr;
+        if (choose)
+            choose(*select);
+        QTest::mouseClick(select->findChild<QPushButton*>("CmdNext"), Qt::LeftButton);
+        ProcessEvents();
+        EXPECT_FALSE(app->windows.IsLoaded("Frm_Select"));
+        return app->windows.Find(result);
+    }
+    template <class F>
+    F* ClassifyThroughSelection(int16_t method,
+                                const std::function<void(Frm_Select&)>& choose = {}) {
+        return qobject_cast<F*>(
+            ClassifyThroughSelection(method, QString::fromLatin1(F::kFormName), choose));
+    }
+
+    // A choice in the selection window: the layer text in place of the sleeve friction.
+    static void TextInPlaceOfSleeve(Frm_Select& select) {
+        QTest::mouseClick(select.findChild<platform::ImageControl*>("Image1(1)"), Qt::LeftButton);
+        auto* charts = select.findChild<QComboBox*>("ComboChart");
+        charts->setCurrentIndex(4);
+        emit charts->activated(4);
+    }
+
+    // The result windows (the family and the probability window) by their toolbar and charts.
+    template <class W> static void Click(W& w, const char* key) {
         w.Toolbar1->ButtonByKey(QString::fromLatin1(key))->trigger();
     }
 
-    static platform::ChartFX& Chart(ResultWindow& w, int k) {
+    template <class W> static platform::ChartFX& Chart(W& w, int k) {
         return *w.ChartFX[static_cast<std::size_t>(k)];
     }
 

@@ -3,8 +3,10 @@
 #include <QChar>
 #include <QLineEdit>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/import/ConeReader.h"
 #include "engine/import/Units.h"
@@ -84,6 +86,13 @@ inline bool ReadRealSounding(Declarations& d, const RealFile& real) {
     settings.UnitsOption = 2;
     ReadConeData(settings, d.cone);
     return settings.ImportError == 0 && ConvertMetric(d.cone, settings).converted;
+}
+
+// The same for one of the eight by its file name; false for a name that is none of them.
+inline bool ReadRealSoundingNamed(Declarations& d, std::string_view file) {
+    const auto real = std::find_if(kRealFiles.begin(), kRealFiles.end(),
+                                   [&](const RealFile& r) { return file == r.file; });
+    return real != kRealFiles.end() && ReadRealSounding(d, *real);
 }
 
 } // namespace strelvan::test
