@@ -1,7 +1,6 @@
 #include "ui/results/ResultToolbar.h"
 
 #include <QAction>
-#include <QMainWindow>
 
 #include "platform/Toolbar.h"
 #include "ui/charts/ToolbarIcons.h"
@@ -29,10 +28,9 @@ QIcon IconOf(const QString& key) {
 
 platform::Toolbar* AddResultToolbar(QMainWindow* window,
                                     std::span<const ResultToolbarButton> buttons) {
-    auto* toolbar = new platform::Toolbar(window);
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->setIconSize(QSize(24, 24));
-    window->addToolBar(Qt::TopToolBarArea, toolbar);
+    // The chart windows' toolbar, empty; the stored items then go in one by one, since a
+    // result window's toolbar may hold two placeholders in a row and ends with one.
+    platform::Toolbar* toolbar = AddWindowToolbar(window, {});
     for (const ResultToolbarButton& b : buttons) {
         if (b.key == nullptr) {
             toolbar->AddPlaceholder(b.separatorWidth);
