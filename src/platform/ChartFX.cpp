@@ -75,6 +75,7 @@ void ChartFX::BeginData(int kind, int32_t count1, int32_t count2) {
         values_.clear();
         xValues_.clear();
         colors_.clear();
+        pointCount_ = 0;
         hasX_ = false;
     }
     open_[static_cast<std::size_t>(kind)] = true;
@@ -87,9 +88,8 @@ void ChartFX::BeginData(int kind, int32_t count1, int32_t count2) {
         target.assign(static_cast<std::size_t>(series),
                       std::vector<double>(static_cast<std::size_t>(points), kNoValue));
         if (kind == kChartValues) {
-            seriesCount_ = series;
             pointCount_ = points;
-            legends_.resize(static_cast<std::size_t>(seriesCount_));
+            legends_.resize(static_cast<std::size_t>(series));
         } else {
             hasX_ = true;
         }

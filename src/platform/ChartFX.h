@@ -173,7 +173,7 @@ public:
     void EndData(int kind);
     bool DataOpen(int kind) const;
     void Refresh();
-    int SeriesCount() const { return seriesCount_; }
+    int SeriesCount() const { return static_cast<int>(values_.size()); }
     int PointCount() const { return pointCount_; }
     bool HasXValues() const { return hasX_; }
 
@@ -331,8 +331,7 @@ private:
     AnnotationLayer* annotationLayer_ = nullptr;
 
     // What the chart was given.
-    int seriesCount_ = 0;
-    int pointCount_ = 0;
+    int pointCount_ = 0; // the points of each series of values
     bool hasX_ = false;
     std::vector<std::vector<double>> values_;  // [series][point], NaN: not written
     std::vector<std::vector<double>> xValues_; // [series][point]

@@ -261,7 +261,7 @@ void ChartFX::CommitData() {
     dataDirty_ = false;
     // Extents of what will be drawn.
     hasData_ = false;
-    for (int s = 0; s < seriesCount_; ++s)
+    for (int s = 0; s < SeriesCount(); ++s)
         for (int p = 0; p < pointCount_; ++p) {
             const double v = values_[static_cast<std::size_t>(s)][static_cast<std::size_t>(p)];
             const double x = XPosition(s, p);
@@ -291,12 +291,12 @@ void ChartFX::CommitLines() {
         delete s;
     }
     areas_.clear();
-    while (static_cast<int>(lines_.size()) > seriesCount_) {
+    while (static_cast<int>(lines_.size()) > SeriesCount()) {
         chart_->removeSeries(lines_.back());
         delete lines_.back();
         lines_.pop_back();
     }
-    while (static_cast<int>(lines_.size()) < seriesCount_) {
+    while (static_cast<int>(lines_.size()) < SeriesCount()) {
         auto* line = new QLineSeries();
         chart_->addSeries(line);
         line->attachAxis(hAxis_);
@@ -305,7 +305,7 @@ void ChartFX::CommitLines() {
     }
     const double width = std::clamp<int>(Setting(16).value_or(1), 1, 10);
     const bool profile = look_ == ChartLook::Profile;
-    for (int s = 0; s < seriesCount_; ++s) {
+    for (int s = 0; s < SeriesCount(); ++s) {
         QList<QPointF> points;
         points.reserve(pointCount_);
         const auto& values = values_[static_cast<std::size_t>(s)];
@@ -331,7 +331,7 @@ void ChartFX::CommitLines() {
 
 void ChartFX::CommitBars() {
     ClearQtSeries();
-    if (seriesCount_ == 0 || pointCount_ == 0)
+    if (SeriesCount() == 0 || pointCount_ == 0)
         return;
     const auto& values = values_[0];
     const int n = pointCount_;

@@ -148,6 +148,18 @@ TEST_F(ChartFXTest, KeepsWhatItWasGiven) {
     c->EndData(kChartValues);
     EXPECT_EQ(c->SeriesCount(), 0);
     EXPECT_EQ(c->PointCount(), 0);
+
+    // A drawing that opens X values first has no values yet: no series, no points, nothing
+    // drawn from the values of the drawing before.
+    c->BeginData(kChartValues, 2, 3);
+    c->EndData(kChartValues);
+    c->BeginData(kChartXValues, 2, 3);
+    c->SeriesList(1).PointXValue(2, 1.5);
+    c->EndData(kChartXValues);
+    EXPECT_EQ(c->SeriesCount(), 0);
+    EXPECT_EQ(c->PointCount(), 0);
+    EXPECT_EQ(c->SeriesList(1).PointXValue(2), 1.5);
+    EXPECT_EQ(c->SeriesList(1).PointValue(2), std::nullopt);
 }
 
 TEST_F(ChartFXTest, TitlesAxesAndLegends) {
