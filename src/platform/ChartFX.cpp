@@ -56,15 +56,6 @@ ChartFX::~ChartFX() {
         a->chart_ = nullptr;
 }
 
-void ChartFX::SetLook(ChartLook look) {
-    if (look == look_)
-        return;
-    look_ = look;
-    ClearQtSeries();
-    dataDirty_ = true;
-    CommitData();
-}
-
 // ---- Data ----
 
 void ChartFX::BeginData(int kind, int32_t count1, int32_t count2) {

@@ -63,7 +63,6 @@
 // and the height that fits the rectangle, and scaled into it.
 #include <QChartView>
 #include <QColor>
-#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -166,7 +165,6 @@ public:
     ~ChartFX() override;
 
     ChartLook Look() const { return look_; }
-    void SetLook(ChartLook look);
 
     // Data.
     void BeginData(int kind, int32_t count1, int32_t count2);
@@ -298,7 +296,6 @@ private:
     void CommitData();
     void CommitLines();
     void CommitBars();
-    void ClearQtSeries();
     void ApplyAxes();
     void ApplyTitle();
     void ApplyLegend();
@@ -321,7 +318,7 @@ private:
     double HorizontalPixelIn(double position, const QRectF& plot) const;
     double VerticalPixelIn(double position, const QRectF& plot) const;
 
-    ChartLook look_;
+    const ChartLook look_;
     QChart* chart_ = nullptr;
     QValueAxis* hAxis_ = nullptr;
     QValueAxis* vAxis_ = nullptr;

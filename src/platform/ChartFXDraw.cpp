@@ -37,6 +37,15 @@ QColor SeriesColor(int s) {
     return palette[static_cast<std::size_t>(s) % (sizeof palette / sizeof palette[0])];
 }
 
+// Takes the series off the chart and deletes them.
+template <class Series> void RemoveSeries(QChart& chart, std::vector<Series*>& series) {
+    for (Series* s : series) {
+        chart.removeSeries(s);
+        delete s;
+    }
+    series.clear();
+}
+
 // A step the axis can draw: the given one unless it would crowd the axis with ticks.
 double UsableStep(std::optional<double> given, double span, int ticks) {
     if (given && *given > 0 && std::isfinite(*given) && span / *given <= 50)
@@ -242,19 +251,6 @@ void ChartFX::ApplyLegend() {
     layoutDirty_ = true;
 }
 
-void ChartFX::ClearQtSeries() {
-    for (QLineSeries* s : lines_) {
-        chart_->removeSeries(s);
-        delete s;
-    }
-    lines_.clear();
-    for (QAreaSeries* s : areas_) {
-        chart_->removeSeries(s);
-        delete s;
-    }
-    areas_.clear();
-}
-
 void ChartFX::CommitData() {
     if (!dataDirty_)
         return;
@@ -286,11 +282,7 @@ void ChartFX::CommitData() {
 }
 
 void ChartFX::CommitLines() {
-    for (QAreaSeries* s : areas_) {
-        chart_->removeSeries(s);
-        delete s;
-    }
-    areas_.clear();
+    RemoveSeries(*chart_, areas_);
     while (static_cast<int>(lines_.size()) > SeriesCount()) {
         chart_->removeSeries(lines_.back());
         delete lines_.back();
@@ -330,7 +322,8 @@ void ChartFX::CommitLines() {
 }
 
 void ChartFX::CommitBars() {
-    ClearQtSeries();
+    RemoveSeries(*chart_, lines_);
+    RemoveSeries(*chart_, areas_);
     if (SeriesCount() == 0 || pointCount_ == 0)
         return;
     const auto& values = values_[0];
