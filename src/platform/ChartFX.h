@@ -63,6 +63,7 @@
 // and the height that fits the rectangle, and scaled into it.
 #include <QChartView>
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -84,6 +85,10 @@ namespace strelvan::platform {
 
 // The colour of a colour long.
 QColor ChartColor(int32_t bgr);
+// A font of the chart's texts. It is sized in pixels of the chart (a point is 4/3 of a
+// pixel), not in points of a device, so that the picture scales as a whole onto a printer
+// page or an image.
+QFont ChartFont(int points, bool bold = false, const QString& family = QStringLiteral("Arial"));
 
 enum class ChartLook { Profile, SoilBars, LayerStrip, DepthCurves };
 

@@ -177,8 +177,7 @@ void ChartFX::PaintAnnotations(QPainter* painter) {
                 painter->drawLine(QPointF(x, y), QPointF(x + w, y + o->height_));
                 continue;
             }
-            QFont font(o->fontName_);
-            font.setPixelSize(std::max(1, static_cast<int>(std::lround(o->fontSize_ * 4.0 / 3.0))));
+            const QFont font = ChartFont(o->fontSize_, false, o->fontName_);
             painter->setFont(font);
             painter->setPen(color);
             const double h = std::max<double>(o->height_, QFontMetricsF(font).height());

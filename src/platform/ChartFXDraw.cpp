@@ -16,16 +16,14 @@
 
 namespace strelvan::platform {
 
-namespace {
-// Fonts are sized in pixels of the chart, not in points of a device, so that the picture
-// scales as a whole onto a printer page or an image.
-QFont ChartFont(int points, bool bold = false) {
-    QFont f(QStringLiteral("Arial"));
+QFont ChartFont(int points, bool bold, const QString& family) {
+    QFont f(family);
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 4.0 / 3.0))));
     f.setBold(bold);
     return f;
 }
 
+namespace {
 // The chart's top margin, and the width of the chart that its title may not use.
 constexpr int kTopMargin = 4;
 constexpr double kTitleRoomLost = 16;
