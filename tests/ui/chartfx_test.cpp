@@ -290,10 +290,24 @@ TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {
     line.Top(y10);
     line.Width(ChartLoWord(W));
     line.Color(kRed);
+    // A label placed at pixels the chart did not report keeps its depth and its distance
+    // from the plot's left edge.
+    auto& label = lines->Add(6);
+    label.Left(x10 + 5);
+    label.Top(y10 + 7);
+    EXPECT_EQ(label.HorizontalPlace().mode, ChartPlace::Mode::PlotEdge);
+    ASSERT_EQ(label.VerticalPlace().mode, ChartPlace::Mode::Value);
+    EXPECT_NEAR(c->VerticalPixel(label.VerticalPlace().value), y10 + 7, 0.5);
+    const double labelDepth = 0.328 * (n - label.VerticalPlace().value); // layer g at n - g
     c->resize(300, 700);
     Settle();
     auto [x10b, y10b] = pixelOfLayer(10);
     EXPECT_GT(y10b, y10 + 15); // about 15 % of the 180 pixels more height
+    const QRectF plotA = c->PlotArea();
+    const double spanA = plotA.height() / (0.328 * n - 0.328);
+    EXPECT_NEAR(c->VerticalPixel(label.VerticalPlace().value),
+                plotA.top() + (labelDepth - 0.328) * spanA, 1.0);
+    EXPECT_DOUBLE_EQ(label.HorizontalPlace().value, x10 + 5 - plot.left());
     const QImage shot = c->grab().toImage();
     const QRectF plotB = c->PlotArea();
     EXPECT_TRUE(ColorNear(shot, static_cast<int>(plotB.center().x()), y10b, QColor(255, 0, 0), 1));
