@@ -505,3 +505,25 @@ TEST_F(ChartFXTest, WidthVisibleAndMove) {
     c->Visible(true);
     EXPECT_TRUE(c->Visible());
 }
+
+TEST_F(ChartFXTest, ALongTitleIsSetSmallerAndThePlotStaysLevel) {
+    auto shortTitle = Make(ChartLook::Profile, 200, 500);
+    auto longTitle = Make(ChartLook::Profile, 200, 500);
+    DrawProfile(*shortTitle, 20);
+    DrawProfile(*longTitle, 20);
+    shortTitle->TitleText(2, "Qc (tsf)");
+    longTitle->TitleText(2, "Corrected Tip Resistance and Friction Ratio");
+    Settle();
+    const int full = shortTitle->chart()->titleFont().pixelSize();
+    const int small = longTitle->chart()->titleFont().pixelSize();
+    EXPECT_LT(small, full);
+    EXPECT_GE(small, 8);                                             // never below 6 points
+    EXPECT_EQ(longTitle->chart()->title(), longTitle->TitleText(2)); // whole, not cut short
+    // The depths of the two charts stand level, as charts side by side must.
+    EXPECT_NEAR(longTitle->PlotArea().top(), shortTitle->PlotArea().top(), 1.0);
+    EXPECT_NEAR(longTitle->VerticalPixel(5), shortTitle->VerticalPixel(5), 1.0);
+    // Widened until the title fits, the chart sets it in the full type again.
+    longTitle->resize(700, 500);
+    Settle();
+    EXPECT_EQ(longTitle->chart()->titleFont().pixelSize(), full);
+}
