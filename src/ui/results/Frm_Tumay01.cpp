@@ -1,10 +1,7 @@
-// The probability window: loading and classifying, the side-by-side charts, the probability
-// chart, the toolbar and the depth/elevation toggle.
+// The probability window: loading and classifying, drawing each chart, the legends of the
+// printed page, and where the toolbar's keys lead.
 #include "ui/results/Frm_Tumay01.h"
 
-#include <QAction>
-
-#include "engine/charts/AxisToggle.h"
 #include "engine/classification/LayerClassification.h"
 #include "engine/classification/SoilProbability.h"
 #include "engine/classification/UnclassifiedLayers.h"
@@ -15,7 +12,6 @@
 #include "platform/Program.h"
 #include "platform/Screen.h"
 #include "platform/Text.h"
-#include "platform/Toolbar.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/results/DepthCurveChart.h"
 #include "ui/results/ResultGrid.h"
@@ -28,7 +24,7 @@ void Frm_Tumay01::Form_Load() {
                    Q(decl.importSettings.FileName));
     // A sounding without a ground elevation shows none, not that of an earlier sounding.
     FillProjectBoxes(decl.project);
-    RestoreCaptions(*Toolbar1, ToolbarButtons());
+    RestoreToolbar();
     if (!LaySoundingOnGrid(*this))
         return;
     // The classifier takes the friction ratio as averaged and raises qc and clears fs
@@ -43,20 +39,7 @@ void Frm_Tumay01::Form_Load() {
         platform::ShowMessage(*message, this);
 }
 
-void Frm_Tumay01::SelectChart() {
-    const ChartLayout layout =
-        ShowChartsInOrder(Decl().selection.ChartOrder, ChartWidth, kProbabilitySlotOffsets, ChartFX,
-                          ChartSlot, [this](int16_t k, int32_t left) { ShowChart(k, left); });
-    ChartCount = layout.ChartCount;
-    ArrangeChartRow(*this, *chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
-}
-
-void Frm_Tumay01::ShowChart(int16_t N, int32_t XCoord) {
-    if (N < 0 || N >= kCharts)
-        return;
-    platform::ChartFX& chart = *ChartFX[static_cast<std::size_t>(N)];
-    chart.setVisible(true);
-    ChartLeft[static_cast<std::size_t>(N)] = XCoord;
+void Frm_Tumay01::DrawChart(int16_t N, platform::ChartFX& chart) {
     // Every chart on show is drawn again: the profiles in the axis mode in force, the
     // probabilities always against depth.
     if (N >= 3)
@@ -80,45 +63,20 @@ void Frm_Tumay01::SoilPlot(platform::ChartFX& ChartSoil) {
     DrawDepthCurves(ChartSoil, decl.grid, decl.plot, chart, platform::TwipsPerPixelY());
 }
 
-void Frm_Tumay01::Toolbar1_ButtonClick(const QString& key) {
+void Frm_Tumay01::BackKey() {
+    Unload();
     WindowRegistry& windows = App().windows;
-    if (key == "Back") {
-        Unload();
-        if (windows.Find(FormName()) == this)
-            windows.Release(FormName());
-        windows.Show(QStringLiteral("Frm_Select"));
-    } else if (key == "YAxis") {
-        Toggle_Axis();
-    } else if (key == "Zoom") {
-        if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
-            ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
-    } else if (key == "Print") {
-        PrintAll();
-    } else if (key == "Export") {
-        windows.Show(QStringLiteral("Frm_Export"));
-    } else if (key == "Exit") {
-        ExitProgram();
-    }
+    if (windows.Find(FormName()) == this)
+        windows.Release(FormName());
+    windows.Show(QStringLiteral("Frm_Select"));
 }
 
-void Frm_Tumay01::Toggle_Axis() {
-    Declarations& decl = Decl();
-    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
-        platform::ShowMessage(*refusal, this);
-        return;
-    }
-    decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
-    SelectChart();
-}
-
-void Frm_Tumay01::PrintAll() {
-    // Every chart shows its legend box, on the page and on screen from now on.
+void Frm_Tumay01::BeforePrint() {
     for (platform::ChartFX* chart : ChartFX)
         ShowLegendBox(*chart, platform::TwipsPerPixelY());
-    PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX);
 }
 
-void Frm_Tumay01::ExitProgram() {
+void Frm_Tumay01::ExitKey() {
     ReleaseHistoryLists(Decl().history);
     WindowRegistry& windows = App().windows;
     const char* const names[] = {kFormName, "Frm_CPTData3", "Frm_CPTData4", "Frm_CPTData5"};

@@ -4,13 +4,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QResizeEvent>
 #include <QVBoxLayout>
 
 #include "platform/ChartFX.h"
-#include "platform/Toolbar.h"
 #include "ui/results/Frm_Tumay01.h"
-#include "ui/results/ResultToolbar.h"
 
 namespace strelvan {
 
@@ -20,11 +17,9 @@ constexpr auto kProbabilityToolbar =
     ReducedToolbar("Print All      ", "Export   ", "Exit            ");
 } // namespace
 
-std::span<const ResultToolbarButton> Frm_Tumay01::ToolbarButtons() {
-    return kProbabilityToolbar;
-}
-
-Frm_Tumay01::Frm_Tumay01(AppContext& app) : Form(app, QString::fromLatin1(kFormName)) {
+Frm_Tumay01::Frm_Tumay01(AppContext& app)
+    : ResultChartWindow(app, QString::fromLatin1(kFormName), kCharts, kProbabilitySlotOffsets,
+                        kProbabilityToolbar) {
     setWindowTitle(QStringLiteral("Form1"));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -39,22 +34,12 @@ Frm_Tumay01::Frm_Tumay01(AppContext& app) : Form(app, QString::fromLatin1(kFormN
     boxes->setContentsMargins(8, 4, 8, 4);
     Frame1->setLayout(boxes);
     layout->addWidget(Frame1);
-    chartRow_ = AddChartRow(*layout, ChartFX, [](int k) {
+    AddChartRow(*layout, [](int k) {
         return k < 3 ? platform::ChartLook::Profile : platform::ChartLook::DepthCurves;
     });
-    Toolbar1 = AddResultToolbar(this, kProbabilityToolbar);
-    connect(Toolbar1, &platform::Toolbar::ButtonClick, this, &Frm_Tumay01::Toolbar1_ButtonClick);
+    AddToolbar();
     resize(1200, 820);
-    ArrangeFirstFour(*this, *chartRow_, ChartFX, ChartLeft, kProbabilitySlotOffsets);
-}
-
-void Frm_Tumay01::resizeEvent(QResizeEvent* event) {
-    Form::resizeEvent(event);
-    Form_Resize();
-}
-
-void Frm_Tumay01::Form_Resize() {
-    ChartWidth = ChartWidthOf(ChartFX);
+    ArrangeFirstCharts();
 }
 
 } // namespace strelvan

@@ -1,21 +1,18 @@
-// The result windows' frame: loading and classifying, the side-by-side charts, the toolbar
-// and the depth/elevation toggle.
+// The result windows' frame: loading and classifying, drawing each chart, and where the
+// toolbar's keys lead.
 #include "ui/results/ResultWindow.h"
 
 #include <QAction>
 #include <algorithm>
 
-#include "engine/charts/AxisToggle.h"
 #include "engine/classification/LayerClassification.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/LineControl.h"
-#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
-#include "ui/results/ChartRow.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/results/ResultGrid.h"
 
@@ -47,23 +44,12 @@ void ResultWindow::Form_Load() {
     platform::SetMousePointer(platform::MousePointer::Default);
 }
 
-void ResultWindow::SelectChart() {
-    ChartSelection& selection = Decl().selection;
-    if (selection.ManualFlag)
-        UseManualLayerText(selection.ChartOrder);
-    const ChartLayout layout =
-        ShowChartsInOrder(selection.ChartOrder, ChartWidth, kFamilySlotOffsets, ChartFX, ChartSlot,
-                          [this](int16_t k, int32_t left) { ShowChart(k, left); });
-    ChartCount = layout.ChartCount;
-    ArrangeChartRow(*this, *chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
+void ResultWindow::PrepareChartOrder(std::string& order) {
+    if (Decl().selection.ManualFlag)
+        UseManualLayerText(order);
 }
 
-void ResultWindow::ShowChart(int16_t N, int32_t XCoord) {
-    if (N < 0 || N >= kCharts)
-        return;
-    platform::ChartFX& chart = *ChartFX[static_cast<std::size_t>(N)];
-    chart.setVisible(true);
-    ChartLeft[static_cast<std::size_t>(N)] = XCoord;
+void ResultWindow::DrawChart(int16_t N, platform::ChartFX& chart) {
     Declarations& decl = Decl();
     if (N >= 3) {
         if (QAction* manual = Toolbar1->ButtonByKey(QStringLiteral("Next")))
@@ -93,45 +79,22 @@ void ResultWindow::ShowChart(int16_t N, int32_t XCoord) {
     }
 }
 
-void ResultWindow::Toolbar1_ButtonClick(const QString& key) {
-    WindowRegistry& windows = App().windows;
-    if (key == "Back") {
-        Unload();
-        windows.Show("Frm_Select");
-    } else if (key == "Next") {
-        windows.Show("Frm_Manual");
-    } else if (key == "YAxis") {
-        Toggle_Axis();
-    } else if (key == "Zoom") {
-        ZoomToggle();
-    } else if (key == "Print") {
-        PrintCharts();
-    } else if (key == "Export") {
-        windows.Show("Frm_Export");
-    } else if (key == "Exit") {
-        ReleaseHistoryLists(Decl().history);
-        platform::EndProgram();
-    }
+void ResultWindow::BackKey() {
+    Unload();
+    App().windows.Show(QStringLiteral("Frm_Select"));
 }
 
-void ResultWindow::PrintCharts() {
-    PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX);
+void ResultWindow::NextKey() {
+    App().windows.Show(QStringLiteral("Frm_Manual"));
 }
 
-void ResultWindow::ZoomToggle() {
-    if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
-        ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
+void ResultWindow::ExitKey() {
+    ReleaseHistoryLists(Decl().history);
+    platform::EndProgram();
 }
 
-void ResultWindow::Toggle_Axis() {
-    Declarations& decl = Decl();
-    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
-        platform::ShowMessage(*refusal, this);
-        return;
-    }
-    DrawnAxisMode = decl.plot.AxisMode;
-    decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
-    SelectChart();
+void ResultWindow::BeforeToggle() {
+    DrawnAxisMode = Decl().plot.AxisMode;
 }
 
 } // namespace strelvan

@@ -27,30 +27,27 @@ platform::ChartLook LookOf(int chart, const ResultFamilyMember& member) {
 } // namespace
 
 ResultWindow::ResultWindow(AppContext& app, const ResultFamilyMember& member)
-    : Form(app, QString::fromLatin1(member.formName)), member_(member) {
+    : ResultChartWindow(app, QString::fromLatin1(member.formName), kCharts, kFamilySlotOffsets,
+                        member.toolbar),
+      member_(member) {
     setWindowTitle(member_.designCaption);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
-    chartRow_ = AddChartRow(*layout, ChartFX, [this](int k) { return LookOf(k, member_); });
+    AddChartRow(*layout, [this](int k) { return LookOf(k, member_); });
     setCentralWidget(central);
     BuildLegend();
     if (LegendFrame != nullptr)
         layout->addWidget(LegendFrame);
-    BuildToolbar();
+    AddToolbar();
     resize(1200, 820);
-    ArrangeFirstFour(*this, *chartRow_, ChartFX, ChartLeft, kFamilySlotOffsets);
-}
-
-void ResultWindow::BuildToolbar() {
-    Toolbar1 = AddResultToolbar(this, member_.toolbar);
-    connect(Toolbar1, &platform::Toolbar::ButtonClick, this, &ResultWindow::Toolbar1_ButtonClick);
+    ArrangeFirstCharts();
 }
 
 void ResultWindow::ResetToolbar() {
     // Each load starts from the toolbar as stored: its captions, and Manual Layers disabled
     // until a soil-type or layer-text chart is on show.
-    RestoreCaptions(*Toolbar1, member_.toolbar);
+    RestoreToolbar();
     if (QAction* manual = Toolbar1->ButtonByKey(QStringLiteral("Next")))
         manual->setEnabled(false);
 }
@@ -99,15 +96,6 @@ void ResultWindow::BuildLegend() {
         LegendBoxes.push_back(box);
         columns->addLayout(grid, 1);
     }
-}
-
-void ResultWindow::resizeEvent(QResizeEvent* event) {
-    Form::resizeEvent(event);
-    Form_Resize();
-}
-
-void ResultWindow::Form_Resize() {
-    ChartWidth = ChartWidthOf(ChartFX);
 }
 
 } // namespace strelvan

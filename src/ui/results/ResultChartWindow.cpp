@@ -1,0 +1,108 @@
+// The result windows' common frame: the row of charts, the toolbar's keys, the
+// depth/elevation toggle, the linked zoom and the printed page.
+#include "ui/results/ResultChartWindow.h"
+
+#include <QAction>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include "engine/charts/AxisToggle.h"
+#include "platform/AppContext.h"
+#include "platform/MessageBox.h"
+#include "platform/Toolbar.h"
+
+namespace strelvan {
+
+ResultChartWindow::ResultChartWindow(AppContext& app, const QString& formName, std::size_t charts,
+                                     const SlotOffsets& offsets,
+                                     std::span<const ResultToolbarButton> toolbar)
+    : Form(app, formName), ChartFX(charts, nullptr), ChartLeft(charts, 0), offsets_(offsets),
+      toolbar_(toolbar) {}
+
+void ResultChartWindow::AddChartRow(QVBoxLayout& column,
+                                    const std::function<platform::ChartLook(int chart)>& look) {
+    chartRow_ = strelvan::AddChartRow(column, ChartFX, look);
+}
+
+void ResultChartWindow::ArrangeFirstCharts() {
+    ArrangeFirstFour(*this, *chartRow_, ChartFX, ChartLeft, offsets_);
+}
+
+void ResultChartWindow::AddToolbar() {
+    Toolbar1 = AddResultToolbar(this, toolbar_);
+    connect(Toolbar1, &platform::Toolbar::ButtonClick, this,
+            &ResultChartWindow::Toolbar1_ButtonClick);
+}
+
+void ResultChartWindow::RestoreToolbar() {
+    RestoreCaptions(*Toolbar1, toolbar_);
+}
+
+void ResultChartWindow::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    Form_Resize();
+}
+
+void ResultChartWindow::Form_Resize() {
+    ChartWidth = ChartWidthOf(ChartFX);
+}
+
+void ResultChartWindow::SelectChart() {
+    std::string& order = Decl().selection.ChartOrder;
+    PrepareChartOrder(order);
+    const ChartLayout layout =
+        ShowChartsInOrder(order, ChartWidth, offsets_, ChartFX, ChartSlot,
+                          [this](int16_t k, int32_t left) { ShowChart(k, left); });
+    ChartCount = layout.ChartCount;
+    ArrangeChartRow(*this, *chartRow_, ChartFX, ChartLeft, ChartWidth, layout);
+}
+
+void ResultChartWindow::ShowChart(int16_t N, int32_t XCoord) {
+    if (N < 0 || static_cast<std::size_t>(N) >= ChartFX.size())
+        return;
+    const auto k = static_cast<std::size_t>(N);
+    ChartFX[k]->setVisible(true);
+    ChartLeft[k] = XCoord;
+    DrawChart(N, *ChartFX[k]);
+}
+
+void ResultChartWindow::Toolbar1_ButtonClick(const QString& key) {
+    if (key == "Back") {
+        BackKey();
+    } else if (key == "Next") {
+        NextKey();
+    } else if (key == "YAxis") {
+        Toggle_Axis();
+    } else if (key == "Zoom") {
+        ZoomToggle();
+    } else if (key == "Print") {
+        PrintCharts();
+    } else if (key == "Export") {
+        App().windows.Show(QStringLiteral("Frm_Export"));
+    } else if (key == "Exit") {
+        ExitKey();
+    }
+}
+
+void ResultChartWindow::Toggle_Axis() {
+    Declarations& decl = Decl();
+    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
+        platform::ShowMessage(*refusal, this);
+        return;
+    }
+    BeforeToggle();
+    decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
+    SelectChart();
+}
+
+void ResultChartWindow::ZoomToggle() {
+    if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
+        ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
+}
+
+void ResultChartWindow::PrintCharts() {
+    BeforePrint();
+    PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX);
+}
+
+} // namespace strelvan

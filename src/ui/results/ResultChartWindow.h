@@ -1,0 +1,99 @@
+#pragma once
+// What every result window has in common: a row of charts side by side in the display slots
+// that the chart order names (the qc, fs and friction-ratio profiles of the layer grid and the
+// window's own charts), a toolbar of keyed buttons, the depth/elevation toggle of the
+// profiles, the linked zoom of the three profiles, and the printed page of the charts on show.
+//
+// A window of this kind adds how it draws each chart, what it does before a layout, a toggle
+// or a print, and where its Back, Next and Exit keys lead.
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/charts/ResultLayout.h"
+#include "platform/ChartFX.h"
+#include "platform/Form.h"
+#include "ui/results/ChartRow.h"
+#include "ui/results/ResultToolbar.h"
+
+class QHBoxLayout;
+class QResizeEvent;
+class QVBoxLayout;
+
+namespace strelvan {
+
+namespace platform {
+class Toolbar;
+} // namespace platform
+
+class ResultChartWindow : public Form {
+    Q_OBJECT
+public:
+    // Lays out and draws the charts that the chart order names.
+    void SelectChart();
+    // Shows chart N in the display slot whose left edge is XCoord and draws it.
+    void ShowChart(int16_t N, int32_t XCoord);
+    void Toolbar1_ButtonClick(const QString& key);
+    // Switches the profiles between depth and elevation.
+    void Toggle_Axis();
+
+    // Controls: one chart per chart digit, and the toolbar.
+    std::vector<platform::ChartFX*> ChartFX;
+    platform::Toolbar* Toolbar1 = nullptr;
+
+    // Window-level variables; they last as long as the window's instance.
+    int16_t ChartWidth = 0; // width of a chart (pixels), the unit of the layout
+    int16_t ChartCount = 0; // charts on show, 1 to 4
+    ChartSlots ChartSlot{}; // the chart in each display slot
+    // The logical left edge of each chart's display slot as the last layout gave it.
+    std::vector<int32_t> ChartLeft;
+
+protected:
+    // A window of `charts` charts laid out with the slot offsets given; its toolbar holds the
+    // buttons given, as stored.
+    ResultChartWindow(AppContext& app, const QString& formName, std::size_t charts,
+                      const SlotOffsets& offsets, std::span<const ResultToolbarButton> toolbar);
+
+    // Adds the row of charts to the column, chart k drawn in look(k).
+    void AddChartRow(QVBoxLayout& column,
+                     const std::function<platform::ChartLook(int chart)>& look);
+    // Lays the row out once, when the window has its size, so that each chart has its width
+    // before the window is first shown.
+    void ArrangeFirstCharts();
+    // Adds the toolbar at the window's top.
+    void AddToolbar();
+    // Gives every keyed button back its caption as stored.
+    void RestoreToolbar();
+
+    void Form_Resize();
+    void resizeEvent(QResizeEvent* event) override;
+
+    // Draws chart N, just shown in its slot.
+    virtual void DrawChart(int16_t N, platform::ChartFX& chart) = 0;
+
+    // The hooks of a window of this kind; by default they do nothing.
+    // The chart order about to be laid out, to adjust in place.
+    virtual void PrepareChartOrder(std::string& /*order*/) {}
+    // Called before the axis mode changes.
+    virtual void BeforeToggle() {}
+    // Called before the page is printed.
+    virtual void BeforePrint() {}
+    // The keys that lead elsewhere.
+    virtual void BackKey() = 0;
+    virtual void NextKey() {}
+    virtual void ExitKey() = 0;
+
+private:
+    void ZoomToggle();
+    // Prints the page with the charts on show, in display order.
+    void PrintCharts();
+
+    const SlotOffsets& offsets_;
+    const std::span<const ResultToolbarButton> toolbar_;
+    QHBoxLayout* chartRow_ = nullptr;
+};
+
+} // namespace strelvan
