@@ -135,3 +135,21 @@ TEST(ClassifyRealSoundings, EveryLayerOfEverySoundingGetsAType) {
         }
     }
 }
+
+TEST(ClassifyRealSoundings, PeatIsOrganicOnTheRobertsonChart) {
+    // Peat at the foot of the chart: qc 0.2 to 0.45 MPa at friction ratios of 7.5 to 12 %.
+    const struct {
+        const char* file;
+        DepthRange peat;
+    } soundings[] = {{"geolibplus-bro-179092-short.txt", {3.1, 3.5}},
+                     {"pygef-cpt2-waternet-soft.txt", {1.1, 3.6}}};
+    for (const auto& s : soundings) {
+        const Layers L = Classify(s.file);
+        EXPECT_EQ(Share(L, L.results.TypeRobert86, s.peat.top, s.peat.bottom,
+                        [](int16_t t) { return t == 2; }),
+                  1.0)
+            << s.file;
+    }
+    // Ten layers of peat at Ringdijk are described as what they are, not as clay.
+    EXPECT_EQ(DescribeAt(Classify("pygef-cpt2-waternet-soft.txt"), 3, 2.5), "Organic Material ");
+}

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <memory>
 #include <vector>
 
+#include "engine/charts/ProfileReadings.h"
 #include "engine/classification/ChartZones.h"
 #include "engine/classification/LayerClassification.h"
+#include "engine/classification/LayerGrid.h"
+#include "engine/classification/SoilNames.h"
+#include "engine/import/ConeReader.h"
+#include "engine/import/Units.h"
 
 using namespace strelvan;
 
@@ -64,6 +71,32 @@ TEST(LayerCleanUp, TipFrictionRatioAndElevation) {
     CleanGridLayers(g, 12.5f);
     EXPECT_EQ(g.LayerRatio, once.LayerRatio);
     EXPECT_EQ(g.LayerQc, once.LayerQc);
+}
+
+TEST(LayerCleanUp, RatioIsRoundedOnceFromTheLayerValues) {
+    // fs of 2 % of qc in m and MPa: after conversion each layer holds fs 0.20885539 and qc
+    // 10.44277 ton/ft2, whose ratio is 1.99999991 %. Stored once that is the float just below
+    // 2, left of the Schmertmann chart's 2 % limit: clayey sand. A quotient and product in
+    // single precision would round up to 2 and give clayey silt.
+    const char* text = "0.1 1.000 0.020\n0.2 1.000 0.020\n0.3 1.000 0.020\n0.4 1.000 0.020\n"
+                       "0.5 1.000 0.020\n0.6 1.000 0.020\n0.7 1.000 0.020\n0.8 1.000 0.020\n";
+    auto d = std::make_unique<Declarations>();
+    d->importSettings.NumTitleLines = 0;
+    d->importSettings.UnitsOption = 2;
+    ReadConeText(text, d->importSettings, d->cone);
+    ASSERT_EQ(d->importSettings.ImportError, 0);
+    ASSERT_TRUE(ConvertMetric(d->cone, d->importSettings).converted);
+    CleanReadings(d->cone, d->project);
+    ASSERT_TRUE(InitIntervalArrays(d->cone, d->grid, d->results, d->props).ok);
+    ASSERT_TRUE(AverageLayers(d->cone, d->grid).ok);
+    CleanGridLayers(d->grid, d->project.GroundElev);
+    ClassifySchmertmann(d->grid, d->results);
+    ASSERT_GE(d->grid.NumLayers, 7);
+    for (int k = 1; k <= d->grid.NumLayers; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(d->grid.LayerRatio[k], std::nextafter(2.0f, 0.0f));
+        EXPECT_EQ(SoilNameTumay(d->results.TypeTumay02[k]), "Clayey Sand ");
+    }
 }
 
 TEST(LayerCleanUp, NoElevationLeavesTheElevationsAlone) {

@@ -77,6 +77,11 @@ TEST(SoilFactors, MoistureMultipliesTheStressByOnePlusItself) {
     Layers percent({10.0f}); // an entry of 25 is taken as the fraction 25
     ASSERT_FALSE(percent.Apply(Texts("", "25", "120")).error);
     EXPECT_FLOAT_EQ(percent.props.SigmaV[1], 0.6f * 26.0f);
+    // 1.5 ton/ft2 at 25 ft times (0.2 + 1), the factor formed with the product: the float
+    // nearest 1.8. A factor rounded to a float first (1.20000005) would give one unit more.
+    Layers fifth({25.0f});
+    ASSERT_FALSE(fifth.Apply(Texts("", "0.2", "120")).error);
+    EXPECT_EQ(fifth.props.SigmaV[1], 1.8f);
 }
 
 TEST(SoilFactors, FrictionAngleOfThirtyHalvesTheHorizontalStress) {

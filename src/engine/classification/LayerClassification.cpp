@@ -32,8 +32,12 @@ void UpdateRatioAndElevation(LayerGrid& grid, float groundElev) {
     const int n = CleanedLayers(grid);
     for (int k = 1; k <= n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        const float ratio = grid.LayerFs[i] / grid.LayerQc[i] * 100.0f;
-        grid.LayerRatio[i] = ratio > kRatioCap ? kRatioCap : ratio;
+        // Quotient and product in double, rounded once when stored: rounded at each step
+        // the ratio is often one unit in the last place off, enough to cross a chart limit
+        // such as the 2 % of the Schmertmann chart. Anything above the cap is stored as the
+        // cap, so a huge quotient never has to fit a float.
+        const double ratio = static_cast<double>(grid.LayerFs[i]) / grid.LayerQc[i] * 100.0;
+        grid.LayerRatio[i] = ratio > kRatioCap ? kRatioCap : static_cast<float>(ratio);
         if (groundElev != kNoElevation)
             grid.LayerElev[i] = groundElev - grid.LayerDepth[i];
     }

@@ -10,9 +10,9 @@
 namespace strelvan {
 
 // For each layer: a qc at or below 0 becomes 1; a negative fs becomes 0; the friction ratio
-// becomes fs / qc x 100 in single precision, a value above 20 becoming 20 (20 itself
-// stays); and when a ground elevation was entered, the layer's elevation becomes the ground
-// elevation less its depth.
+// becomes fs / qc x 100, formed in double and stored once, a value above 20 becoming 20
+// (20 itself stays); and when a ground elevation was entered, the layer's elevation becomes the
+// ground elevation less its depth.
 void CleanGridLayers(LayerGrid& grid, float groundElev);
 
 // The second half of the clean-up, for the windows whose classifier has already raised qc

@@ -1,5 +1,5 @@
 // Robertson et al. (1986) chart: 12 soil behaviour zones from log10 qc (qc in MPa) and the
-// friction ratio in percent.
+// friction ratio in percent. Every point the zone rules leave unplaced is clay (zone 3).
 #include "engine/classification/ChartZones.h"
 #include "engine/classification/ZoneBoundary.h"
 #include "engine/classification/ZoneRules.h"
@@ -24,7 +24,8 @@ int16_t Robert86Rules(double L, float f) {
     const double B13 = Boundary(kB13, f);
     const double B14 = Boundary(kB14, f);
 
-    if (L <= B1 && L <= B2)
+    // The top of the organic zone is the higher of B1 and B2; they cross at f = 4.04.
+    if (L <= B1 || L <= B2)
         return 2; // organic material
     if (f <= 2.614f && B1 < L && L <= B3)
         return 1; // sensitive fine grained
@@ -33,9 +34,19 @@ int16_t Robert86Rules(double L, float f) {
     if (f > 1.78f && f < 4.57f && L > 0.75 &&
         ((L >= B4 && L >= B8) || (L >= B5 && L >= B8) || L <= B9))
         return 12; // sand to clayey sand
+    // Zone 12 reaches past f = 4.57 up to the steep 11/12 line B9, where the chart ends at
+    // log10 qc = 2.
+    if (f >= 4.57f && L > B9)
+        return 12;
+    // What remains above B5 at the highest ratios, below the sands of zone 12, is very stiff
+    // fine grained soil.
+    if (L > 0.75 && L >= B5 && f > 3.9f)
+        return 11;
     if (f <= 1.19f && L > B14)
         return 10; // gravelly sand to sand
-    if (B12 <= L && L < B14 && ((f <= 1.6f && L <= B13) || (f > 1.6f && f <= 1.78f && L >= B13)))
+    // Up to f = 1.6 the sand zone runs from B12 to the top of the chart; only the rising
+    // branch of B13, beyond f = 1.6, bounds it against zone 8.
+    if (B12 <= L && L < B14 && (f <= 1.6f || (f <= 1.78f && L >= B13)))
         return 9; // sand
     if (L < B4 && B11 <= L && ((f < 1.6f && L <= B12) || (f <= 2.42f && L <= B13)))
         return 8; // sand to silty sand

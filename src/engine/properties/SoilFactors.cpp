@@ -97,8 +97,8 @@ SoilFactorEntry RunPasses(const Factors& f, const LayerGrid& grid, int n, Factor
     }
     for (int i = 1; i <= n; ++i) {
         a.Moisture[i] = f.moisture;
-        const float factor = a.Moisture[i] + 1.0f;
-        const std::optional<float> sigmaV = SingleOf(double(factor) * a.SigmaV[i]);
+        // (w + 1) is formed in double with the product, not rounded to a float on its own.
+        const std::optional<float> sigmaV = SingleOf((double(a.Moisture[i]) + 1.0) * a.SigmaV[i]);
         if (!sigmaV)
             return Refused(SoilFactorBox::Moisture);
         a.SigmaV[i] = *sigmaV;
