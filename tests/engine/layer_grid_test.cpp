@@ -250,22 +250,21 @@ TEST(LayerAveraging, ReadingsEveryFootFromTheSurface) {
     EXPECT_EQ(g.grid.LayerRatio[4], Ratio(0.2f, 20.0f));
 }
 
-TEST(LayerAveraging, SoundingStartingAtFiveFeet) {
+TEST(LayerAveraging, SoundingStartingAtFiveFeetEndsWithItsLastReading) {
     const ConeData c = Sounding(Depths(5.0, 0.1, 31)); // 5.0 to 8.0 ft
     const Graded g = Average(c);
     ASSERT_TRUE(g.average.ok);
-    EXPECT_EQ(g.grid.NumLayers, 24);
+    // Int(3.0 / 0.328) + 1 layers, not Int(8.0 / 0.328) = 24 counted from the surface.
+    EXPECT_EQ(g.grid.NumLayers, 10);
     EXPECT_FLOAT_EQ(g.grid.LayerDepth[1], 5.164f);
     EXPECT_FLOAT_EQ(g.grid.LayerDepth[2], 5.492f);
+    EXPECT_FLOAT_EQ(g.grid.LayerDepth[10], 8.116f);
     // Window 2 is (5.0, 5.328]: 5.1, 5.2 and 5.3 ft, not the first reading.
     EXPECT_EQ(g.grid.LayerQc[2], 30.0f);
     EXPECT_EQ(g.grid.LayerQc[1], 30.0f);
-    // The reading at 8.0 ft fills window 11, (7.952, 8.28]; the layers below repeat it.
-    EXPECT_EQ(g.grid.LayerQc[11], 310.0f);
-    for (int k = 12; k <= 24; ++k) {
-        EXPECT_EQ(g.grid.LayerQc[k], 310.0f) << k;
-        EXPECT_EQ(g.grid.LayerRatio[k], g.grid.LayerRatio[11]) << k;
-    }
+    // The last window, (7.624, 7.952], holds 7.7, 7.8 and 7.9 ft; none lies below the
+    // sounding to repeat it.
+    EXPECT_EQ(g.grid.LayerQc[10], 290.0f);
     EXPECT_TRUE(SameAsScan(c));
 
     // With window 2 empty the first reading's values reach layers 2 and 1.
@@ -332,6 +331,11 @@ TEST(LayerGridRefusal, SoundingsThatCannotBeLaidOnTheGrid) {
         {"last depth 0.5 ft", Sounding({0.1f, 0.3f, 0.5f}), 0, GridStatus::TooShort},
         {"just above 0.656 ft", Sounding({0.1f, 0.6559f}), 0, GridStatus::TooShort},
         {"negative last depth", Sounding({0.1f, 2.0f, -1.0f}), 0, GridStatus::TooShort},
+        {"pre-drilled, within one layer", Sounding({5.0f, 5.1f, 5.3f}), 0, GridStatus::TooShort},
+        {"pre-drilled from 0.5 ft", Sounding({0.5f, 0.8f}), 0, GridStatus::TooShort},
+        {"pre-drilled, ending above its start", Sounding({5.0f, 9.0f, 2.0f}), 0,
+         GridStatus::TooShort},
+        {"pre-drilled, beyond 32767 layers", Sounding({5.0f, 10753.0f}), 0, GridStatus::TooDeep},
         {"no readings", Sounding({}), 0, GridStatus::NoReadings},
         {"beyond 32767 layers", Sounding({0.1f, 10748.0f}), 0, GridStatus::TooDeep},
         {"far beyond", Sounding({0.1f, 1e30f}), 0, GridStatus::TooDeep},
@@ -366,6 +370,18 @@ TEST(LayerGridRefusal, MessagesSayWhatIsWrong) {
               " The sounding is too short to classify: its last depth of 0.5 ft gives fewer "
               "than 2 layers of 0.328 ft.. A last depth of at least 0.656 ft is needed. ");
     EXPECT_EQ(g.init.message.icon, MsgIcon::Information);
+    g = Average(Sounding({5.0f, 5.2f}));
+    EXPECT_EQ(g.init.message.text,
+              " The sounding is too short to classify: its readings from 5 ft to 5.2 ft give "
+              "fewer than 2 layers of 0.328 ft.. The last reading must lie at least 0.328 ft "
+              "below the first. ");
+    // Laid for the soil properties, the grid says so when it refuses.
+    g.init = InitIntervalArrays(Sounding({0.1f, 0.5f}), g.grid, g.results, g.props, 0,
+                                GridUse::SoilProperties);
+    EXPECT_EQ(g.init.message.text,
+              " The sounding is too short to estimate soil properties: its last depth of 0.5 ft "
+              "gives fewer than 2 layers of 0.328 ft.. A last depth of at least 0.656 ft is "
+              "needed. ");
     g = Average(Sounding({0.1f, 20000.0f}));
     EXPECT_EQ(g.init.message.text,
               " The last depth of 20000 ft gives more layers of 0.328 ft than the program can "
@@ -418,7 +434,7 @@ ConeData RandomSounding(std::mt19937& rng) {
     auto chance = [&](double p) { return uniform(0, 1) < p; };
     auto pick = [&](int a, int b) { return std::uniform_int_distribution(a, b)(rng); };
     ConeData c;
-    const int n = chance(0.8) ? pick(1, 60) : pick(61, 500);
+    const int n = chance(0.8) ? pick(2, 60) : pick(61, 500); // one reading spans no layer
     const double starts[] = {0.0, 0.1, double{T}, 0.5, 5.0, uniform(0, 20)};
     const double steps[] = {0.01, 0.05, 0.1, double{T}, 0.5, 1.0, uniform(0.001, 2)};
     std::vector<float> d = Depths(starts[pick(0, 5)], steps[pick(0, 6)], n);
@@ -439,8 +455,12 @@ ConeData RandomSounding(std::mt19937& rng) {
         for (int i = 1; i + 1 < n; ++i)
             d[i] = static_cast<float>(d[0] + uniform(-1, 60));
     }
+    if (d[0] > T && d.back() < d[0] + 1.0f) // a pre-drilled grid needs layers below layer 1
+        d.back() = static_cast<float>(d[0] + uniform(1, 30));
     // Readings (other than the first and the last) placed on stepped window bounds.
-    const int layers = static_cast<int>(std::floor(double{d.back()} / double{T}));
+    const int layers =
+        d[0] <= T ? static_cast<int>(std::floor(double{d.back()} / double{T}))
+                  : static_cast<int>(std::floor((double{d.back()} - d[0]) / double{T})) + 1;
     if (n > 2 && layers >= 2 && chance(0.5)) {
         std::vector<float> bound{d[0] <= T ? T : d[0]};
         while (static_cast<int>(bound.size()) < layers)
@@ -491,7 +511,7 @@ std::unique_ptr<ConeData> RealSounding(const char* file, int16_t poreKind) {
 
 } // namespace
 
-TEST(LayerAveraging, RealSoundings) {
+TEST(LayerAveraging, RealSoundingsEndAtTheirLastReading) {
     const struct {
         const char* file;
         int readings;
@@ -500,6 +520,7 @@ TEST(LayerAveraging, RealSoundings) {
         {"geolibplus-monnickendam-cptu.txt", 1192}, {"liquepy-standard1-cptu.txt", 2765},
         {"pileresponse-example-cptu.txt", 3506},    {"pygef-cpt-mos-cptu.txt", 999},
         {"pygef-cpt2-waternet-soft.txt", 1039},     {"pygef-cpt4-sand.txt", 2021}};
+    int preDrilled = 0;
     for (const auto& f : files) {
         for (const int16_t kind : {0, 2}) {
             SCOPED_TRACE(std::string(f.file) + (kind == 2 ? " with u2" : ""));
@@ -507,7 +528,21 @@ TEST(LayerAveraging, RealSoundings) {
             ASSERT_EQ(c->NumPoints, f.readings);
             const Graded g = Average(*c);
             ASSERT_TRUE(g.init.ok && g.average.ok);
-            EXPECT_EQ(g.grid.NumLayers, static_cast<int>(double{c->Depth[f.readings]} / T));
+            const float first = c->Depth[1];
+            const float last = c->Depth[f.readings];
+            if (first <= T) { // from the surface: counted from depth 0, as it always was
+                EXPECT_EQ(g.grid.NumLayers, static_cast<int>(double{last} / T));
+            } else { // pre-drilled: the last window, stepped down from the first reading,
+                     // ends within one step above the last reading and holds readings
+                ++preDrilled;
+                float bottom = first;
+                for (int k = 2; k <= g.grid.NumLayers; ++k)
+                    bottom += T;
+                EXPECT_LE(bottom, last);
+                EXPECT_GT(bottom + T, last);
+                EXPECT_TRUE(std::any_of(&c->Depth[1], &c->Depth[f.readings] + 1,
+                                        [&](float d) { return bottom - T < d && d <= bottom; }));
+            }
             for (int k = 2; k <= g.grid.NumLayers; ++k)
                 ASSERT_GT(g.grid.LayerDepth[k], g.grid.LayerDepth[k - 1]) << k;
             // The corrected tip resistance differs where a u2 column was read.
@@ -519,4 +554,5 @@ TEST(LayerAveraging, RealSoundings) {
             EXPECT_TRUE(SameAsScan(*c));
         }
     }
+    EXPECT_EQ(preDrilled, 2 * 4); // four of the eight, each read twice
 }

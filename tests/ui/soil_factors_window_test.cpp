@@ -75,7 +75,7 @@ TEST_F(SoilFactorsWindow, LoadShowsTheModulusFactorsAndLaysTheGridAfresh) {
     EXPECT_EQ(w.TextNK->text(), "15");
     EXPECT_EQ(w.OK->text(), "OK");
     EXPECT_TRUE(w.Grid.ok);
-    EXPECT_EQ(Decl().grid.NumLayers, 60); // Int(20 / 0.328)
+    EXPECT_EQ(Decl().grid.NumLayers, 60); // Int((20 - 0.5) / 0.328) + 1
     EXPECT_EQ(Decl().results.TypeOlsen, std::vector<int16_t>(61, 0));
     EXPECT_TRUE(messages.empty());
 }
@@ -195,19 +195,21 @@ TEST_F(SoilFactorsWindow, NoChoiceAsksForOneAndComputesNothing) {
     EXPECT_EQ(Plot(), nullptr);
 }
 
-TEST_F(SoilFactorsWindow, SoundingTooShortForTheGridIsRefusedOnLoadAndOnOk) {
-    Sounding(0.5f);
+TEST_F(SoilFactorsWindow, SoundingTheGridRefusesIsToldInPropertyWordsAndTheWindowCloses) {
+    Sounding(0.5f); // one reading, at 0.5 ft
+    Decl().props.Phi.assign(3, 0.5f);
     auto& w = Open();
     ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              " The sounding is too short to estimate soil properties: its readings from 0.5 ft "
+              "to 0.5 ft give fewer than 2 layers of 0.328 ft.. The last reading must lie at "
+              "least 0.328 ft below the first. ");
     EXPECT_EQ(messages[0].title, " Soil Layer Message");
-    EXPECT_FALSE(w.Grid.ok);
+    EXPECT_FALSE(w.IsLoaded());
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(Decl().grid.NumLayers, 0);
-    Enter(w, "30", "0.25");
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1], messages[0]);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(Plot(), nullptr);
     EXPECT_EQ(Decl().props.Phi, std::vector<float>{0.0f});
+    EXPECT_EQ(Plot(), nullptr);
 }
 
 TEST_F(SoilFactorsWindow, OkRedrawsAPlotWindowThatIsStillOpen) {
@@ -220,7 +222,7 @@ TEST_F(SoilFactorsWindow, OkRedrawsAPlotWindowThatIsStillOpen) {
     Enter(Open(), "", "");
     ProcessEvents();
     ASSERT_NE(Plot(), nullptr);
-    EXPECT_EQ(PropertyChart().PointCount(), 91); // Int(30 / 0.328)
+    EXPECT_EQ(PropertyChart().PointCount(), 90); // Int((30 - 0.5) / 0.328) + 1
     EXPECT_EQ(Plot()->ChartFX1[0]->PointCount(), 60);
     EXPECT_TRUE(first.isNull());
 }

@@ -24,10 +24,13 @@ protected:
         test::RegisterStandIns(*app,
                                {"Frm_OpenFile", "Frm_CPTData3", "Frm_Tumay02", "Frm_Robert86"});
         CreateHistoryLists(Decl().history);
-        Decl().cone.NumPoints = 1;
+        Decl().cone.NumPoints = 2;
         Decl().cone.Depth[1] = 1.0f;
         Decl().cone.Qc[1] = 2.0f;
         Decl().cone.Fs[1] = 0.02f;
+        Decl().cone.Depth[2] = 2.0f;
+        Decl().cone.Qc[2] = 3.0f;
+        Decl().cone.Fs[2] = 0.03f;
         app->windows.Show("Frm_OpenFile");
         titles().Show();
     }

@@ -13,11 +13,12 @@
 //         ...
 //     }
 //
-// A sounding is refused when it has no readings, when its last depth gives fewer than 2
-// grid layers (layer 1 takes its values from layer 2), when it gives more layers than the
-// 16-bit layer count holds (a last depth beyond 32767 x 0.328 ft), when the last reading
-// asked for lies outside the readings, or when a layer value does not fit a single-precision
-// number. A refusal always leaves the empty grid: NumLayers 0 and every array the call
+// A sounding is refused when it has no readings, when it gives fewer than 2 grid layers
+// (layer 1 takes its values from layer 2), when it gives more layers than the 16-bit layer
+// count holds (a last depth beyond 32767 x 0.328 ft), when the last reading asked for lies
+// outside the readings, or when a layer value does not fit a single-precision number. The
+// refusals are worded for what the user is doing: classifying, or estimating soil
+// properties. A refusal always leaves the empty grid: NumLayers 0 and every array the call
 // re-creates holding one element (index 0, zero). A window that loops over layers 1 to
 // NumLayers then reads nothing, and no index beyond the arrays is ever in reach. The grid
 // itself never shows anything: the window shows the message it is handed.
@@ -38,18 +39,26 @@ enum class GridStatus {
     TooLarge,        // a sum, average or friction ratio does not fit a float
 };
 
+// What the grid is laid for; it decides only the wording of a refusal.
+enum class GridUse { Classify, SoilProperties };
+
 struct GridResult {
     bool ok = true;
     GridStatus status = GridStatus::Ready;
     Message message; // what the window shows when ok is false
 };
 
-// Sets LayerThick to 0.328 ft and NumLayers to Int(d / LayerThick), d the depth of reading
-// lastPoint (NumPoints when lastPoint is 0), and re-creates zero-filled every per-layer array
-// of the grid, of the classification results and of the soil properties, indexed 0 to
-// NumLayers. This clears every earlier grid, classification result and soil property.
+// Sets LayerThick to 0.328 ft and NumLayers so that the grid ends with the sounding: d being
+// the depth of reading lastPoint (NumPoints when lastPoint is 0), NumLayers is Int(d /
+// LayerThick) for a sounding from the surface (first reading at 0.328 ft or less), and
+// Int((d - first depth) / LayerThick) + 1 for a pre-drilled sounding, whose windows start at
+// its first reading. Either way the last window ends at or above the last reading. Then
+// re-creates zero-filled every per-layer array of the grid, of the classification results and
+// of the soil properties, indexed 0 to NumLayers. This clears every earlier grid,
+// classification result and soil property.
 GridResult InitIntervalArrays(const ConeData& cone, LayerGrid& grid, ClassResults& results,
-                              SoilPropArrays& props, int16_t lastPoint = 0);
+                              SoilPropArrays& props, int16_t lastPoint = 0,
+                              GridUse use = GridUse::Classify);
 
 // Fills grid layers 1 to NumLayers (LayerDepth, LayerQc, LayerQt, LayerFs, LayerU1 to
 // LayerU3 and LayerRatio; LayerElev is left alone) with the averages of readings 1 to

@@ -10,7 +10,13 @@ namespace strelvan {
 
 // Refuses a reading count outside 0 to 4000, a lastPoint outside 0 to NumPoints, and a
 // sounding without readings; otherwise n is the last reading to use (NumPoints for 0).
-GridResult CheckLastReading(const ConeData& cone, int16_t lastPoint, int& n);
+GridResult CheckLastReading(const ConeData& cone, int16_t lastPoint, int& n,
+                            GridUse use = GridUse::Classify);
+// A pre-drilled sounding: its first reading lies deeper than one grid step, so its windows
+// start at that reading rather than at the first step.
+inline bool IsPreDrilled(const ConeData& cone, float thick) {
+    return !(cone.Depth[1] <= thick);
+}
 GridResult NotSetUpRefusal();
 GridResult TooLargeRefusal();
 

@@ -112,7 +112,7 @@ void FillLayers(const ConeData& c, int n, LayerGrid& g) {
     g.LayerDepth[1] = thick / 2;
     for (const auto& a : kAveraged)
         (g.*a.layer)[1] = 0.0f;
-    if (!(c.Depth[1] <= thick)) {
+    if (IsPreDrilled(c, thick)) {
         g.LayerDepth[1] = c.Depth[1] + thick / 2;
         top = c.Depth[1];
         for (const auto& a : kAveraged)

@@ -99,11 +99,13 @@ void Frm_SoilFactors::Form_Load() {
     Frame1->setVisible(d.props.PropChoice == kUndrainedShearStrength);
 
     // A fresh grid over the whole sounding; every earlier result and property is cleared.
-    Grid = InitIntervalArrays(d.cone, d.grid, d.results, d.props);
+    Grid = InitIntervalArrays(d.cone, d.grid, d.results, d.props, 0, GridUse::SoilProperties);
     if (Grid.ok)
         Grid = AverageLayers(d.cone, d.grid);
-    if (!Grid.ok)
+    if (!Grid.ok) { // no soil properties can be estimated for this sounding: say why and close
         platform::ShowMessage(Grid.message, this);
+        Unload();
+    }
 }
 
 void Frm_SoilFactors::OK_Click() {
