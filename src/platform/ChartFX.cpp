@@ -211,6 +211,15 @@ std::optional<bool> ChartFX::Option(int number) const {
     return it == options_.end() ? std::nullopt : std::optional<bool>(it->second);
 }
 
+void ChartFX::LegendState(const ChartLegendState& state) {
+    if (state.shown)
+        options_[84] = *state.shown;
+    else
+        options_.erase(84);
+    legendBox_ = state.box;
+    ApplyLegend();
+}
+
 bool ChartFX::LegendShown() const {
     if (BarLook())
         return false;

@@ -59,12 +59,15 @@
 // in the high word. Any other code gives 0.
 //
 // Printing. PrintChartTo draws the same picture as the screen into a rectangle of any paint
-// device (a printer page, a PDF, an image): the chart is laid out at its width on screen
-// and the height that fits the rectangle, and scaled into it.
+// device (a printer page, a PDF, an image): the chart is laid out at its width on screen (or
+// at the print width, where one is set) and the height that fits the rectangle, and scaled
+// into it. A row of charts printed at one width keeps its plots level on the page;
+// WholeLegendWidth tells the width at which a chart's legend shows its texts whole.
 #include <QChartView>
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -164,6 +167,21 @@ private:
     std::optional<bool> option_;
 };
 
+// The legend box of a chart as it stands: shown or not (nullopt: as the look has it) and its
+// settings; kept to be put back as it was.
+struct ChartLegendState {
+    std::optional<bool> shown;
+    ChartLegendBox box;
+};
+
+// What the chart's last PrintChartTo drew: its plot area in the device's pixels, and whether
+// a legend was shown and with every text whole.
+struct ChartPrintout {
+    QRectF plot;
+    bool legendShown = false;
+    bool legendWhole = false;
+};
+
 class ChartFX : public QChartView {
 public:
     explicit ChartFX(ChartLook look = ChartLook::Profile, QWidget* parent = nullptr);
@@ -215,6 +233,8 @@ public:
 
     ChartLegendBox& LegendBox() { return legendBox_; }
     bool LegendShown() const;
+    ChartLegendState LegendState() const { return {Option(84), legendBox_}; }
+    void LegendState(const ChartLegendState& state);
 
     bool ZoomActive() const { return zoomActive_; }
     void ZoomActive(bool active);
@@ -238,6 +258,14 @@ public:
     // The last two arguments are kept for the callers' sake and change nothing.
     void PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
                       int32_t flags = 1, int32_t reserved = 0);
+    // The width in chart pixels at which PrintChartTo lays the chart out; 0, the width on
+    // screen.
+    void PrintWidth(int width) { printWidth_ = std::max(0, width); }
+    int PrintWidth() const { return printWidth_; }
+    // The narrowest layout width, not below the width on screen, at which the legend shows
+    // every text whole (the width on screen when no legend is shown).
+    int WholeLegendWidth();
+    const ChartPrintout& LastPrintout() const { return lastPrintout_; }
 
     int Width() const { return width(); }
     bool Visible() const { return isVisible(); }
@@ -306,6 +334,9 @@ private:
     void ApplyLegend();
     Scale HorizontalScale() const;
     Scale VerticalScale() const;
+    // The chart's size on screen, or a usual one while it has hardly any.
+    QSizeF ScreenLayoutSize() const;
+    bool LegendWholeAtLayout() const;
     // Brings the chart's layout up to date with its size, data and axes, so that pixel
     // positions are those of the picture on show.
     void SyncLayout();
@@ -358,6 +389,10 @@ private:
     double xLo_ = 0, xHi_ = 0;         // extent of the X positions
     MetricQuery lastMetric_;
     int lastPlotWidth_ = -1;
+
+    // Printing.
+    int printWidth_ = 0;
+    ChartPrintout lastPrintout_;
 
     // Mouse zoom.
     QRubberBand* band_ = nullptr;

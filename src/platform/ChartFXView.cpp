@@ -2,6 +2,7 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QLegend>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -84,6 +85,45 @@ void ChartFX::DragZoom(double a, double b) {
     viewport()->update();
 }
 
+QSizeF ChartFX::ScreenLayoutSize() const {
+    const QSizeF screen = size();
+    return screen.width() < 50 || screen.height() < 50 ? QSizeF(400, 600) : screen;
+}
+
+bool ChartFX::LegendWholeAtLayout() const {
+    const QLegend* legend = chart_->legend();
+    return legend->isVisible() &&
+           legend->geometry().width() + 0.5 >= legend->effectiveSizeHint(Qt::PreferredSize).width();
+}
+
+namespace {
+void LayOut(QChart& chart, const QSizeF& size) {
+    chart.resize(size);
+    chart.layout()->invalidate();
+    chart.layout()->activate();
+}
+} // namespace
+
+int ChartFX::WholeLegendWidth() {
+    SyncLayout();
+    QSizeF layout = ScreenLayoutSize();
+    if (!LegendShown())
+        return static_cast<int>(layout.width());
+    // The legend takes at most a share of the chart's width: widen the chart by what its
+    // texts lack until they fit (two or three rounds).
+    const QSizeF kept = chart_->size();
+    const double needs = chart_->legend()->effectiveSizeHint(Qt::PreferredSize).width();
+    for (int round = 0; round < 8; ++round) {
+        LayOut(*chart_, layout);
+        if (LegendWholeAtLayout())
+            break;
+        const double has = std::max(1.0, chart_->legend()->geometry().width());
+        layout.setWidth(std::ceil(layout.width() * needs / has) + 1);
+    }
+    LayOut(*chart_, kept);
+    return static_cast<int>(layout.width());
+}
+
 void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t right,
                            int32_t bottom, int32_t flags, int32_t reserved) {
     (void)flags;
@@ -92,24 +132,24 @@ void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t
     if (target.width() <= 0 || target.height() <= 0)
         return;
     SyncLayout();
-    // Lay the chart out at its width on screen and the height that fits the rectangle, so
-    // that texts keep their size relative to the chart, then scale the whole into it.
-    QSizeF screen = size();
-    if (screen.width() < 50 || screen.height() < 50)
-        screen = QSizeF(400, 600);
-    const double scale = target.width() / screen.width();
-    const QSizeF logical(screen.width(), target.height() / scale);
+    // Lay the chart out at its width (on screen or for print) and the height that fits the
+    // rectangle, so that texts keep their size relative to the chart, then scale the whole
+    // into it.
+    QSizeF layout = ScreenLayoutSize();
+    if (printWidth_ > 0)
+        layout.setWidth(printWidth_);
+    const double scale = target.width() / layout.width();
+    const QSizeF logical(layout.width(), target.height() / scale);
     const QSizeF kept = chart_->size();
-    chart_->resize(logical);
-    chart_->layout()->invalidate();
-    chart_->layout()->activate();
+    LayOut(*chart_, logical);
+    const QRectF plot = chart_->plotArea();
+    lastPrintout_ = {QRectF(target.topLeft() + plot.topLeft() * scale, plot.size() * scale),
+                     LegendShown(), LegendWholeAtLayout()};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     scene()->render(&painter, target, QRectF(QPointF(0, 0), logical), Qt::IgnoreAspectRatio);
     painter.restore();
-    chart_->resize(kept);
-    chart_->layout()->invalidate();
-    chart_->layout()->activate();
+    LayOut(*chart_, kept);
 }
 
 } // namespace strelvan::platform

@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/PrinterSettings.h"
+
 namespace strelvan::platform {
 
 namespace {
@@ -79,8 +81,14 @@ std::unique_ptr<PrintDevice> MakePrintDevice(const QString& printerName) {
 }
 
 std::unique_ptr<PrintDevice> SystemPrintDevice(const QString& printerName) {
-    if (printerName.isEmpty())
+    if (printerName.isEmpty()) {
+        // Printers installed but none made the default: no page goes to a printer the user
+        // did not choose.
+        if (!GetProfileString("PrinterPorts").empty())
+            throw PrinterError(QStringLiteral("No default printer is set on this computer. "
+                                              "Choose a printer with Export."));
         throw PrinterError(QStringLiteral("No printer is installed on this computer."));
+    }
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         throw PrinterError(QStringLiteral("The printer \"%1\" is not available.").arg(printerName));

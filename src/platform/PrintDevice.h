@@ -72,7 +72,7 @@ void SetPrintDeviceFactory(PrintDeviceFactory factory);
 std::unique_ptr<PrintDevice> MakePrintDevice(const QString& printerName);
 
 // The device of an installed printer; throws PrinterError when the name is empty (no
-// printer is set up) or no printer of that name is installed.
+// printer is installed, or none is the default) or no printer of that name is installed.
 std::unique_ptr<PrintDevice> SystemPrintDevice(const QString& printerName);
 
 } // namespace strelvan::platform

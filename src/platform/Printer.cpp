@@ -93,6 +93,10 @@ double Printer::TextWidth(const QString& text) {
     return Metrics().horizontalAdvance(text) * page_.tx;
 }
 
+double Printer::TextHeight() {
+    return Metrics().height() * page_.ty;
+}
+
 double Printer::PrintZoneWidth() {
     return kZoneColumns * Metrics().averageCharWidth() * page_.tx;
 }
@@ -119,8 +123,8 @@ void Printer::Print(const QStringList& texts) {
             x = (std::floor(x / zone) + 1) * zone;
         const double width = metrics.horizontalAdvance(texts[k]);
         painter.drawText(QPointF(x, y + metrics.ascent()), texts[k]);
-        page_.texts.push_back(
-            {texts[k], x * tx, currentY_, width * tx, fontName_, fontSize_, fontBold_});
+        page_.texts.push_back({texts[k], x * tx, currentY_, width * tx, metrics.height() * ty,
+                               fontName_, fontSize_, fontBold_});
         x += width;
     }
     currentX_ = 0;
@@ -149,7 +153,9 @@ QPainter& Printer::hDC() {
 void Printer::PrintChart(ChartFX& chart, int32_t left, int32_t top, int32_t right, int32_t bottom,
                          int32_t flags, int32_t reserved) {
     chart.PrintChartTo(hDC(), left, top, right, bottom, flags, reserved);
-    page_.charts.push_back({chart.objectName(), left, top, right, bottom});
+    const ChartPrintout& drawn = chart.LastPrintout();
+    page_.charts.push_back({chart.objectName(), left, top, right, bottom, drawn.plot,
+                            drawn.legendShown, drawn.legendWhole});
 }
 
 void Printer::EndDoc() {

@@ -11,6 +11,7 @@
 // Any operation that needs the printer throws PrinterError when there is none or it fails.
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -27,6 +28,7 @@ struct PrintedText {
     QString text;
     double x = 0, y = 0; // twips, top left of the text
     double width = 0;    // twips
+    double height = 0;   // twips, from the top of the text to the foot of its descenders
     QString fontName;
     double fontSize = 0; // points
     bool bold = false;
@@ -40,6 +42,9 @@ struct PrintedBox {
 struct PrintedChart {
     QString chartName;                                // the chart control's object name
     int32_t left = 0, top = 0, right = 0, bottom = 0; // device pixels
+    QRectF plot;                                      // the plot area drawn, device pixels
+    bool legendShown = false;
+    bool legendWhole = false; // every legend text shown whole
 };
 
 struct PrintedPage {
@@ -90,6 +95,8 @@ public:
     void Print(const QStringList& texts);
     // The width of a text in the current font, in twips.
     double TextWidth(const QString& text);
+    // The height of a line of text in the current font (ascent and descent), in twips.
+    double TextHeight();
     // The width of a print zone in the current font, in twips.
     double PrintZoneWidth();
     // The text, shortened with an ellipsis where it is wider than the width in twips.

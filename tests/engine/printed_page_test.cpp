@@ -56,13 +56,14 @@ TEST(PrintedPage, OrientationAndUsableWidthFollowTheChartCount) {
 TEST(PrintedPage, SixHundredDotsPerInch) {
     const PageGeometry g = PageGeometryOf(3, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
     EXPECT_NEAR(g.u, 41.67, 0.005);
-    const HeaderFrame f = HeaderFrameOf(g);
-    EXPECT_DOUBLE_EQ(f.left, g.u);
-    EXPECT_DOUBLE_EQ(f.top, g.u);
-    EXPECT_DOUBLE_EQ(f.right, g.W);
-    EXPECT_DOUBLE_EQ(f.bottom, 548.72);
+    // Rows of a height that fits stand where the layout puts them, 166.7 and 383.3 twips.
+    const HeaderLayout h = HeaderLayoutOf(g, 140);
+    EXPECT_DOUBLE_EQ(h.frame.left, g.u);
+    EXPECT_DOUBLE_EQ(h.frame.top, g.u);
+    EXPECT_DOUBLE_EQ(h.frame.right, g.W);
+    EXPECT_DOUBLE_EQ(h.frame.bottom, 548.72);
 
-    const auto items = HeaderItems(Project(), g);
+    const auto items = HeaderItems(Project(), g, h);
     ASSERT_EQ(items.size(), 10u);
     for (std::size_t k = 0; k < 5; ++k)
         EXPECT_NEAR(items[k].y, 166.7, 0.05) << k;
@@ -75,6 +76,45 @@ TEST(PrintedPage, SixHundredDotsPerInch) {
     EXPECT_EQ(rects[0].left, 42);
     // H / ty - u = 0.95 x 12240 / 2.4 - 41.67
     EXPECT_EQ(rects[0].bottom, 4803);
+}
+
+// Rows of 9 point type (about 210 twips high) at 300, 600 and 1200 dots per inch: both whole
+// inside the frame and above the charts, moved up only where they must be.
+TEST(PrintedPage, HeaderRowsStandWholeInsideTheFrameAtEveryResolution) {
+    const double rowHeight = 210;
+    struct Case {
+        float tx;
+        double row1;        // where row 1 stands
+        double frameBottom; // where the frame ends
+    };
+    const Case cases[] = {
+        {4.8f, 4 * 100 / 4.8, 548.72},             // 300 dpi: as laid out
+        {2.4f, 548.72 - 15 - 210 - 216.6, 548.72}, // 600 dpi: moved up 59.6
+        {1.2f, 548.72 - 15 - 210 - 216.6, 548.72}, // 1200 dpi: moved up 226
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(1440 / c.tx);
+        for (int16_t n : {2, 3}) {
+            const bool landscape = n > 2;
+            const PageGeometry g =
+                PageGeometryOf(n, landscape ? kLetterLong : kLetterShort,
+                               landscape ? kLetterShort : kLetterLong, c.tx, c.tx);
+            const HeaderLayout h = HeaderLayoutOf(g, rowHeight);
+            EXPECT_NEAR(h.row1, c.row1, 1e-3);
+            EXPECT_NEAR(h.row2, h.row1 + 216.6, 1e-9);
+            EXPECT_NEAR(h.frame.bottom, c.frameBottom, 1e-3);
+            EXPECT_DOUBLE_EQ(h.frame.top, g.u);
+            EXPECT_GE(h.row1, h.frame.top + kHeaderGap - 1e-9);
+            EXPECT_LE(h.row2 + rowHeight, h.frame.bottom - kHeaderGap + 1e-9);
+            EXPECT_LE(h.frame.bottom, ChartRects(n, g)[0].top * g.ty);
+        }
+    }
+    // At 2400 dpi the frame's top is 166.7 twips down: the rows stand a gap below it and
+    // the frame's bottom moves down to hold them, but stops at the top of the charts.
+    const PageGeometry g = PageGeometryOf(3, kLetterLong, kLetterShort, 0.6f, 0.6f);
+    EXPECT_NEAR(HeaderLayoutOf(g, 150).row1, 100 / 0.6 + 15, 1e-3);
+    EXPECT_NEAR(HeaderLayoutOf(g, 150).frame.bottom, 100 / 0.6 + 15 + 216.6 + 150 + 15, 1e-3);
+    EXPECT_NEAR(HeaderLayoutOf(g, 210).frame.bottom, 600, 1e-3);
 }
 
 TEST(PrintedPage, ThreeChartsShareTheWidthInEqualColumns) {
@@ -130,7 +170,7 @@ TEST(PrintedPage, OneToFiveChartsAndNoneBeyond) {
 TEST(PrintedPage, HeaderTextsPositionsAndWeights) {
     const PageGeometry g = PageGeometryOf(4, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
     const double u = g.u, W = g.W;
-    const auto items = HeaderItems(Project(), g);
+    const auto items = HeaderItems(Project(), g, HeaderLayoutOf(g, 210));
     ASSERT_EQ(items.size(), 10u);
     struct Expected {
         double x;
@@ -161,7 +201,7 @@ TEST(PrintedPage, ElevationNotEnteredAndFieldsNeverPrinted) {
     ProjectInfo p = Project();
     p.GroundElev = kNoElevation;
     const PageGeometry g = PageGeometryOf(2, kLetterShort, kLetterLong, k600Dpi, k600Dpi);
-    const auto items = HeaderItems(p, g);
+    const auto items = HeaderItems(p, g, HeaderLayoutOf(g, 210));
     ASSERT_EQ(items.size(), 9u);
     EXPECT_EQ(items.back().texts, std::vector<std::string>{"Elevation (ft): "});
     const std::string all = AllText(items);
@@ -170,7 +210,9 @@ TEST(PrintedPage, ElevationNotEnteredAndFieldsNeverPrinted) {
         EXPECT_EQ(all.find(hidden), std::string::npos) << hidden;
 
     p.GroundElev = -3.25f; // below sea level: the minus sign stands in the sign's place
-    EXPECT_EQ(HeaderItems(p, g).back().texts, std::vector<std::string>{"-3.25"});
+    EXPECT_EQ(HeaderItems(p, g, HeaderLayoutOf(g, 210)).back().texts,
+              std::vector<std::string>{"-3.25"});
     p.GroundElev = 0;
-    EXPECT_EQ(HeaderItems(p, g).back().texts, std::vector<std::string>{" 0"});
+    EXPECT_EQ(HeaderItems(p, g, HeaderLayoutOf(g, 210)).back().texts,
+              std::vector<std::string>{" 0"});
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cmath>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "engine/charts/PrintedPage.h"
@@ -132,7 +133,7 @@ TEST_F(PrintProfilesTest, ThreeChartsAtSixHundredDotsPerInch) {
     EXPECT_DOUBLE_EQ(page.width, 15840); // Letter across
     const double u = 100 / 2.4;
     const double W = 0.95 * 15840;
-    // The frame, then the header rows 166.7 and 383.3 twips down.
+    // The frame; the header rows, moved up from 4u so that row 2 ends inside it (below).
     ASSERT_EQ(page.boxes.size(), 1u);
     EXPECT_NEAR(page.boxes[0].left, u, 1e-4);
     EXPECT_NEAR(page.boxes[0].top, u, 1e-4);
@@ -140,10 +141,10 @@ TEST_F(PrintProfilesTest, ThreeChartsAtSixHundredDotsPerInch) {
     EXPECT_NEAR(page.boxes[0].bottom, 548.72, 1e-9);
     EXPECT_EQ(page.boxes[0].color, 0);
     ASSERT_NE(Find(page, "Project Number: "), nullptr);
-    EXPECT_NEAR(Find(page, "Project Number: ")->y, 166.7, 0.05);
+    EXPECT_LT(Find(page, "Project Number: ")->y, 4 * u);
     EXPECT_NEAR(Find(page, "Project Number: ")->x, 5 * u, 0.5);
     ASSERT_NE(Find(page, "Parish: Orleans"), nullptr);
-    EXPECT_NEAR(Find(page, "Parish: Orleans")->y, 383.3, 0.05);
+    EXPECT_NEAR(Find(page, "Parish: Orleans")->y - Find(page, "Project Number: ")->y, 216.6, 1e-9);
     // Charts from 250 pixels down and 42 from the left, in three equal columns.
     ASSERT_EQ(page.charts.size(), 3u);
     EXPECT_EQ(page.charts[0].top, 250);
@@ -253,6 +254,64 @@ void ExpectReadableHeader(const PrintedPage& page, double W) {
     }
 }
 
+// A page printed to PDF at 300, 600 and 1200 dots per inch, portrait (two charts) and
+// landscape (three): both header rows whole inside the frame and above the charts.
+class PrintedHeaderTest : public PrintProfilesTest,
+                          public ::testing::WithParamInterface<std::tuple<int, int16_t>> {};
+
+TEST_P(PrintedHeaderTest, BothRowsStandWholeInsideTheFrameAboveTheCharts) {
+    const auto [dpi, count] = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::PrintToPdf(dir.filePath("page.pdf"), dpi);
+    Print(count);
+    EXPECT_TRUE(messages.empty());
+    const PrintedPage& page = LastPage();
+    EXPECT_FLOAT_EQ(page.tx, 1440.0f / static_cast<float>(dpi));
+    EXPECT_EQ(page.orientation, count > 2 ? 2 : 1);
+    ASSERT_EQ(page.boxes.size(), 1u);
+    const platform::PrintedBox& frame = page.boxes[0];
+    const double u = 100 / page.tx;
+    // The frame and the charts where the layout puts them.
+    EXPECT_NEAR(frame.left, u, 1e-4);
+    EXPECT_NEAR(frame.top, u, 1e-4);
+    EXPECT_NEAR(frame.right, (count > 2 ? 0.95 : 0.92) * page.width, 1e-4);
+    EXPECT_NEAR(frame.bottom, 548.72, 1e-9);
+    ASSERT_EQ(page.charts.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(page.charts[0].top, std::lround(6 * u));
+    EXPECT_LE(frame.bottom, page.charts[0].top * page.ty);
+
+    // Every item whole, in full, inside the frame; row 2 below row 1.
+    const QStringList expected = {"Project Number: ",
+                                  "LA-1024",
+                                  "Title: Levee reach 7",
+                                  "Date: ",
+                                  "03/14/2024",
+                                  "Parish: Orleans",
+                                  "CPT NO: 7",
+                                  "Station: 12+50",
+                                  "         Offset: 25 L",
+                                  "Elevation (ft): ",
+                                  " 4.5"};
+    EXPECT_EQ(Texts(page), expected);
+    const double row1Foot = Find(page, "Project Number: ")->y + Find(page, "LA-1024")->height;
+    for (const PrintedText& t : page.texts) {
+        SCOPED_TRACE(t.text.toStdString());
+        EXPECT_GT(t.height, 150); // 9 point type
+        EXPECT_GT(t.y, frame.top);
+        EXPECT_LT(t.y + t.height, frame.bottom);
+        EXPECT_GT(t.x, frame.left);
+        EXPECT_LT(t.x + t.width, frame.right);
+    }
+    for (const char* row2 : {"Parish: Orleans", "CPT NO: 7", "Elevation (ft): ", " 4.5"})
+        EXPECT_GE(Find(page, row2)->y, row1Foot) << row2;
+    ExpectReadableHeader(page, frame.right);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, PrintedHeaderTest,
+                         ::testing::Combine(::testing::Values(300, 600, 1200),
+                                            ::testing::Values<int16_t>(2, 3)));
+
 TEST_F(PrintProfilesTest, PortraitHeaderKeepsEveryTextReadable) {
     printed = test::PrintToImages(200);
     for (int16_t n : {1, 2}) {
@@ -342,13 +401,23 @@ TEST_F(PrintProfilesTest, ChartsBeyondTheCountAreNotLookedAt) {
     EXPECT_EQ(LastPage().charts[1].chartName, "Chart2");
 }
 
-TEST_F(PrintProfilesTest, NoPrinterShowsTheFailure) {
+TEST_F(PrintProfilesTest, NoPrinterOrNoDefaultPrinterShowsTheFailure) {
     test::PrintToNoPrinter();
+    test::InstalledPrinters({});
     Print(3);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "No printer is installed on this computer.");
     EXPECT_EQ(messages[0].title, "");
     EXPECT_EQ(messages[0].icon, MsgIcon::Critical);
+    EXPECT_FALSE(platform::CurrentPrinter().Printing());
+    // Printers installed, none of them the default: nothing goes to one the user did not
+    // choose.
+    test::InstalledPrinters({{"Office Laser", "winspool,Ne00:,15,45"}, {"Plotter", "hpgl,LPT1:,"}});
+    Print(3);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text,
+              "No default printer is set on this computer. Choose a printer with Export.");
+    EXPECT_EQ(messages[1].icon, MsgIcon::Critical);
     EXPECT_FALSE(platform::CurrentPrinter().Printing());
 }
 

@@ -2,9 +2,13 @@
 // the clean-up, the probability chart, the layout, every chart redrawn on a toggle, and its
 // own Back and Exit keys.
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTemporaryDir>
+#include <optional>
+#include <vector>
 
 #include "engine/charts/CurveChartScale.h"
 #include "engine/import/Units.h"
@@ -189,22 +193,60 @@ TEST_F(ProbabilityWindow, BackReleasesTheWindowAndExitClosesTheProfileWindowsToo
     EXPECT_TRUE(w.isNull());
 }
 
-TEST_F(ProbabilityWindow, PrintShowsEveryLegendAndPrintsTheChartsOnShow) {
+TEST_F(ProbabilityWindow, PrintPrintsWholeLegendsAndLeavesTheWindowAsItWas) {
     Sounding(30);
-    auto& w = OpenProbability("3 0 2");
+    auto& w = OpenProbability("3 0 1");
+    w.resize(900, 600); // charts too narrow on screen for a legend beside a profile
+    ProcessEvents();
+    struct Look {
+        std::optional<bool> option84;
+        bool legendShown;
+        int legendWidth;
+        QRectF plot;
+    };
+    const auto looks = [&w] {
+        std::vector<Look> all;
+        for (int k = 0; k < Frm_Tumay01::kCharts; ++k)
+            all.push_back({Chart(w, k).ChartOption84(), Chart(w, k).LegendShown(),
+                           Chart(w, k).LegendBox().Width(), Chart(w, k).PlotArea()});
+        return all;
+    };
+    const std::vector<Look> before = looks();
+    const QImage screen = w.grab().toImage();
+    EXPECT_FALSE(before[0].legendShown);
+    EXPECT_TRUE(before[3].legendShown);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::PrintToPdf(dir.filePath("page.pdf"), 600);
     Click(w, "Print");
     EXPECT_TRUE(messages.empty());
-    ASSERT_EQ(printed->pages.size(), 1u);
+    // The charts on show in display order, each with its legend whole, the plots level.
     const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
     ASSERT_EQ(page.charts.size(), 3u);
-    EXPECT_EQ(page.charts[0].chartName, "ChartFX(3)") << "in display order";
-    EXPECT_EQ(page.charts[1].chartName, "ChartFX(0)");
-    EXPECT_EQ(page.charts[2].chartName, "ChartFX(2)");
     EXPECT_EQ(page.orientation, platform::kPrinterLandscape);
-    for (int k = 0; k < Frm_Tumay01::kCharts; ++k) {
-        EXPECT_EQ(Chart(w, k).ChartOption84(), true) << k;
-        EXPECT_EQ(Chart(w, k).LegendBox().Setting(), 256) << k;
-        EXPECT_EQ(Chart(w, k).LegendBox().Width(), 34) << k;
+    const char* names[] = {"ChartFX(3)", "ChartFX(0)", "ChartFX(1)"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const platform::PrintedChart& c = page.charts[k];
+        SCOPED_TRACE(c.chartName.toStdString());
+        EXPECT_EQ(c.chartName, names[k]);
+        EXPECT_TRUE(c.legendShown);
+        EXPECT_TRUE(c.legendWhole);
+        EXPECT_GT(c.plot.width(), 0.45 * (c.right - c.left));
+        EXPECT_NEAR(c.plot.top(), page.charts[0].plot.top(), 0.005 * c.plot.height());
+        EXPECT_NEAR(c.plot.bottom(), page.charts[0].plot.bottom(), 0.005 * c.plot.height());
     }
-    EXPECT_FALSE(Chart(w, 1).isVisible()) << "a legend does not show a chart";
+
+    // On screen nothing changed: no legend on the profiles, the same picture.
+    const std::vector<Look> after = looks();
+    for (int k = 0; k < Frm_Tumay01::kCharts; ++k) {
+        SCOPED_TRACE(k);
+        const auto i = static_cast<std::size_t>(k);
+        EXPECT_EQ(after[i].option84, before[i].option84);
+        EXPECT_EQ(after[i].legendShown, before[i].legendShown);
+        EXPECT_EQ(after[i].legendWidth, before[i].legendWidth);
+        EXPECT_EQ(after[i].plot, before[i].plot);
+    }
+    EXPECT_TRUE(w.grab().toImage() == screen);
+    EXPECT_FALSE(Chart(w, 2).isVisible()) << "a legend does not show a chart";
 }

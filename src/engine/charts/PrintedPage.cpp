@@ -69,15 +69,24 @@ PageGeometry PageGeometryOf(int16_t chartCount, double pageWidth, double pageHei
     return g;
 }
 
-HeaderFrame HeaderFrameOf(const PageGeometry& page) {
-    return {page.u, page.u, page.W, kFrameBottom};
+HeaderLayout HeaderLayoutOf(const PageGeometry& page, double rowHeight) {
+    HeaderLayout h;
+    h.frame = {page.u, page.u, page.W, kFrameBottom};
+    const double highest = h.frame.top + kHeaderGap;
+    const double fitting = h.frame.bottom - kHeaderGap - rowHeight - kRowStep;
+    h.row1 = std::max(highest, std::min(4 * page.u, fitting));
+    h.row2 = h.row1 + kRowStep;
+    const double chartTop = Pixel(6 * page.u) * static_cast<double>(page.ty);
+    h.frame.bottom = std::max(h.frame.bottom, std::min(h.row2 + rowHeight + kHeaderGap, chartTop));
+    return h;
 }
 
-std::vector<HeaderItem> HeaderItems(const ProjectInfo& p, const PageGeometry& page) {
+std::vector<HeaderItem> HeaderItems(const ProjectInfo& p, const PageGeometry& page,
+                                    const HeaderLayout& header) {
     const double u = page.u;
     const double W = page.W;
-    const double row1 = 4 * u;
-    const double row2 = row1 + kRowStep;
+    const double row1 = header.row1;
+    const double row2 = header.row2;
     const double left = 5 * u;
     std::vector<HeaderItem> items = {
         {1, left, row1, false, {"Project Number: "}},

@@ -36,11 +36,26 @@ struct PageGeometry {
 PageGeometry PageGeometryOf(int16_t chartCount, double pageWidth, double pageHeight, float tx,
                             float ty);
 
-// The outline around the header, in twips: from (u, u) to (W, 548.72).
+// The outline around the header, in twips.
 struct HeaderFrame {
     double left = 0, top = 0, right = 0, bottom = 0;
 };
-HeaderFrame HeaderFrameOf(const PageGeometry& page);
+
+// The header: its frame and where its two rows stand (the top of their texts), in twips.
+struct HeaderLayout {
+    HeaderFrame frame;
+    double row1 = 0, row2 = 0;
+};
+
+// The frame runs from (u, u) to (W, 548.72); row 1 stands at 4u and row 2 216.6 twips below
+// it. The charts start 6u pixels down, 600 twips on a printer of square pixels, so on a
+// printer of more than about 450 dots per inch (where 4u is large) row 2 would reach the
+// frame's line or the charts: both rows then move up together, just enough for a row of the
+// given height to end kHeaderGap clear of the frame's bottom, never closer to its top than
+// that gap. Only where they do not fit even so does the frame's bottom move down, never below
+// the top of the charts.
+inline constexpr double kHeaderGap = 15;
+HeaderLayout HeaderLayoutOf(const PageGeometry& page, double rowHeight);
 
 // The header font: every header text is in this face and size; only the weight changes.
 inline constexpr const char* kHeaderFont = "Arial";
@@ -56,11 +71,12 @@ struct HeaderItem {
     std::vector<std::string> texts;
 };
 
-// The items in the order they are printed. The project number, title, date, parish, CPT
-// number, station, offset and ground elevation are shown (the elevation only when one was
-// entered, as a number with a blank in place of a plus sign); the latitude, longitude and
-// water-table depth are not.
-std::vector<HeaderItem> HeaderItems(const ProjectInfo& project, const PageGeometry& page);
+// The items in the order they are printed, on the rows of the header layout. The project number,
+// title, date, parish, CPT number, station, offset and ground elevation are shown (the elevation
+// only when one was entered, as a number with a blank in place of a plus sign); the latitude,
+// longitude and water-table depth are not.
+std::vector<HeaderItem> HeaderItems(const ProjectInfo& project, const PageGeometry& page,
+                                    const HeaderLayout& header);
 
 // Where the items of one header row are printed, so that no text runs into another: each
 // item stands at its own position x where the texts fit; an item that would start inside

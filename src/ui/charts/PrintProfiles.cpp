@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -42,11 +43,20 @@ QStringList FitItem(platform::Printer& printer, QStringList texts, double room) 
     return texts;
 }
 
+// The height of a header row: its texts in either weight.
+double RowHeight(platform::Printer& printer) {
+    printer.FontBold(true);
+    const double bold = printer.TextHeight();
+    printer.FontBold(false);
+    return std::max(bold, printer.TextHeight());
+}
+
 void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const PageGeometry& page) {
-    const HeaderFrame frame = HeaderFrameOf(page);
-    printer.Box(frame.left, frame.top, frame.right, frame.bottom, kBlack);
     printer.FontSize(kHeaderFontSize);
-    const std::vector<HeaderItem> items = HeaderItems(project, page);
+    const HeaderLayout header = HeaderLayoutOf(page, RowHeight(printer));
+    const HeaderFrame& frame = header.frame;
+    printer.Box(frame.left, frame.top, frame.right, frame.bottom, kBlack);
+    const std::vector<HeaderItem> items = HeaderItems(project, page, header);
     std::vector<QStringList> texts;
     for (const HeaderItem& item : items) {
         texts.emplace_back();

@@ -6,9 +6,10 @@
 // landscape. The page goes to the default printer of the moment (the printer choice,
 // Frm_Export, changes it).
 //
-// The header items stand at the places of the page layout (PrintedPage.h). Where a text
-// would run into the next item on its row (a portrait page is too narrow for the second
-// row, a title may be long), the items move just enough to stand clear of each other
+// The header items stand at the places of the page layout (PrintedPage.h), both rows whole
+// inside the frame and above the charts on printers of up to 1200 dots per inch. Where a
+// text would run into the next item on its row (a portrait page is too narrow for the
+// second row, a title may be long), the items move just enough to stand clear of each other
 // within the frame, and a text that cannot fit even so is shortened with an ellipsis: no
 // value is ever printed over another.
 //

@@ -1,5 +1,8 @@
 #include "ui/results/DepthCurveChart.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "engine/charts/CurveChartScale.h"
 #include "platform/ChartFX.h"
 #include "ui/results/ConeProfilePlot.h"
@@ -16,6 +19,32 @@ void ShowLegendBox(platform::ChartFX& chart, double twipsPerPixel) {
     chart.ChartOption84(true);
     chart.LegendBox().Setting(kLegendBoxSetting);
     chart.LegendBox().Width(LegendBoxWidth(twipsPerPixel));
+}
+
+void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twipsPerPixel,
+                          const std::function<void()>& print) {
+    // Puts every chart back as it was, also when the printing stops half way.
+    struct Restore {
+        std::vector<std::pair<platform::ChartFX*, platform::ChartLegendState>> kept;
+        ~Restore() {
+            for (auto& [chart, state] : kept) {
+                chart->PrintWidth(0);
+                chart->LegendState(state);
+            }
+        }
+    } restore;
+    int width = 0;
+    for (platform::ChartFX* chart : charts) {
+        if (chart == nullptr)
+            continue;
+        restore.kept.emplace_back(chart, chart->LegendState());
+        ShowLegendBox(*chart, twipsPerPixel);
+        if (!chart->isHidden())
+            width = std::max(width, chart->WholeLegendWidth());
+    }
+    for (auto& [chart, state] : restore.kept)
+        chart->PrintWidth(width);
+    print();
 }
 
 void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,

@@ -4,7 +4,9 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "engine/state/Declarations.h"
@@ -31,6 +33,13 @@ struct DepthCurveChart {
 
 // Shows the chart's legend box at the width that suits the screen's twips per pixel.
 void ShowLegendBox(platform::ChartFX& chart, double twipsPerPixel);
+
+// Prints through `print` with a legend box on every chart, on the page only. The charts on
+// show are laid out for the page at one width, wide enough for every legend to show its
+// texts whole beside a plot of readable width, so that their plots stay level; afterwards
+// each chart is on screen exactly as it was.
+void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twipsPerPixel,
+                          const std::function<void()>& print);
 
 // Draws the three curves of grid layers 1 to NumLayers: point i of each series is grid layer
 // NumLayers - i at its depth, whatever the depth/elevation mode of the window; layer 0 is

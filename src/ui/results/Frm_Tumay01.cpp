@@ -71,9 +71,8 @@ void Frm_Tumay01::BackKey() {
     windows.Show(QStringLiteral("Frm_Select"));
 }
 
-void Frm_Tumay01::BeforePrint() {
-    for (platform::ChartFX* chart : ChartFX)
-        ShowLegendBox(*chart, platform::TwipsPerPixelY());
+void Frm_Tumay01::PrintPage(const std::function<void()>& print) {
+    PrintWithLegendBoxes(ChartFX, platform::TwipsPerPixelY(), print);
 }
 
 void Frm_Tumay01::ExitKey() {

@@ -35,8 +35,8 @@ protected:
     // Every chart on show is drawn again: the profiles in the axis mode in force, the
     // probabilities always against depth.
     void DrawChart(int16_t N, platform::ChartFX& chart) override;
-    // Every chart shows its legend box, on the page and on screen from then on.
-    void BeforePrint() override;
+    // Every chart prints with its legend box; on screen the window stays as it is.
+    void PrintPage(const std::function<void()>& print) override;
     // Back to the selection; this window's instance is released.
     void BackKey() override;
     // Ends the program, the profile windows and this one unloaded and released first.

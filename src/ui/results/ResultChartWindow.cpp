@@ -101,8 +101,7 @@ void ResultChartWindow::ZoomToggle() {
 }
 
 void ResultChartWindow::PrintCharts() {
-    BeforePrint();
-    PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX);
+    PrintPage([this] { PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX); });
 }
 
 } // namespace strelvan

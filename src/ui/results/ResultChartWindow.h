@@ -4,8 +4,8 @@
 // window's own charts), a toolbar of keyed buttons, the depth/elevation toggle of the
 // profiles, the linked zoom of the three profiles, and the printed page of the charts on show.
 //
-// A window of this kind adds how it draws each chart, what it does before a layout, a toggle
-// or a print, and where its Back, Next and Exit keys lead.
+// A window of this kind adds how it draws each chart, what it does before a layout or a
+// toggle, how it prints its page, and where its Back, Next and Exit keys lead.
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -79,8 +79,9 @@ protected:
     virtual void PrepareChartOrder(std::string& /*order*/) {}
     // Called before the axis mode changes.
     virtual void BeforeToggle() {}
-    // Called before the page is printed.
-    virtual void BeforePrint() {}
+    // Prints the page through `print`; a window that prints its charts otherwise than they
+    // stand on screen wraps it.
+    virtual void PrintPage(const std::function<void()>& print) { print(); }
     // The keys that lead elsewhere.
     virtual void BackKey() = 0;
     virtual void NextKey() {}

@@ -28,7 +28,8 @@ struct PrintedImages {
 std::shared_ptr<PrintedImages> PrintToImages(double dotsPerInch);
 // From now on every page is written to a PDF file of Letter paper at the resolution.
 void PrintToPdf(const QString& path, int dotsPerInch);
-// From now on there is no printer: making one fails as on a computer without printers.
+// From now on no printer is the default: making one fails as on a computer without printers,
+// or, where printers are installed (InstalledPrinters), without a default printer.
 void PrintToNoPrinter();
 // Restores the platform's printers and list and forgets the printer chosen in the run.
 void RestorePrinters();
