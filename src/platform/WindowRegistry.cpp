@@ -17,8 +17,9 @@ WindowRegistry::~WindowRegistry() {
         delete form.data();
 }
 
-void WindowRegistry::Register(const QString& name, Factory factory) {
+void WindowRegistry::Register(const QString& name, Factory factory, Holds holds) {
     factories_[name] = std::move(factory);
+    holds_[name] = holds;
 }
 
 bool WindowRegistry::IsRegistered(const QString& name) const {
@@ -75,6 +76,31 @@ void WindowRegistry::Unload(const QString& name) {
 void WindowRegistry::UnloadAndRelease(const QString& name) {
     Unload(name);
     Release(name);
+}
+
+void WindowRegistry::ShowFresh(const QString& name) {
+    UnloadOrphans([&name](const QString& n) { return n == name; });
+    Unload(name);
+    Show(name);
+}
+
+void WindowRegistry::ReleaseWindowsHolding(Holds what) {
+    auto holding = [this, what](const QString& name) {
+        const auto it = holds_.find(name);
+        return it != holds_.end() && it->second >= what;
+    };
+    UnloadOrphans(holding);
+    for (const auto& [name, holds] : holds_)
+        if (holding(name))
+            UnloadAndRelease(name);
+}
+
+void WindowRegistry::UnloadOrphans(const std::function<bool(const QString&)>& named) {
+    // Unloading a released window takes it off the list: walk a copy.
+    const std::vector<QPointer<Form>> orphans = orphans_;
+    for (const QPointer<Form>& form : orphans)
+        if (form && named(form->FormName()))
+            form->Unload();
 }
 
 bool WindowRegistry::IsLoaded(const QString& name) const {

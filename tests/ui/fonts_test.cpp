@@ -79,7 +79,7 @@ TEST_F(FontsTest, TheStartWindowsDrawTheirTextsWithARealFont) {
     Window<Frm_About>().ShowModal();
     EXPECT_GE(ExpectWindowDrawn(Window<Frm_About>()), 5);
 
-    Decl().importSettings.FileName = S(RealSounding("pygef-cpt4-sand.txt"));
+    Window<Frm_ViewFile>().FileName = S(RealSounding("pygef-cpt4-sand.txt"));
     Window<Frm_ViewFile>().Show();
     EXPECT_EQ(ExpectWindowDrawn(Window<Frm_ViewFile>()), 1);
     EXPECT_TRUE(messages.empty());

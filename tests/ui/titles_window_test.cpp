@@ -262,12 +262,10 @@ TEST_F(TitlesWindow, CancelReturnsAFreshFileWindowAndChangesNothing) {
     titles().CmdCancel->click();
     ProcessEvents();
     EXPECT_FALSE(titles().IsLoaded());
-    // The Schmertmann and Robertson windows are unloaded and released; Douglas and Olsen's
-    // window is left as it was.
+    // Every result window of the sounding is unloaded and released.
     EXPECT_TRUE(schmertmann.isNull());
     EXPECT_TRUE(robertson.isNull());
-    ASSERT_FALSE(olsen.isNull());
-    EXPECT_TRUE(olsen->IsLoaded());
+    EXPECT_TRUE(olsen.isNull());
     const Form* fileWindow = app->windows.Find("Frm_OpenFile");
     ASSERT_NE(fileWindow, nullptr);
     EXPECT_TRUE(fileWindow->isVisible());

@@ -137,6 +137,7 @@ void RecreateGridArrays(LayerGrid& g, std::size_t size) {
 
 GridResult InitIntervalArrays(const ConeData& cone, LayerGrid& grid, ClassResults& results,
                               SoilPropArrays& props, int16_t lastPoint, GridUse use) {
+    ++grid.Generation;
     grid.LayerThick = kLayerThick;
     int n = 0;
     int layers = 0;
@@ -150,6 +151,10 @@ GridResult InitIntervalArrays(const ConeData& cone, LayerGrid& grid, ClassResult
     grid.NumLayers = static_cast<int16_t>(result.ok ? layers : 0);
     RecreateArrays(grid, results, props, static_cast<std::size_t>(grid.NumLayers) + 1);
     return result;
+}
+
+void SoundingReplaced(LayerGrid& grid) {
+    ++grid.Generation;
 }
 
 } // namespace strelvan

@@ -55,10 +55,15 @@ struct GridResult {
 // its first reading. Either way the last window ends at or above the last reading. Then
 // re-creates zero-filled every per-layer array of the grid, of the classification results and
 // of the soil properties, indexed 0 to NumLayers. This clears every earlier grid,
-// classification result and soil property.
+// classification result and soil property, and starts a new generation of the grid, also when
+// the sounding is refused.
 GridResult InitIntervalArrays(const ConeData& cone, LayerGrid& grid, ClassResults& results,
                               SoilPropArrays& props, int16_t lastPoint = 0,
                               GridUse use = GridUse::Classify);
+
+// A new sounding was read: the grid, and what was made on it, belong to the one before
+// (a new generation, until the grid is set up again).
+void SoundingReplaced(LayerGrid& grid);
 
 // Fills grid layers 1 to NumLayers (LayerDepth, LayerQc, LayerQt, LayerFs, LayerU1 to
 // LayerU3 and LayerRatio; LayerElev is left alone) with the averages of readings 1 to

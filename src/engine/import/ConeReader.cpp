@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "engine/import/DataLine.h"
 #include "engine/import/TextLines.h"
@@ -143,6 +144,15 @@ Messages ReadCone(ConeFileText text, ImportSettings& settings, ConeData& cone) {
 Messages ReadConeData(ImportSettings& settings, ConeData& cone) {
     const std::optional<std::string> text = ReadWholeFile(settings.FileName);
     return ReadCone(text ? ConeFileText(*text) : std::nullopt, settings, cone);
+}
+
+Messages ReadConeData(const std::string& fileName, ImportSettings& settings, ConeData& cone) {
+    std::string held = fileName;
+    std::swap(held, settings.FileName);
+    Messages messages = ReadConeData(settings, cone);
+    if (settings.ImportError != 0)
+        settings.FileName = std::move(held);
+    return messages;
 }
 
 Messages ReadConeText(std::string_view text, ImportSettings& settings, ConeData& cone) {

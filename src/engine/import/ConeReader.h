@@ -8,6 +8,7 @@
 // The reader's own state (column count, separator, last line read) lives in
 // ImportSettings; the separator stays from one file to the next.
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/state/Declarations.h"
@@ -21,6 +22,10 @@ using ConeFileText = std::optional<std::string_view>;
 // Reads settings.FileName (NumTitleLines title lines, then readings) into cone; returns
 // the messages to show, in order (success or failures, with exact texts/icons/titles).
 Messages ReadConeData(ImportSettings& settings, ConeData& cone);
+
+// The same read of the file chosen by the user: FileName names it after a good read and is
+// left as it was after a failed one, so that it always names the file of the readings held.
+Messages ReadConeData(const std::string& fileName, ImportSettings& settings, ConeData& cone);
 
 // The same read on a file text already in memory; FileName only names the file in the
 // success message.

@@ -65,6 +65,9 @@ struct ConeData {
 
 // The fixed grid of thin layers; every array is indexed 0 to NumLayers, layer 1 the top.
 struct LayerGrid {
+    // Counts the set-ups of the grid and the soundings read: results and manual layers made
+    // on one generation do not hold on another.
+    int32_t Generation = 0;
     float LayerThick = 0.328f; // ft
     int16_t NumLayers = 0;
     std::vector<float> LayerDepth;

@@ -26,13 +26,16 @@
 namespace strelvan {
 
 void RegisterForms(WindowRegistry& windows) {
-    windows.Register<Frm_Select>();
-    windows.Register<Frm_Tumay01>();
-    windows.Register<Frm_Tumay02>();
-    windows.Register<Frm_Robert86>();
-    windows.Register<Frm_Olsen>();
-    windows.Register<Frm_Manual>();
-    windows.Register<Frm_Fuzzy>();
+    // The windows that show results of the sounding close with it; those that show results
+    // on the layer grid close also when the grid is set up anew for the soil properties.
+    using Holds = WindowRegistry::Holds;
+    windows.Register<Frm_Select>(Holds::Sounding);
+    windows.Register<Frm_Tumay01>(Holds::LayerGrid);
+    windows.Register<Frm_Tumay02>(Holds::LayerGrid);
+    windows.Register<Frm_Robert86>(Holds::LayerGrid);
+    windows.Register<Frm_Olsen>(Holds::LayerGrid);
+    windows.Register<Frm_Manual>(Holds::LayerGrid);
+    windows.Register<Frm_Fuzzy>(Holds::LayerGrid);
     windows.Register<Frm_Pore1>();
     windows.Register<Frm_Pore2>();
     windows.Register<Frm_ConeFactors>();
@@ -42,8 +45,8 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_ViewFile>();
     windows.Register<Frm_About>();
     windows.Register<Frm_CPTData3>();
-    windows.Register<Frm_SoilFactors>();
-    windows.Register<Frm_PlotProperties>();
+    windows.Register<Frm_SoilFactors>(Holds::Sounding);
+    windows.Register<Frm_PlotProperties>(Holds::Sounding);
     windows.Register<Frm_Export>();
     windows.Register<Frm_CPTData4>();
     windows.Register<Frm_CPTData5>();

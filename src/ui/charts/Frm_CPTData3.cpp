@@ -169,7 +169,7 @@ void Frm_CPTData3::Toolbar1_ButtonClick(const QString& key) {
 
 void Frm_CPTData3::ClassifyWith(int16_t methodCode) {
     Decl().selection.MethodCode = methodCode;
-    App().windows.Show("Frm_Select");
+    App().windows.ShowFresh("Frm_Select");
 }
 
 void Frm_CPTData3::munSubCS1_Click() {

@@ -173,7 +173,7 @@ void PoreProfileWindow::ClassifySoil() {
     // not go on, so the methods are offered first, as the Classify Soil menu of the window
     // without pore-pressure columns offers them.
     if (!ResultWindowsFor(Decl().selection.MethodCode).shown.empty()) {
-        App().windows.Show("Frm_Select");
+        App().windows.ShowFresh("Frm_Select");
         return;
     }
     QWidget* next = Toolbar1->widgetForAction(Toolbar1->ButtonByKey("Next"));
@@ -183,7 +183,7 @@ void PoreProfileWindow::ClassifySoil() {
 
 void PoreProfileWindow::ClassifyWith(int16_t methodCode) {
     Decl().selection.MethodCode = methodCode;
-    App().windows.Show("Frm_Select");
+    App().windows.ShowFresh("Frm_Select");
 }
 
 void PoreProfileWindow::Toggle_Axis() {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "engine/classification/LayerGrid.h"
 #include "engine/import/ConeReader.h"
 #include "engine/import/TitleLines.h"
 #include "engine/state/Numbers.h"
@@ -63,24 +64,32 @@ void Frm_OpenFile::OpenFileMenu() {
     const std::optional<QString> chosen =
         platform::ShowOpenDialog(QString::fromLatin1(kFileFilter), platform::kFileMustExist, this);
     if (!chosen)
-        return; // cancelled: nothing chosen, nothing read
-    ImportSettings& settings = Decl().importSettings;
-    settings.FileName = S(*chosen);
-    settings.FileNum = 1; // the reader opens the file itself; 1 is the first free number
+        return;                        // cancelled: nothing chosen, nothing read
+    Decl().importSettings.FileNum = 1; // the reader opens the file itself; the first free number
+    // The file name of the sounding held changes only with a good read: the view shows the
+    // file under its own name.
     if (OpenMode == 1) {
         App().windows.UnloadAndRelease(QString::fromLatin1(Frm_ViewFile::kFormName));
-        App().windows.Get<Frm_ViewFile>().Show();
+        auto& view = App().windows.Get<Frm_ViewFile>();
+        view.FileName = S(*chosen);
+        view.Show();
         return;
     }
-    ReadChosenFile();
+    ReadChosenFile(S(*chosen));
 }
 
-void Frm_OpenFile::ReadChosenFile() {
+void Frm_OpenFile::ReadChosenFile(const std::string& fileName) {
+    Declarations& decl = Decl();
     platform::SetMousePointer(platform::MousePointer::Hourglass);
-    const Messages messages = ReadConeData(Decl().importSettings, Decl().cone);
+    const Messages messages = ReadConeData(fileName, decl.importSettings, decl.cone);
     platform::SetMousePointer(platform::MousePointer::Default);
+    if (decl.importSettings.ImportError == 0) {
+        // A new sounding: what was shown of the one before goes with it.
+        SoundingReplaced(decl.grid);
+        App().windows.ReleaseWindowsHolding(WindowRegistry::Holds::Sounding);
+    }
     platform::ShowMessages(messages, this);
-    if (Decl().importSettings.ImportError == 0) {
+    if (decl.importSettings.ImportError == 0) {
         // A failed read later on leaves the button as it is.
         CmdPlot->setEnabled(true);
         CmdPlot->setFocus();

@@ -3,6 +3,7 @@
 // units, read it or look at its raw text, and go on to the project information.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "platform/Form.h"
 
@@ -43,7 +44,7 @@ protected:
 
 private:
     void BuildControls();
-    void ReadChosenFile();
+    void ReadChosenFile(const std::string& fileName);
 
     platform::Toolbar* Toolbar1;
     QLabel* Label2;

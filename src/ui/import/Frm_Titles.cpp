@@ -166,8 +166,8 @@ void Frm_Titles::HandOverToProfile() {
 void Frm_Titles::CmdCancel_Click() {
     WindowRegistry& windows = App().windows;
     Unload();
-    windows.UnloadAndRelease("Frm_Tumay02");
-    windows.UnloadAndRelease("Frm_Robert86");
+    // A new sounding starts: no window keeps results of this one.
+    windows.ReleaseWindowsHolding(WindowRegistry::Holds::Sounding);
     windows.Show("Frm_OpenFile"); // a new instance when OK had released it
 }
 

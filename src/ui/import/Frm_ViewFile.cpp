@@ -39,11 +39,10 @@ Frm_ViewFile::Frm_ViewFile(AppContext& app) : Form(app, QString::fromLatin1(kFor
 }
 
 void Frm_ViewFile::Form_Load() {
-    const std::string& fileName = Decl().importSettings.FileName;
-    setWindowTitle(Q(fileName));
+    setWindowTitle(Q(FileName));
     Text1->clear();
     platform::SizeToScreen(*this, 0.6, 0.6);
-    const FileViewText view = ReadFileView(fileName);
+    const FileViewText view = ReadFileView(FileName);
     if (!view.ok) {
         platform::ShowMessage(view.failure, this);
         Unload();

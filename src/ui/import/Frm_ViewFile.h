@@ -1,5 +1,7 @@
 #pragma once
 // The raw text of the chosen cone data file, as it stands in the file.
+#include <string>
+
 #include "platform/Form.h"
 
 class QPlainTextEdit;
@@ -11,6 +13,9 @@ class Frm_ViewFile : public Form {
 public:
     static constexpr const char* kFormName = "Frm_ViewFile";
     explicit Frm_ViewFile(AppContext& app);
+
+    // The file on show, set before the window is shown; the sounding held keeps its own.
+    std::string FileName;
 
 protected:
     void Form_Load() override;

@@ -98,7 +98,9 @@ void Frm_SoilFactors::Form_Load() {
     Frame2->setVisible(d.props.PropChoice == kConstrainedModulus);
     Frame1->setVisible(d.props.PropChoice == kUndrainedShearStrength);
 
-    // A fresh grid over the whole sounding; every earlier result and property is cleared.
+    // A fresh grid over the whole sounding; every earlier result and property is cleared, so
+    // the windows that show a classification on the grid close rather than stay open empty.
+    App().windows.ReleaseWindowsHolding(WindowRegistry::Holds::LayerGrid);
     Grid = InitIntervalArrays(d.cone, d.grid, d.results, d.props, 0, GridUse::SoilProperties);
     if (Grid.ok)
         Grid = AverageLayers(d.cone, d.grid);

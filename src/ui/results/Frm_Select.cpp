@@ -173,7 +173,8 @@ void Frm_Select::ShowResultWindow() {
     // must classify the sounding rather than show empty manual layers and stale types.
     if (plan.clearsManualFlag && windows.Find(shown) == nullptr)
         selection.ManualFlag = false;
-    windows.Show(shown);
+    // The chart order and thickness just chosen: an open window is loaded afresh.
+    windows.ShowFresh(shown);
     for (const std::string& name : plan.unloaded)
         windows.Unload(Q(name));
     if (plan.clearsManualFlag)
