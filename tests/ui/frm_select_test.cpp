@@ -282,15 +282,6 @@ TEST_F(SelectTest, ResultWindowHoldingManualLayersLoadsWithTheFlagSet) {
     EXPECT_FALSE(Decl().selection.ManualFlag);
 }
 
-// A result window without an instance holds no manual layers: it must classify on load.
-TEST_F(SelectTest, FreshResultWindowLoadsWithTheFlagCleared) {
-    Decl().selection.ManualFlag = true;
-    Open(3);
-    Click("CmdNext");
-    EXPECT_EQ(probes["Frm_Robert86"].manualFlagAtLoad, std::vector<bool>({false}));
-    EXPECT_FALSE(Decl().selection.ManualFlag);
-}
-
 TEST_F(SelectTest, ProbabilisticMethodLeavesTheFlag) {
     Decl().selection.ManualFlag = true;
     Open(1);

@@ -145,37 +145,42 @@ protected:
         EXPECT_EQ(Chart(w, 5).TitleText(2), look.textTitle);
     }
 
-    // Back with manual layers after another window has set up the layer grid: nothing is
-    // classified, and the types the grid set-up cleared are shown as they are.
+    // Back with manual layers: shown on the grid they were set on, without classifying; after
+    // another window has set up the layer grid, the window classifies it afresh instead.
     template <class F> void ExpectManualLoad(const Look& look) {
         Sounding(30);
         auto& w = Open<F>("0 4");
         w.ManualArray(1, 90, "Soft Clay", 60);
         w.ManualArray(2, 59, "Sand", 0);
-        Open<Frm_Tumay02>("0");
-        const std::vector<int16_t>& types = Decl().results.*look.types;
-        ASSERT_EQ(types, std::vector<int16_t>(types.size(), 0));
-        const LayerGrid grid = Decl().grid;
-
+        std::vector<int16_t>& types = Decl().results.*look.types;
         Decl().selection.ManualFlag = true;
         Decl().selection.ChartOrder = "0 3 4";
+        types[5] = 0; // a classification would set it again
         w.Unload();
         w.Show();
         ProcessEvents();
         EXPECT_EQ(Decl().selection.ChartOrder, "0 3 5");
-        EXPECT_EQ(types, std::vector<int16_t>(types.size(), 0));
-        EXPECT_EQ(Decl().grid.LayerRatio, grid.LayerRatio) << "no classification ran";
-        ChartFX& soil = Chart(w, 3);
-        ASSERT_EQ(soil.PointCount(), grid.NumLayers);
-        for (int i = 0; i < grid.NumLayers; ++i) {
-            ASSERT_EQ(soil.SeriesList(0).PointValue(i), 0.0) << i;
-            ASSERT_EQ(soil.PointColor(i), std::nullopt) << i;
-        }
-        EXPECT_FALSE(Chart(w, 4).isVisible());
+        EXPECT_EQ(types[5], 0) << "no classification ran";
         const auto labels = Labels(Chart(w, 5));
         ASSERT_EQ(labels.size(), 2u);
         EXPECT_EQ(labels[1]->Text(), "Sand");
         EXPECT_EQ(Chart(w, 5).TitleText(2), look.textTitle);
+
+        Open<Frm_Tumay02>("0");
+        ASSERT_EQ(types, std::vector<int16_t>(types.size(), 0));
+        Decl().selection.ChartOrder = "0 3 4";
+        w.Unload();
+        w.Show();
+        ProcessEvents();
+        EXPECT_EQ(Decl().selection.ChartOrder, "0 3 4");
+        EXPECT_GE(types[5], 1) << "classified afresh";
+        ChartFX& soil = Chart(w, 3);
+        ASSERT_EQ(soil.PointCount(), Decl().grid.NumLayers);
+        EXPECT_EQ(soil.SeriesList(0).PointValue(0),
+                  types[static_cast<std::size_t>(Decl().grid.NumLayers)]);
+        EXPECT_FALSE(Chart(w, 5).isVisible());
+        EXPECT_TRUE(Chart(w, 4).isVisible());
+        EXPECT_FALSE(Labels(Chart(w, 4)).empty());
     }
 };
 
@@ -242,7 +247,7 @@ TEST_F(MetricResultWindows, OlsenClassifiesTheCorrectedTipAndKeepsTheRatioLimits
     EXPECT_EQ(Chart(w, 3).PointColor(Decl().grid.NumLayers - 80), 255 | 255 << 8);
 }
 
-TEST_F(MetricResultWindows, ManualLayersLoadWithoutClassifying) {
+TEST_F(MetricResultWindows, ManualLayersLoadOnlyOnTheGridTheyWereSetOn) {
     {
         SCOPED_TRACE("Robertson");
         ExpectManualLoad<Frm_Robert86>(kRobertson);

@@ -277,8 +277,10 @@ TEST_F(ResultFrame, ChartsOfAnEmptyGridDrawNothing) {
     ASSERT_FALSE(Chart(w, 4).Annotations().empty());
     // Back with manual layers to a grid that another window could not set up, with arrays
     // that do not hold its layer count: nothing of the earlier drawings stays on show.
+    const int32_t generation = Decl().grid.Generation;
     Decl().grid = LayerGrid{};
     Decl().grid.NumLayers = 5;
+    Decl().grid.Generation = generation;
     Decl().selection.ManualFlag = true;
     w.Unload();
     w.Show();

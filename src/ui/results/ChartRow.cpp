@@ -16,6 +16,18 @@ namespace {
 // The layout's offsets and gaps are in twips; the screen shows 15 to a pixel.
 constexpr int kTwipsPerPixel = 15;
 
+// The charts on show, ordered by the left edges of their slots.
+std::vector<std::size_t> ChartsOnShow(std::span<platform::ChartFX* const> charts,
+                                      std::span<const int32_t> chartLeft) {
+    std::vector<std::size_t> shown;
+    for (std::size_t k = 0; k < charts.size(); ++k)
+        if (!charts[k]->isHidden())
+            shown.push_back(k);
+    std::stable_sort(shown.begin(), shown.end(),
+                     [&](std::size_t a, std::size_t b) { return chartLeft[a] < chartLeft[b]; });
+    return shown;
+}
+
 void SettleLayout(QMainWindow& window) {
     window.layout()->activate();
     if (QWidget* central = window.centralWidget(); central && central->layout())
@@ -59,12 +71,7 @@ void ArrangeChartRow(QMainWindow& window, QHBoxLayout& row,
                      int32_t chartWidth, const ChartLayout& layout) {
     while (QLayoutItem* item = row.takeAt(0))
         delete item;
-    std::vector<std::size_t> shown;
-    for (std::size_t k = 0; k < charts.size(); ++k)
-        if (!charts[k]->isHidden())
-            shown.push_back(k);
-    std::stable_sort(shown.begin(), shown.end(),
-                     [&](std::size_t a, std::size_t b) { return chartLeft[a] < chartLeft[b]; });
+    const std::vector<std::size_t> shown = ChartsOnShow(charts, chartLeft);
     // The gaps of the layout: before the first slot, and between one slot's chart and the next.
     row.addSpacing(layout.left[0] / kTwipsPerPixel);
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -104,14 +111,16 @@ int16_t ChartWidthOf(std::span<platform::ChartFX* const> charts) {
     return static_cast<int16_t>(std::clamp(chart->Width(), 0, 32767));
 }
 
-void PrintChartSlots(const ProjectInfo& project, int16_t count, const ChartSlots& chartSlot,
-                     std::span<platform::ChartFX* const> charts) {
-    // Slots no chart has taken yet hold no chart; the page looks only at the first count.
-    std::array<platform::ChartFX*, kDisplaySlots> inSlot{};
-    for (std::size_t i = 0; i < inSlot.size(); ++i)
-        if (chartSlot[i] >= 0 && static_cast<std::size_t>(chartSlot[i]) < charts.size())
-            inSlot[i] = charts[static_cast<std::size_t>(chartSlot[i])];
-    PrintProfiles(project, count, inSlot[0], inSlot[1], inSlot[2], inSlot[3], nullptr);
+void PrintChartsOnShow(const ProjectInfo& project, std::span<platform::ChartFX* const> charts,
+                       std::span<const int32_t> chartLeft) {
+    // A chart named twice in the order is on show once; a slot the layout did not fill holds
+    // no chart of this load.
+    const std::vector<std::size_t> shown = ChartsOnShow(charts, chartLeft);
+    std::array<platform::ChartFX*, kDisplaySlots> page{};
+    for (std::size_t i = 0; i < shown.size() && i < page.size(); ++i)
+        page[i] = charts[shown[i]];
+    const auto count = static_cast<int16_t>(std::min(shown.size(), page.size()));
+    PrintProfiles(project, count, page[0], page[1], page[2], page[3], nullptr);
 }
 
 } // namespace strelvan

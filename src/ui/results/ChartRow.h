@@ -50,8 +50,9 @@ void ArrangeFirstFour(QMainWindow& window, QHBoxLayout& row,
 // within 0 to 32767).
 int16_t ChartWidthOf(std::span<platform::ChartFX* const> charts);
 
-// Prints the page of the charts in the display slots, in slot order: the first count of them.
-void PrintChartSlots(const ProjectInfo& project, int16_t count, const ChartSlots& chartSlot,
-                     std::span<platform::ChartFX* const> charts);
+// Prints the page of the charts on show, each once, from left to right as the row shows them
+// (ordered by the left edges of their slots).
+void PrintChartsOnShow(const ProjectInfo& project, std::span<platform::ChartFX* const> charts,
+                       std::span<const int32_t> chartLeft);
 
 } // namespace strelvan

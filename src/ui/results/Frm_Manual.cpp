@@ -298,10 +298,8 @@ void Frm_Manual::CmdExport_Click() {
     selection.ManualFlag = true;
     selection.ChartOrder = ChartOrderWithLayerText(selection.ChartOrder);
     // The window that holds the layers shows them in place of the automatic layer text.
-    if (ResultWindow* window = MethodWindow()) {
-        window->Unload();
-        window->Show();
-    }
+    if (ResultWindow* window = MethodWindow())
+        App().windows.ShowFresh(window->FormName());
     App().windows.UnloadAndRelease(FormName());
 }
 

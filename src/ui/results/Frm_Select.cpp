@@ -167,14 +167,9 @@ void Frm_Select::ShowResultWindow() {
         return;
     ChartSelection& selection = Decl().selection;
     WindowRegistry& windows = App().windows;
-    const QString shown = Q(plan.shown);
-    // Manual layers live in the result window that received them, so a window that comes
-    // back after an export shows them once more. A window with no instance holds none: it
-    // must classify the sounding rather than show empty manual layers and stale types.
-    if (plan.clearsManualFlag && windows.Find(shown) == nullptr)
-        selection.ManualFlag = false;
-    // The chart order and thickness just chosen: an open window is loaded afresh.
-    windows.ShowFresh(shown);
+    // The chart order and thickness just chosen: an open window is loaded afresh. The window
+    // that holds manual layers set on this grid shows them once more.
+    windows.ShowFresh(Q(plan.shown));
     for (const std::string& name : plan.unloaded)
         windows.Unload(Q(name));
     if (plan.clearsManualFlag)

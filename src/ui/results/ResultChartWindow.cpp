@@ -10,6 +10,7 @@
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
 #include "platform/Toolbar.h"
+#include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
 
@@ -45,6 +46,14 @@ void ResultChartWindow::resizeEvent(QResizeEvent* event) {
 
 void ResultChartWindow::Form_Resize() {
     ChartWidth = ChartWidthOf(ChartFX);
+}
+
+void ResultChartWindow::Form_Unload() {
+    for (platform::ChartFX* chart : ChartFX) {
+        ClearChart(*chart);
+        chart->ZoomActive(false);
+        chart->setVisible(false);
+    }
 }
 
 void ResultChartWindow::SelectChart() {
@@ -101,7 +110,7 @@ void ResultChartWindow::ZoomToggle() {
 }
 
 void ResultChartWindow::PrintCharts() {
-    PrintPage([this] { PrintChartSlots(Decl().project, ChartCount, ChartSlot, ChartFX); });
+    PrintPage([this] { PrintChartsOnShow(Decl().project, ChartFX, ChartLeft); });
 }
 
 } // namespace strelvan

@@ -70,6 +70,9 @@ protected:
 
     void Form_Resize();
     void resizeEvent(QResizeEvent* event) override;
+    // The charts keep nothing of this load: the next load starts with every chart empty,
+    // unzoomed and hidden.
+    void Form_Unload() override;
 
     // Draws chart N, just shown in its slot.
     virtual void DrawChart(int16_t N, platform::ChartFX& chart) = 0;

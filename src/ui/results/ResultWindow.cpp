@@ -27,9 +27,9 @@ void ResultWindow::Form_Load() {
     decl.plot.AxisMode = 1;
     DrawnAxisMode = 1;
     Form_Resize();
-    // Manual layers come back to a window that has classified already: the grid, the types
-    // and the manual layers stay as they are.
-    if (decl.selection.ManualFlag && member_.keepsManualLayers) {
+    // Manual layers come back to a window that has classified this grid already: the grid,
+    // the types and the manual layers stay as they are.
+    if (ShowsManualLayers()) {
         SelectChart();
         return;
     }
@@ -44,8 +44,14 @@ void ResultWindow::Form_Load() {
     platform::SetMousePointer(platform::MousePointer::Default);
 }
 
+bool ResultWindow::ShowsManualLayers() const {
+    const Declarations& decl = Decl();
+    return decl.selection.ManualFlag && member_.keepsManualLayers &&
+           ManualGrid == decl.grid.Generation;
+}
+
 void ResultWindow::PrepareChartOrder(std::string& order) {
-    if (Decl().selection.ManualFlag)
+    if (ShowsManualLayers())
         UseManualLayerText(order);
 }
 
@@ -81,7 +87,7 @@ void ResultWindow::DrawChart(int16_t N, platform::ChartFX& chart) {
 
 void ResultWindow::BackKey() {
     Unload();
-    App().windows.Show(QStringLiteral("Frm_Select"));
+    App().windows.ShowFresh(QStringLiteral("Frm_Select"));
 }
 
 void ResultWindow::NextKey() {

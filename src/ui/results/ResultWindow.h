@@ -34,7 +34,6 @@ public:
     // Chart digits: 0 qc, 1 fs, 2 friction ratio, 3 soil types, 4 automatic layer text,
     // 5 manual layer text.
     static constexpr int kCharts = 6;
-    static constexpr int kManualLayers = 101; // manual layers 0 to 100
 
     ResultWindow(AppContext& app, const ResultFamilyMember& member);
 
@@ -42,8 +41,9 @@ public:
     virtual void SoilPlot(platform::ChartFX& ChartSoil);
     // The automatic layer texts: blocks of PointsPerLayer grid layers, each described.
     void SoilText(platform::ChartFX& ChartText);
-    // Keeps manual layer M (0 to 100) for the manual layer-text chart: its label position,
-    // description and boundary-line position. ManCount becomes M.
+    // Keeps manual layer M (0 or more) for the manual layer-text chart: its label position,
+    // description and boundary-line position, set on the layer grid in force. ManCount
+    // becomes M.
     void ManualArray(int16_t M, float Y, const QString& Name, float X);
     // The manual layer texts: manual layers 1 to ManCount.
     void ManualText(platform::ChartFX& ChartText);
@@ -56,15 +56,20 @@ public:
     // Window-level variables; they last as long as the window's instance.
     int16_t DrawnAxisMode = 1;  // the axis mode charts 3 to 5 were drawn with
     int16_t TextLayerCount = 0; // layers of the last automatic layer text
-    std::array<float, kManualLayers> ManY{};
-    std::array<float, kManualLayers> ManX{};
-    std::array<QString, kManualLayers> ManName;
+    std::vector<float> ManY;    // manual layers 0 to ManCount at least
+    std::vector<float> ManX;
+    std::vector<QString> ManName;
     int16_t ManCount = 0;
+    int32_t ManualGrid = -1; // the generation of the layer grid the manual layers were set on
     std::shared_ptr<platform::ChartAnnotation> AnnotX; // the last label's list
     std::shared_ptr<platform::ChartAnnotation> AnnotY; // the last line's list
 
 protected:
     void Form_Load() override;
+    // Whether this window shows the manual layers instead of classifying: while they are in
+    // force, and only on the layer grid they were set on (not on a grid set up since, nor on
+    // another sounding's).
+    bool ShowsManualLayers() const;
 
     // Classifies grid layers 1 to NumLayers by a method that takes the layers as averaged,
     // before the clean-up caps the friction ratio.

@@ -82,13 +82,20 @@ void ResultWindow::SoilText(platform::ChartFX& ChartText) {
 }
 
 void ResultWindow::ManualArray(int16_t M, float Y, const QString& Name, float X) {
-    if (M < 0 || M >= kManualLayers)
+    if (M < 0)
         return;
+    // However many layers the user sets, every one is kept.
     const auto m = static_cast<std::size_t>(M);
+    if (ManY.size() <= m) {
+        ManY.resize(m + 1, 0.0f);
+        ManName.resize(m + 1);
+        ManX.resize(m + 1, 0.0f);
+    }
     ManY[m] = Y;
     ManName[m] = Name;
     ManX[m] = X;
     ManCount = M;
+    ManualGrid = Decl().grid.Generation;
 }
 
 void ResultWindow::ManualText(platform::ChartFX& ChartText) {
