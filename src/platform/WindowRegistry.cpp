@@ -84,22 +84,23 @@ void WindowRegistry::ShowFresh(const QString& name) {
     Show(name);
 }
 
-void WindowRegistry::ReleaseWindowsHolding(Holds what) {
+void WindowRegistry::ReleaseWindowsHolding(Holds what, const Form* keep) {
     auto holding = [this, what](const QString& name) {
         const auto it = holds_.find(name);
         return it != holds_.end() && it->second >= what;
     };
-    UnloadOrphans(holding);
+    UnloadOrphans(holding, keep);
     for (const auto& [name, holds] : holds_)
-        if (holding(name))
+        if (holding(name) && Find(name) != keep)
             UnloadAndRelease(name);
 }
 
-void WindowRegistry::UnloadOrphans(const std::function<bool(const QString&)>& named) {
+void WindowRegistry::UnloadOrphans(const std::function<bool(const QString&)>& named,
+                                   const Form* keep) {
     // Unloading a released window takes it off the list: walk a copy.
     const std::vector<QPointer<Form>> orphans = orphans_;
     for (const QPointer<Form>& form : orphans)
-        if (form && named(form->FormName()))
+        if (form && form != keep && named(form->FormName()))
             form->Unload();
 }
 

@@ -72,8 +72,9 @@ public:
     // default instance is shown. The instance keeps what it keeps between loads.
     void ShowFresh(const QString& name);
     // Unloads and releases every window that holds `what` or more (a window holding results on
-    // the layer grid holds results of the sounding too), those released while open as well.
-    void ReleaseWindowsHolding(Holds what);
+    // the layer grid holds results of the sounding too), those released while open as well;
+    // `keep`, the window that replaces what they hold, stays.
+    void ReleaseWindowsHolding(Holds what, const Form* keep = nullptr);
     bool IsLoaded(const QString& name) const;
     bool AnyLoaded() const;
 
@@ -88,8 +89,9 @@ private:
     std::vector<QPointer<Form>> orphans_; // released while loaded
     std::unique_ptr<QObject> guard_;      // ends pending checks with the registry
 
-    // Unloads the windows released while open whose name passes the test.
-    void UnloadOrphans(const std::function<bool(const QString&)>& named);
+    // Unloads the windows released while open whose name passes the test, but `keep`.
+    void UnloadOrphans(const std::function<bool(const QString&)>& named,
+                       const Form* keep = nullptr);
 };
 
 } // namespace strelvan

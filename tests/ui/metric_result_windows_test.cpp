@@ -7,6 +7,7 @@
 
 #include "engine/charts/SoilTypeLegend.h"
 #include "engine/classification/ChartZones.h"
+#include "engine/classification/LayerGrid.h"
 #include "engine/classification/LayerSoilTypes.h"
 #include "platform/LineControl.h"
 #include "platform/Printer.h"
@@ -166,7 +167,10 @@ protected:
         EXPECT_EQ(labels[1]->Text(), "Sand");
         EXPECT_EQ(Chart(w, 5).TitleText(2), look.textTitle);
 
-        Open<Frm_Tumay02>("0");
+        // Another window sets the grid up anew.
+        Declarations& d = Decl();
+        ASSERT_TRUE(InitIntervalArrays(d.cone, d.grid, d.results, d.props).ok);
+        ASSERT_TRUE(AverageLayers(d.cone, d.grid).ok);
         ASSERT_EQ(types, std::vector<int16_t>(types.size(), 0));
         Decl().selection.ChartOrder = "0 3 4";
         w.Unload();

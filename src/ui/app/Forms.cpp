@@ -27,7 +27,8 @@ namespace strelvan {
 
 void RegisterForms(WindowRegistry& windows) {
     // The windows that show results of the sounding close with it; those that show results
-    // on the layer grid close also when the grid is set up anew for the soil properties.
+    // on the layer grid close also when the grid is set up anew (by another result window,
+    // or for the soil properties).
     using Holds = WindowRegistry::Holds;
     windows.Register<Frm_Select>(Holds::Sounding);
     windows.Register<Frm_Tumay01>(Holds::LayerGrid);

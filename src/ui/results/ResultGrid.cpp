@@ -1,6 +1,7 @@
 #include "ui/results/ResultGrid.h"
 
 #include "engine/classification/LayerGrid.h"
+#include "platform/AppContext.h"
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
@@ -9,6 +10,8 @@ namespace strelvan {
 
 bool LaySoundingOnGrid(Form& window) {
     Declarations& decl = window.Decl();
+    // The windows showing results on the grid about to be replaced close with it.
+    window.App().windows.ReleaseWindowsHolding(WindowRegistry::Holds::LayerGrid, &window);
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     GridResult grid = InitIntervalArrays(decl.cone, decl.grid, decl.results, decl.props);
     if (grid.ok)
