@@ -101,6 +101,16 @@ protected:
                 Qt::LeftButton);
     }
 
+    // Writes a file into the test's folder: its path.
+    QString WriteFile(const char* name, const QByteArray& text) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+    QTemporaryDir dir;
+
     // The windows of that name on show, one released while open too.
     static int OpenWindows(const QString& name) {
         int open = 0;
@@ -210,20 +220,20 @@ TEST_P(ByMethod, CancelInTheProjectFormAndANewFileLeaveNothingOfTheFirst) {
 TEST_P(ByManualMethod, ManualLayersShowOnlyOnTheGridTheyWereSetOn) {
     const int16_t method = GetParam();
     ASSERT_NE(Plot(FileA()), nullptr);
-    // The grid set up anew for the soil properties, and by the probability window (whose
-    // Next leaves the manual layers in force).
-    const std::function<void()> setUpGridAnew[] = {[this] {
-                                                       ProfileKey("Properties");
-                                                       Window<Frm_SoilFactors>().OK->click();
-                                                       ProcessEvents();
-                                                   },
-                                                   [this] { EXPECT_NE(Classify(1), nullptr); }};
-    for (const auto& setUp : setUpGridAnew) {
+    // The grid set up anew for the soil properties, then by the probability window (whose Next
+    // leaves the manual layers in force).
+    for (const bool soilProperties : {true, false}) {
         ResultChartWindow* w = Classify(method, TextInPlaceOfSleeve);
         ASSERT_NE(w, nullptr);
         const int layers = ExportManualLayers(*w);
         EXPECT_EQ(Labels(Chart(*w, 5)).size(), static_cast<std::size_t>(layers));
-        setUp();
+        if (soilProperties) {
+            ProfileKey("Properties");
+            Window<Frm_SoilFactors>().OK->click();
+            ProcessEvents();
+        } else {
+            ASSERT_NE(Classify(1), nullptr);
+        }
         EXPECT_EQ(OpenWindows(WindowOf(method)), 0);
 
         w = Classify(method, TextInPlaceOfSleeve);
@@ -342,12 +352,7 @@ TEST_P(ByMethod, SoilPropertiesCloseTheWindowsOfTheGridTheyReplace) {
 }
 
 TEST_F(OneSounding, TheFileNameIsThatOfTheReadingsHeld) {
-    QTemporaryDir dir;
-    const QString bad = dir.filePath("bad.txt");
-    QFile badFile(bad);
-    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
-    badFile.write("not a cone data file\r\n");
-    badFile.close();
+    const QString bad = WriteFile("bad.txt", "not a cone data file\r\n");
     const QString a = FileA().path;
     auto& file = Window<Frm_OpenFile>();
     file.Show();
@@ -400,19 +405,13 @@ TEST_P(ByMethod, EachLoadStartsUnzoomed) {
 
 TEST_F(OneSounding, EveryManualLayerIsKept) {
     // 240 ft of readings: 120 layers of 2 ft and more.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("deep.txt");
-    QFile deep(path);
-    ASSERT_TRUE(deep.open(QIODevice::WriteOnly));
-    for (int i = 1; i <= 10; ++i)
-        deep.write(QByteArray("title line ") + QByteArray::number(i) + "\r\n");
+    QByteArray text = QByteArray("title line\r\n").repeated(10);
     for (int i = 1; i <= 2400; ++i) {
         const float d = static_cast<float>(i) / 10.0f;
         const auto [qc, fs] = test::Layered(std::fmod(d, 30.0f));
-        deep.write(QString("%1,%2,%3\r\n").arg(d, 0, 'f', 1).arg(qc).arg(fs).toLatin1());
+        text += QString("%1,%2,%3\r\n").arg(d, 0, 'f', 1).arg(qc).arg(fs).toLatin1();
     }
-    deep.close();
-    ASSERT_NE(Plot({path, 1, "10", "D-4"}), nullptr);
+    ASSERT_NE(Plot({WriteFile("deep.txt", text), 1, "10", "D-4"}), nullptr);
     ResultChartWindow* w = Classify(2, [](Frm_Select& s) {
         TextInPlaceOfSleeve(s);
         Pick(s, "ComboThick", 0); // 2 ft
