@@ -64,8 +64,9 @@ void Frm_OpenFile::OpenFileMenu() {
     const std::optional<QString> chosen =
         platform::ShowOpenDialog(QString::fromLatin1(kFileFilter), platform::kFileMustExist, this);
     if (!chosen)
-        return;                        // cancelled: nothing chosen, nothing read
-    Decl().importSettings.FileNum = 1; // the reader opens the file itself; the first free number
+        return; // cancelled: nothing chosen, nothing read
+    // The reader opens the file itself; 1 is the first free number.
+    Decl().importSettings.FileNum = 1;
     // The file name of the sounding held changes only with a good read: the view shows the
     // file under its own name.
     if (OpenMode == 1) {
