@@ -1,22 +1,73 @@
 #include "platform/Screen.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QMargins>
+#include <QPlainTextEdit>
 #include <QRect>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextDocument>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace strelvan::platform {
 
-void SizeToScreen(QWidget& window, double widthFraction, double heightFraction) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+namespace {
+
+const QScreen* ScreenOf(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+// The frame the window system puts around a window: known once the window has been shown,
+// until then a usual title bar and border.
+QMargins FrameOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    if (outer != inner)
+        return {inner.left() - outer.left(), inner.top() - outer.top(),
+                outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    constexpr int kBorder = 8;
+    constexpr int kTitleBar = 32;
+    return {kBorder, kTitleBar, kBorder, kBorder};
+}
+
+} // namespace
+
+void FitToScreen(QWidget& window, QSize wanted) {
+    const QScreen* screen = ScreenOf(window);
     if (screen == nullptr)
         return;
-    const QRect area = screen->geometry();
-    const int w = static_cast<int>(std::lround(area.width() * widthFraction));
-    const int h = static_cast<int>(std::lround(area.height() * heightFraction));
-    window.resize(w, h);
-    window.move(area.x() + (area.width() - w) / 2, area.y() + (area.height() - h) / 2);
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameOf(window);
+    const QSize room = area.size().shrunkBy(frame);
+    window.resize(wanted.boundedTo(room).expandedTo(QSize(1, 1)));
+    const QSize outer = window.size().grownBy(frame);
+    window.move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                area.y() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void SizeToScreen(QWidget& window, double widthFraction, double heightFraction) {
+    const QScreen* screen = ScreenOf(window);
+    if (screen == nullptr)
+        return;
+    const QRect full = screen->geometry();
+    FitToScreen(window, QSize(static_cast<int>(std::lround(full.width() * widthFraction)),
+                              static_cast<int>(std::lround(full.height() * heightFraction))));
+}
+
+QSize WidenedForColumns(const QWidget& window, const QPlainTextEdit& box, int columns) {
+    const QFontMetrics metrics(box.font());
+    const int text = metrics.horizontalAdvance(QString(columns, QLatin1Char('M'))) +
+                     metrics.averageCharWidth() + // the cursor after the last character
+                     2 * static_cast<int>(std::ceil(box.document()->documentMargin()));
+    const int needed = text + 2 * box.frameWidth() +
+                       box.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &box);
+    const QSize natural = window.sizeHint();
+    return {natural.width() + std::max(0, needed - box.sizeHint().width()), natural.height()};
 }
 
 double TwipsPerPixelY() {

@@ -1,11 +1,24 @@
 #pragma once
 // The screen the program runs on.
+#include <QSize>
+
+class QPlainTextEdit;
 class QWidget;
 
 namespace strelvan::platform {
 
-// Sizes a window to the given fractions of the screen's width and height and centres it.
+// Sizes a window to the given fractions of the screen's width and height and centres it,
+// within the screen's available area as FitToScreen does.
 void SizeToScreen(QWidget& window, double widthFraction, double heightFraction);
+
+// Gives a window the wanted size, but no more than the screen's available area (without
+// task bars) leaves for it and its frame, and centres it in that area: every window is
+// seen whole, on any screen.
+void FitToScreen(QWidget& window, QSize wanted);
+
+// The window's natural size, widened so that the text box in it shows lines of the given
+// number of characters of its font whole.
+QSize WidenedForColumns(const QWidget& window, const QPlainTextEdit& box, int columns);
 
 // Twips (1/1440 inch) per logical pixel of the screen, vertically: 15 at 96 dots an inch,
 // 12 at 120.

@@ -115,7 +115,9 @@ TEST(TypedTitleLines, NumbersOutsideTheUsableRangeAreRefusedWithAMessage) {
         ASSERT_TRUE(message.has_value()) << typed;
         EXPECT_EQ(message->title, " Data Entry Message");
         EXPECT_EQ(message->icon, MsgIcon::Critical);
-        EXPECT_NE(message->text.find("whole number from 0 to 32767"), std::string::npos);
+        EXPECT_EQ(message->text, " The number of title lines must be a whole number: pick 0 to "
+                                 "15 from the list, or type a larger one up to 32767. Please "
+                                 "ReEnter ");
         EXPECT_EQ(s.NumTitleLines, 7) << typed;
     }
 }

@@ -3,6 +3,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_Titles.h"
@@ -68,20 +71,51 @@ TEST_F(ConeFactorsWindow, ShowsTheOfferedFactorsModalOverTheProjectForm) {
     EXPECT_EQ(factors->findChild<QPushButton*>("CmdCancel")->text(), "Cancel");
 }
 
-TEST_F(ConeFactorsWindow, BoxesHoldOnlyNumbers) {
+// Keys typed one by one into the sleeve factor box, then Continue.
+struct TypedFactor {
+    const char* keys;
+    const char* shown;            // the box after the last key
+    bool refusedKey;              // a key was taken back with the box's entry error
+    std::optional<float> applied; // the factor Continue converts with; none: refused
+};
+
+class ConeFactorsTyping : public ConeFactorsWindow,
+                          public ::testing::WithParamInterface<TypedFactor> {};
+
+TEST_P(ConeFactorsTyping, KeysOnTheWayToANumberStayAndContinueTakesOnlyNumbers) {
+    const TypedFactor& c = GetParam();
     ASSERT_TRUE(factors);
-    Retype(0, "-");
-    EXPECT_EQ(Box(0)->text(), "");
-    Retype(0, ".");
-    EXPECT_EQ(Box(0)->text(), "");
-    Retype(1, "-5");
-    EXPECT_EQ(Box(1)->text(), "5"); // the minus vanished before the digit came
-    Retype(1, "0.25");
-    EXPECT_EQ(Box(1)->text(), "0.25");
-    Box(0)->setText("12 mV");
-    EXPECT_EQ(Box(0)->text(), "");
-    EXPECT_EQ(Box(1)->text(), "0.25"); // a good box is left alone
+    const Message entryError{" Data Entry Error in 'Cone Sleeve Factor'.. Please ReEnter ",
+                             " Data Entry Message", MsgIcon::Critical};
+    Retype(1, c.keys);
+    EXPECT_EQ(Box(1)->text(), c.shown);
+    EXPECT_EQ(messages, c.refusedKey ? std::vector<Message>{entryError} : std::vector<Message>{});
+    EXPECT_EQ(Box(0)->text(), "50"); // the other box is left alone
+    messages.clear();
+
+    factors->CmdNext->click();
+    ProcessEvents();
+    if (c.applied) {
+        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(factors.isNull());
+        // 1 mV x the factor / 0.09576; the profile window then clears a negative fs.
+        EXPECT_EQ(Decl().cone.Fs[1],
+                  std::max(0.0f, static_cast<float>(double(*c.applied) / 0.09576)));
+        EXPECT_EQ(Decl().cone.Qc[1], 522.138671875f); // 1 mV x 50 / 0.09576
+    } else {
+        EXPECT_EQ(messages, std::vector<Message>{entryError});
+        EXPECT_EQ(factors->focusWidget(), Box(1));
+        EXPECT_TRUE(StillInMillivolts());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(KeyByKey, ConeFactorsTyping,
+                         ::testing::Values(TypedFactor{".5", ".5", false, 0.5f},
+                                           TypedFactor{"-1", "-1", false, -1.0f},
+                                           TypedFactor{"1e-3", "1e-3", false, 0.001f},
+                                           TypedFactor{"5,", "5", true, 5.0f},
+                                           TypedFactor{"-", "-", false, {}},
+                                           TypedFactor{"1e", "1e", false, {}}));
 
 TEST_F(ConeFactorsWindow, EmptyBoxKeepsTheFocusAndConvertsNothing) {
     ASSERT_TRUE(factors);

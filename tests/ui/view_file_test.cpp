@@ -1,12 +1,15 @@
 // The raw view of a cone data file, opened from the file window's View Data File button.
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <string_view>
 
 #include "ui/import/Frm_OpenFile.h"
+#include "ui/import/Frm_Titles.h"
 #include "ui/import/Frm_ViewFile.h"
 #include "ui/support/UiTest.h"
 
@@ -106,3 +109,33 @@ TEST_F(ViewFileTest, AnEmptyFileGivesTheReadMessageAndNoView) {
     EXPECT_TRUE(Window<Frm_OpenFile>().isVisible());
     EXPECT_EQ(endProgramCalls, 0);
 }
+
+// Title lines with a degree sign, an en dash and a superscript two, written in UTF-8 or in
+// the Windows code page: the file view and the comments of the project form show the same.
+class TitleCharactersTest : public ViewFileTest,
+                            public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TitleCharactersTest, ViewAndProjectFormShowTheSameCharacters) {
+    const QString titles = QString::fromUtf8("Site 20\u00B0C \u2013 north\nArea 10 cm\u00B2\n");
+    const QByteArray encoded = std::string_view(GetParam()) == "UTF-8"
+                                   ? titles.toUtf8()
+                                   : QByteArray("Site 20\xB0"
+                                                "C \x96 north\nArea 10 cm\xB2\n");
+    const QString path = dir.filePath(QStringLiteral("titles.txt"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(encoded + "1.0,20.5,0.1\n2.0,30.5,0.2\n");
+    f.close();
+
+    Frm_ViewFile* view = View(path);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(Shown(view).startsWith(titles)) << Shown(view).toStdString();
+
+    Window<Frm_OpenFile>().findChild<QComboBox*>("CombTitleLines")->setEditText("2");
+    ASSERT_TRUE(ReadThroughFileWindow(path));
+    EXPECT_EQ(Window<Frm_Titles>().TxtComment->toPlainText(), titles);
+    EXPECT_TRUE(messages.size() == 1u && messages[0].icon == MsgIcon::Information);
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, TitleCharactersTest,
+                         ::testing::Values("UTF-8", "Windows code page"));

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/classification/SoilClassIndex.h"
+#include "engine/state/ArraySizes.h"
 
 namespace strelvan {
 

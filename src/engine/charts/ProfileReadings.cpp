@@ -3,17 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/state/ArraySizes.h"
 #include "engine/state/Numbers.h"
 
 namespace strelvan {
 
 namespace {
-int Readings(const ConeData& cone) {
-    return std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
-}
-
 float LastDepth(const ConeData& cone) {
-    return cone.Depth[static_cast<std::size_t>(Readings(cone))];
+    return cone.Depth[static_cast<std::size_t>(ReadingsHeld(cone))];
 }
 
 // A whole number without a leading blank ("60", "-10").
@@ -27,7 +24,7 @@ std::string WholeText(double v) {
 ReadingMaxima CleanReadings(ConeData& cone, const ProjectInfo& project) {
     ReadingMaxima m;
     const bool elevation = project.GroundElev != kNoElevation;
-    for (int n = Readings(cone), k = 1; k <= n; ++k) {
+    for (int n = ReadingsHeld(cone), k = 1; k <= n; ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (elevation)
             cone.Elev[i] = project.GroundElev - cone.Depth[i];
@@ -62,7 +59,7 @@ std::vector<std::string> DepthList(const ConeData& cone, const ProjectInfo& proj
             items.push_back(WholeText(k * step));
     }
     if (6 * step < LastDepth(cone)) {
-        const auto last = static_cast<std::size_t>(Readings(cone));
+        const auto last = static_cast<std::size_t>(ReadingsHeld(cone));
         items.push_back(SingleText(elevation ? cone.Elev[last] : cone.Depth[last]));
     }
     return items;
@@ -70,7 +67,7 @@ std::vector<std::string> DepthList(const ConeData& cone, const ProjectInfo& proj
 
 DepthCut CutAtDepth(const ConeData& cone, int16_t axisMode, std::string_view text) {
     const bool elevation = axisMode == -1;
-    const int n = Readings(cone);
+    const int n = ReadingsHeld(cone);
     DepthCut cut;
     cut.text = std::string(text);
     if (TrimBlanks(text).empty())
@@ -83,9 +80,11 @@ DepthCut CutAtDepth(const ConeData& cone, int16_t axisMode, std::string_view tex
                             " Data Plot Message", MsgIcon::Information, MsgButtons::Ok};
         return cut;
     }
+    // Compared as the readings are shown, so that the depth the list offers for the last
+    // reading (or the text of the last depth typed from it) finds that reading.
     for (int k = 1; k <= n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (elevation ? *v >= cone.Elev[i] : *v <= cone.Depth[i]) {
+        if (elevation ? *v >= ShownSingle(cone.Elev[i]) : *v <= ShownSingle(cone.Depth[i])) {
             cut.plotCount = static_cast<int16_t>(k);
             break;
         }

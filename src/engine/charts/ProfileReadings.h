@@ -44,8 +44,8 @@ struct DepthCut {
 };
 
 // The first reading at or below the chosen depth (depth mode: depth >= v) or at or below
-// the chosen elevation (elevation mode: elevation <= v) ends the profiles. An empty text
-// chooses the last reading.
+// the chosen elevation (elevation mode: elevation <= v) ends the profiles; a reading counts
+// with its value as shown (7 digits). An empty text chooses the last reading.
 DepthCut CutAtDepth(const ConeData& cone, int16_t axisMode, std::string_view text);
 
 } // namespace strelvan

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/charts/PoreCharts.h"
+#include "engine/state/ArraySizes.h"
 #include "engine/state/Numbers.h"
 
 namespace strelvan {
@@ -19,7 +20,7 @@ constexpr double kMargin = 0.5;
 // first. Reads only readings 1 to NumPoints.
 double ScanMaximum(const ConeData& cone, const PlotState& plot, const ConeData::Column& column,
                    double limit, double margin) {
-    const int count = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
+    const int count = ReadingsHeld(cone);
     if (count == 0)
         return 0; // no readings: nothing to scan
     const int last = std::min<int32_t>(plot.PlotPoints, count);
@@ -60,7 +61,7 @@ struct Extremes {
 // depths in any order); nullopt when no plotted reading lies there.
 std::optional<Extremes> ExtremesOnShow(const ConeData& cone, const PlotState& plot,
                                        const ConeData::Column& column, double top, double bottom) {
-    const int count = std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
+    const int count = ReadingsHeld(cone);
     const int last = std::clamp<int32_t>(plot.PlotPoints, 0, count);
     std::optional<Extremes> m;
     for (int i = 1; i <= last; ++i) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/classification/SoilClassIndex.h"
+#include "engine/state/ArraySizes.h"
 
 namespace strelvan {
 

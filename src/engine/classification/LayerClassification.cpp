@@ -4,8 +4,8 @@
 
 #include "engine/charts/ProfileReadings.h"
 #include "engine/classification/ChartZones.h"
-#include "engine/classification/SoilClassIndex.h"
 #include "engine/import/Units.h"
+#include "engine/state/ArraySizes.h"
 
 namespace strelvan {
 

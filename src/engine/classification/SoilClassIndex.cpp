@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/import/Units.h"
+#include "engine/state/ArraySizes.h"
 
 namespace strelvan {
 
@@ -33,13 +34,6 @@ std::optional<double> SoilClassIndexOfPoint(double X, double Y) {
     if (!std::isfinite(U) || std::fabs(U) > std::numeric_limits<float>::max())
         return std::nullopt;
     return U;
-}
-
-int LayersHeldByAll(int numLayers, std::initializer_list<const std::vector<float>*> arrays) {
-    int n = std::max(numLayers, 0);
-    for (const std::vector<float>* a : arrays)
-        n = std::min<int>(n, a->empty() ? 0 : static_cast<int>(a->size()) - 1);
-    return n;
 }
 
 int GradeLayersByIndex(LayerGrid& grid, int resultLayers,

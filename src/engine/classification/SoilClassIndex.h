@@ -3,7 +3,6 @@
 // log qc and the friction ratio to one number, high for sandy and low for clayey soil. The
 // probabilistic and the fuzzy classifier both grade a layer by this index.
 #include <functional>
-#include <initializer_list>
 #include <optional>
 
 #include "engine/state/Declarations.h"
@@ -28,8 +27,5 @@ std::optional<double> SoilClassIndexOfPoint(double X, double Y);
 // an index.
 int GradeLayersByIndex(LayerGrid& grid, int resultLayers,
                        const std::function<void(int layer, std::optional<double> U)>& grade);
-
-// The highest layer that every array holds, never above NumLayers.
-int LayersHeldByAll(int numLayers, std::initializer_list<const std::vector<float>*> arrays);
 
 } // namespace strelvan

@@ -24,6 +24,12 @@ ConeFactorEntry FactorError(int box) {
 }
 } // namespace
 
+std::optional<Message> RefuseTypedFactor(int box, const std::string& text) {
+    if (MayBecomeNumeric(text))
+        return std::nullopt;
+    return DataEntryErrorMessage(kFactorNames[box == kSleeveFactorBox ? 1 : 0]);
+}
+
 ConeFactorEntry ApplyConeFactors(const std::string& tipText, const std::string& sleeveText,
                                  ConeData& cone, ImportSettings& settings) {
     const std::array<const std::string*, 2> texts = {&tipText, &sleeveText};

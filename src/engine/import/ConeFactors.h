@@ -19,6 +19,11 @@ struct ConeFactorEntry {
     float SleeveFactor = 0.0f;
 };
 
+// A factor box takes what may still become a number as it is typed ("-", ".", "1e");
+// a text that no further typing can make a number of is refused with the box's entry
+// error, and the box keeps its text from before.
+std::optional<Message> RefuseTypedFactor(int box, const std::string& text);
+
 // Checks the tip and sleeve factor texts in that order (an empty box, then a number that a
 // float cannot hold) and converts the millivolt readings with them. A factor that would
 // carry a converted reading out of the float range is refused like a bad factor. Readings

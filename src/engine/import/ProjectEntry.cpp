@@ -8,7 +8,7 @@
 namespace strelvan {
 
 namespace {
-// The string fields of the project information with their boxes.
+// The text fields of the project information, every one of them, with their boxes.
 constexpr std::array<std::pair<ProjectBox, std::string ProjectInfo::*>, 9> kTextFields = {{
     {kBoxProjNum, &ProjectInfo::ProjNum},
     {kBoxParish, &ProjectInfo::Parish},
@@ -66,6 +66,12 @@ ProjectEntry Refused(const char* boxName, ProjectBox box) {
     return {DataEntryErrorMessage(boxName), box};
 }
 } // namespace
+
+void ClearProjectTexts(ProjectInfo& info) {
+    for (const auto& [box, field] : kTextFields)
+        (info.*field).clear();
+    info.GroundElev = kNoElevation;
+}
 
 ProjectTexts StoredProjectTexts(const ProjectInfo& info) {
     ProjectTexts texts;

@@ -30,6 +30,10 @@ enum ProjectBox : int {
 using ProjectTexts = std::array<std::string, kProjectBoxCount>;
 using ProjectLists = std::array<std::vector<std::string>, kProjectBoxCount>;
 
+// Clears the project information of the file read last, for a new sounding: every text
+// field empty and no ground elevation. The water-table depth is kept.
+void ClearProjectTexts(ProjectInfo& info);
+
 // The texts the boxes get when the form loads: every stored field that is not empty and
 // the ground elevation when one was entered. The water-table box starts empty.
 ProjectTexts StoredProjectTexts(const ProjectInfo& info);

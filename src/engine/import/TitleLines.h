@@ -9,6 +9,8 @@
 
 namespace strelvan {
 
+// The drop-down list of the file window offers the counts 0 to this.
+inline constexpr int16_t kListedTitleLines = 15;
 // The largest count of title lines a file may be given: the count is a 16-bit integer, and
 // a file may well hold more title lines than the 0 to 15 the drop-down list offers.
 inline constexpr int16_t kMaxTitleLines = 32767;

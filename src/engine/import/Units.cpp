@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/classification/SoilClassIndex.h"
+#include "engine/state/ArraySizes.h"
 #include "engine/state/Numbers.h"
 
 namespace strelvan {
@@ -31,10 +31,6 @@ double Over(float v, double factor) {
     return static_cast<double>(v) / factor;
 }
 
-int PointsInArrays(const ConeData& cone) {
-    return std::clamp<int>(cone.NumPoints, 0, ConeData::kMaxPoints);
-}
-
 // The layer count may exceed what the arrays hold if a caller sized them apart; never
 // step past the arrays.
 int LayersInArrays(const LayerGrid& g) {
@@ -52,7 +48,7 @@ constexpr ConeData::Column ConeData::*kStressColumns[] = {&ConeData::Qt, &ConeDa
 template <class DepthStep, class QcStep, class FsStep>
 ConversionResult ConvertReadings(ConeData& cone, ImportSettings& settings, DepthStep depth,
                                  QcStep qc, FsStep fs, bool stresses) {
-    const int n = PointsInArrays(cone);
+    const int n = ReadingsHeld(cone);
     for (int i = 1; i <= n; ++i) {
         if (!FitsSingle(depth(cone.Depth[i])))
             return {false, TooLarge::Depth};

@@ -11,11 +11,13 @@
 
 #include "engine/charts/AxisToggle.h"
 #include "engine/charts/ProfileReadings.h"
+#include "engine/state/ArraySizes.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/PrintProfiles.h"
@@ -58,7 +60,7 @@ Frm_CPTData3::Frm_CPTData3(AppContext& app) : Form(app, kFormName) {
             &Frm_CPTData3::munSubCS5_Click};
         (this->*handlers[code - 1])();
     });
-    resize(1100, 780);
+    platform::FitToScreen(*this, {1100, 780});
 }
 
 void Frm_CPTData3::BuildToolbar() {
@@ -88,7 +90,7 @@ void Frm_CPTData3::BuildToolbar() {
 void Frm_CPTData3::Form_Load() {
     Declarations& decl = Decl();
     const ProjectInfo& project = decl.project;
-    PlotCount = static_cast<int16_t>(std::clamp<int>(decl.cone.NumPoints, 0, ConeData::kMaxPoints));
+    PlotCount = static_cast<int16_t>(ReadingsHeld(decl.cone));
     MaxQc = MaxFs = MaxRatio = 0;
     FillDepthList(1); // the depths: the axis mode is set to depth below
     setWindowTitle(QStringLiteral("CPT Data -  File:  ") + Q(decl.importSettings.FileName));

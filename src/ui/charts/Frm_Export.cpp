@@ -8,6 +8,7 @@
 #include "engine/charts/PrinterEntries.h"
 #include "platform/PrinterSettings.h"
 #include "platform/Program.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 
 namespace strelvan {
@@ -28,7 +29,7 @@ Frm_Export::Frm_Export(AppContext& app) : Form(app, kFormName) {
     layout->addWidget(List1, 1);
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
     setCentralWidget(central);
-    resize(360, 260);
+    platform::FitToScreen(*this, {360, 260});
     connect(List1, &QListWidget::itemSelectionChanged, this, &Frm_Export::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &Frm_Export::Command1_Click);
 }

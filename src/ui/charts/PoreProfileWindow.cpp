@@ -16,6 +16,7 @@
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/PrintProfiles.h"
@@ -57,7 +58,7 @@ PoreProfileWindow::PoreProfileWindow(AppContext& app, const char* formName, int 
     munCS = new QMenu(QStringLiteral("Classify Soil"), this);
     munCS->setObjectName("munCS");
     munSubCS = AddMethodEntries(munCS, this, [this](int16_t code) { ClassifyWith(code); });
-    resize(width, 780);
+    platform::FitToScreen(*this, {width, 780});
 }
 
 void PoreProfileWindow::AddPoreChart(platform::ChartFX* chart) {

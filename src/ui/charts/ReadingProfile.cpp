@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/state/ArraySizes.h"
 #include "engine/state/Numbers.h"
 #include "platform/ChartFX.h"
 #include "platform/Text.h"
@@ -58,7 +59,7 @@ ReadingProfile PoreProfile(int16_t kind, const ConeData::Column* column,
 
 void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,
                         int32_t valueCount, const ReadingProfile& profile) {
-    const int points = std::clamp<int32_t>(plot.PlotPoints, 0, ConeData::kMaxPoints);
+    const int points = ReadingsHeld(plot.PlotPoints);
     const bool depth = plot.AxisMode == 1;
     const ConeData::Column& position = depth ? cone.Depth : cone.Elev;
     chart.BeginData(platform::kChartValues, 1, valueCount);

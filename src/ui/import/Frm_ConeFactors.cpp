@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
+#include <optional>
 
 #include "engine/import/ConeFactors.h"
-#include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
@@ -67,11 +68,22 @@ void Frm_ConeFactors::Form_Load() {
     TxtFactor[1]->setText(QStringLiteral("0.5"));
 }
 
-// A factor box holds a number or nothing: any other text vanishes as it is typed.
+// A factor box holds what may still become a number: a key that no further typing could
+// make a number of is taken back with the box's entry error, and what was typed before it
+// stays. Continue refuses a text that is not a number.
 void Frm_ConeFactors::TxtFactor_Change(int /*Index*/) {
-    for (QLineEdit* box : TxtFactor)
-        if (!box->text().isEmpty() && !IsNumeric(S(box->text())))
-            box->setText(QString());
+    for (int i = 0; i < 2; ++i) {
+        QLineEdit* box = TxtFactor[i];
+        const std::optional<Message> refused = RefuseTypedFactor(i, S(box->text()));
+        if (!refused) {
+            Typed[i] = box->text();
+            continue;
+        }
+        const qsizetype cursor = box->cursorPosition() - (box->text().size() - Typed[i].size());
+        box->setText(Typed[i]);
+        box->setCursorPosition(static_cast<int>(std::clamp<qsizetype>(cursor, 0, Typed[i].size())));
+        platform::ShowMessage(*refused, this);
+    }
 }
 
 void Frm_ConeFactors::CmdNext_Click() {

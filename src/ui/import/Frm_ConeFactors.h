@@ -1,6 +1,7 @@
 #pragma once
 // The cone factor window: the tip and sleeve factors (MPa per millivolt) that turn the raw
 // millivolt readings of a sounding into ton/ft2. Shown modal over the project form.
+#include <QString>
 #include <array>
 
 #include "platform/Form.h"
@@ -37,6 +38,8 @@ protected:
     void Form_Load() override;
 
 private:
+    std::array<QString, 2> Typed; // the last text of each box that may become a number
+
     // Unloads the window and gives up its instance, so the next use starts afresh.
     void UnloadAndRelease();
 };

@@ -8,6 +8,7 @@
 
 #include "engine/classification/LayerGrid.h"
 #include "engine/import/ConeReader.h"
+#include "engine/import/ProjectEntry.h"
 #include "engine/import/TitleLines.h"
 #include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
@@ -42,7 +43,7 @@ void Frm_OpenFile::Form_Load() {
     platform::SizeToScreen(*this, 0.75, 0.75);
     Lbl_TitleLines->setText(QStringLiteral(" Num. of Title\n      Lines "));
     CombTitleLines->clear();
-    for (int i = 0; i <= 15; ++i)
+    for (int i = 0; i <= kListedTitleLines; ++i)
         CombTitleLines->addItem(QString::number(i));
     CombTitleLines->setEditText(QStringLiteral("10"));
     settings.NumTitleLines = 10;
@@ -53,11 +54,7 @@ void Frm_OpenFile::Form_Load() {
 }
 
 void Frm_OpenFile::InitHeader() {
-    ProjectInfo& p = Decl().project;
-    for (std::string* field : {&p.ProjNum, &p.Parish, &p.ProjTitle, &p.Station, &p.Offset,
-                               &p.Latitude, &p.Longitude, &p.ProjDate, &p.CPTNo})
-        field->clear();
-    p.GroundElev = kNoElevation;
+    ClearProjectTexts(Decl().project);
 }
 
 void Frm_OpenFile::OpenFileMenu() {

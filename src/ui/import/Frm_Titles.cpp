@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +12,12 @@
 #include <QWidget>
 
 #include "engine/import/EntryMessages.h"
+#include "engine/import/FileText.h"
 #include "engine/import/ProfileWindow.h"
 #include "engine/import/Units.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 #include "ui/import/Frm_ConeFactors.h"
 
@@ -50,14 +53,18 @@ QComboBox* EntryBox(int index, QWidget* parent) {
     return box;
 }
 
+// Title lines of this many characters show whole in the comment box.
+constexpr int kTitleColumns = 80;
+
 std::string Today() {
     const QDate today = QDate::currentDate();
     return DateText(today.year(), today.month(), today.day());
 }
 
-// Title lines of the file end in CR LF; the comment box shows them as plain lines.
+// Title lines of the file end in CR LF; the comment box shows them as plain lines, their
+// characters read as the file view reads them.
 QString CommentText(const std::string& header) {
-    QString text = Q(header);
+    QString text = Q(FileTextAsUtf8(header));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -75,6 +82,8 @@ Frm_Titles::Frm_Titles(AppContext& app) : Form(app, kFormName) {
     TxtComment = new QPlainTextEdit(central);
     TxtComment->setObjectName("TxtComment");
     TxtComment->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Title lines often hold columns; they line up in a fixed-width font.
+    TxtComment->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     CmdOK = new QPushButton(QStringLiteral("OK"), central);
     CmdOK->setObjectName("CmdOK");
     CmdCancel = new QPushButton(QStringLiteral("Cancel"), central);
@@ -120,6 +129,7 @@ void Frm_Titles::Form_Load() {
         box->setEditText(Q(texts[i]));
     }
     TxtComment->setPlainText(CommentText(decl.importSettings.HeaderText));
+    platform::FitToScreen(*this, platform::WidenedForColumns(*this, *TxtComment, kTitleColumns));
 }
 
 ProjectTexts Frm_Titles::BoxTexts() const {

@@ -2,8 +2,8 @@
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
-#include <QStringDecoder>
 
+#include "engine/import/FileText.h"
 #include "engine/import/FileView.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
@@ -11,20 +11,6 @@
 #include "platform/Text.h"
 
 namespace strelvan {
-
-namespace {
-// Cone data files are plain ASCII; a file written in UTF-8 shows its characters, any other
-// file shows one character per byte. A character cut in two at the end of the shown part
-// is left out.
-QString DecodeFileText(const std::string& bytes) {
-    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(view);
-    if (utf8.hasError())
-        text = QString::fromLatin1(view);
-    return text;
-}
-} // namespace
 
 Frm_ViewFile::Frm_ViewFile(AppContext& app) : Form(app, QString::fromLatin1(kFormName)) {
     Text1 = new QPlainTextEdit(this);
@@ -49,7 +35,7 @@ void Frm_ViewFile::Form_Load() {
         App().windows.Release<Frm_ViewFile>();
         return;
     }
-    QString text = DecodeFileText(view.bytes);
+    QString text = Q(FileTextAsUtf8(view.bytes));
     if (view.more)
         text += QString::fromLatin1(kMoreDataInFile);
     Text1->setPlainText(text);

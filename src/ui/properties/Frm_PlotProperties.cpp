@@ -6,10 +6,12 @@
 #include <algorithm>
 
 #include "engine/properties/PropertyChoice.h"
+#include "engine/state/ArraySizes.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Program.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/PrintProfiles.h"
@@ -25,7 +27,7 @@ const std::string kTsf = "ton/ft";
 
 // The profiles of this window show every reading of the sounding.
 int32_t AllReadings(const ConeData& cone) {
-    return std::clamp<int32_t>(cone.NumPoints, 0, ConeData::kMaxPoints);
+    return ReadingsHeld(cone);
 }
 } // namespace
 
@@ -46,7 +48,7 @@ Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
     layout->addLayout(charts, 1);
     setCentralWidget(central);
     BuildToolbar();
-    resize(1200, 780);
+    platform::FitToScreen(*this, {1200, 780});
 }
 
 void Frm_PlotProperties::BuildToolbar() {

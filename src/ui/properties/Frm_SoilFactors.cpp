@@ -12,6 +12,7 @@
 #include "engine/properties/SoilFactors.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 
 namespace strelvan {
@@ -85,7 +86,7 @@ Frm_SoilFactors::Frm_SoilFactors(AppContext& app) : Form(app, kFormName) {
     layout->addStretch();
     layout->addLayout(buttons);
     setCentralWidget(central);
-    resize(420, 140);
+    platform::FitToScreen(*this, {420, 140});
 }
 
 void Frm_SoilFactors::Form_Load() {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "engine/classification/SoilClassIndex.h"
+#include "engine/state/ArraySizes.h"
 #include "platform/ChartFX.h"
 #include "ui/charts/ReadingProfile.h"
 

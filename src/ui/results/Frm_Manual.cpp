@@ -17,6 +17,7 @@
 #include "platform/ChartAnnotation.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
+#include "platform/Screen.h"
 #include "platform/Text.h"
 #include "ui/results/LayerArrows.h"
 #include "ui/results/LayerTextChart.h"
@@ -95,7 +96,7 @@ Frm_Manual::Frm_Manual(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
     side->setFixedWidth(150);
     row->addWidget(side);
     setCentralWidget(central);
-    resize(520, 760);
+    platform::FitToScreen(*this, {520, 760});
 
     connect(CmdNext, &QPushButton::clicked, this, [this] { CmdNext_Click(); });
     connect(CmdPre, &QPushButton::clicked, this, [this] { CmdPre_Click(); });

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ChartFX.h"
+#include "platform/Screen.h"
 #include "ui/results/Frm_Tumay01.h"
 
 namespace strelvan {
@@ -38,7 +39,7 @@ Frm_Tumay01::Frm_Tumay01(AppContext& app)
         return k < 3 ? platform::ChartLook::Profile : platform::ChartLook::DepthCurves;
     });
     AddToolbar();
-    resize(1200, 820);
+    platform::FitToScreen(*this, {1200, 820});
     ArrangeFirstCharts();
 }
 

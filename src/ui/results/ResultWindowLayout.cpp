@@ -12,6 +12,7 @@
 
 #include "platform/ChartFX.h"
 #include "platform/LineControl.h"
+#include "platform/Screen.h"
 #include "platform/Toolbar.h"
 #include "ui/results/ChartRow.h"
 #include "ui/results/ResultWindow.h"
@@ -40,7 +41,7 @@ ResultWindow::ResultWindow(AppContext& app, const ResultFamilyMember& member)
     if (LegendFrame != nullptr)
         layout->addWidget(LegendFrame);
     AddToolbar();
-    resize(1200, 820);
+    platform::FitToScreen(*this, {1200, 820});
     ArrangeFirstCharts();
 }
 
