@@ -332,6 +332,11 @@ void ChartAxis::AxisZoomRange(double& low, double& high) const {
     }
 }
 
+double ChartAxis::LabelStep() const {
+    const QValueAxis* axis = index_ == chart_->VerticalItem() ? chart_->vAxis_ : chart_->hAxis_;
+    return axis->tickInterval();
+}
+
 void ChartFX::ZoomActive(bool active) {
     if (active) // only the user's drag zooms; putting True changes nothing
         return;

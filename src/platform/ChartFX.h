@@ -49,6 +49,9 @@
 // that range of its vertical axis and ZoomActive becomes True. AxisZoom shows a part of an
 // axis; AxisZoomRange reports the lower and upper end on show. ZoomActive(false) ends every
 // zoom of the chart, which shows its whole range again; only the user's drag sets it True.
+// An axis shows labelled ticks at the multiples of its step (or of a coarser one where the
+// labels would crowd); where fewer than three multiples lie in the range on show, as on a
+// value axis zoomed short of its step, the step is refined until three do.
 //
 // Coordinates. ChartMetric(value, 3) turns a position into a packed chart pixel (x in the
 // low 16 bits, y in the high 16 bits; read them with ChartLoWord and ChartHiWord). The value
@@ -145,6 +148,8 @@ public:
     std::optional<int16_t> AxisSetting() const;
     // The lower and upper end on show, as numbers (lower <= upper).
     void AxisZoomRange(double& low, double& high) const;
+    // The step between the labelled ticks on show.
+    double LabelStep() const;
 
 private:
     ChartFX* chart_;
@@ -239,8 +244,9 @@ public:
     bool ZoomActive() const { return zoomActive_; }
     void ZoomActive(bool active);
     // What the user's drag over the plot from the number a down to b on the vertical axis
-    // does (either order): the chart shows that range of its vertical axis and ZoomActive
-    // becomes True. A range of no height, or not a number, changes nothing.
+    // does (either order): the chart shows that range of its vertical axis with its values
+    // whole (any earlier cut of the value axis ends) and ZoomActive becomes True. A range of
+    // no height, or not a number, changes nothing.
     void DragZoom(double a, double b);
     void ZoomResetFlag(bool flag) { zoomResetFlag_ = flag; }
     bool ZoomResetFlag() const { return zoomResetFlag_; }

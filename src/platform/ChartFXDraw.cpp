@@ -27,6 +27,8 @@ namespace {
 // The chart's top margin, and the width of the chart that its title may not use.
 constexpr int kTopMargin = 4;
 constexpr double kTitleRoomLost = 16;
+// The fewest labelled ticks an axis shows.
+constexpr int kMinLabels = 3;
 
 // Colours of series 0, 1, 2, ...; the first is the chart's own colour.
 QColor SeriesColor(int s) {
@@ -196,7 +198,10 @@ void ChartFX::ApplyAxes() {
         t.axis->setReverse(t.scale.reversed);
         t.axis->setTickType(QValueAxis::TicksDynamic);
         t.axis->setTickAnchor(0);
-        t.axis->setTickInterval(FitStep(t.scale.step, t.scale.hi - t.scale.lo, fit));
+        // Never fewer than three labelled ticks: a zoomed range may be cut short of the step
+        // given for the whole range.
+        t.axis->setTickInterval(RefineStep(FitStep(t.scale.step, t.scale.hi - t.scale.lo, fit),
+                                           t.scale.lo, t.scale.hi, kMinLabels));
         t.axis->setMinorTickCount(0);
         t.axis->setLabelFormat(QStringLiteral("%g"));
         t.axis->setLabelsFont(ChartFont(t.state.fontSize));

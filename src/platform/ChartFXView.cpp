@@ -80,6 +80,9 @@ void ChartFX::DragZoom(double a, double b) {
         return;
     axes_[static_cast<std::size_t>(VerticalItem())].zoom =
         std::make_pair(std::min(a, b), std::max(a, b));
+    // A cut of the values that an earlier Zoom All fitted to another range would hide the
+    // values of this one: the values are shown whole again.
+    axes_[DepthOnXAxis() ? 0 : 2].zoom.reset();
     zoomActive_ = true;
     ApplyAxes();
     viewport()->update();

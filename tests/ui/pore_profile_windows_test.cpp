@@ -317,14 +317,16 @@ TEST_F(PoreProfileWindows, PrintPutsEveryChartSideBySideOnALandscapePage) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(PoreProfileWindows, NextGoesToTheChartSelectionWithAMethod) {
-    Decl().selection.MethodCode = 4;
+TEST_F(PoreProfileWindows, NextOffersTheMethodsAgainAfterOneWasChosen) {
+    Decl().selection.MethodCode = 4; // chosen earlier in the run
     auto& w = Open<Frm_CPTData4>(1, 0);
     Click(w, "Next");
+    EXPECT_TRUE(w.munCS->isVisible());
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_Select"));
+    w.munSubCS[1]->trigger(); // another method than the first one chosen
+    EXPECT_EQ(Decl().selection.MethodCode, 2);
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Select"));
-    EXPECT_EQ(Decl().selection.MethodCode, 4);
     EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(w.munCS->isVisible());
 }
 
 TEST_F(PoreProfileWindows, NextWithoutAMethodOffersTheMethodsFirst) {

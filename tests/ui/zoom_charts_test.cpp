@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "engine/charts/PoreCharts.h"
 #include "engine/charts/ZoomMaxima.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
@@ -48,7 +49,6 @@ protected:
             cone.U3[i] = 3.0f;
         }
         cone.NumPoints = 100;
-        Decl().plot.PlotPoints = 100;
         window = std::make_unique<QWidget>();
         const ConeData::Column* columns[] = {&cone.Qc, &cone.Fs, &cone.Ratio, &cone.U1, &cone.U2};
         for (std::size_t k = 0; k < charts.size(); ++k) {
@@ -80,6 +80,17 @@ protected:
 
     ChartFX* C(int position) { return charts[static_cast<std::size_t>(position - 1)]; }
 
+    // What the five charts plot: readings 1 to 100, the pore pressures of their kinds.
+    ZoomRow Row(int16_t mode = 1) {
+        const ConeData& cone = Decl().cone;
+        ZoomRow row = ReadingZoomRow(cone, 100, mode, Decl().project.GroundElev);
+        row.at(ZoomChart::Pore1) =
+            ReadingZoomProfile(cone, PoreColumn(cone, cone.PoreType1), 100, mode);
+        row.at(ZoomChart::Pore2) =
+            ReadingZoomProfile(cone, PoreColumn(cone, cone.PoreType2), 100, mode);
+        return row;
+    }
+
     std::unique_ptr<QWidget> window;
     std::array<ChartFX*, 5> charts{};
 };
@@ -89,7 +100,7 @@ protected:
 TEST_F(ZoomCharts, FollowersShowTheZoomedRangeAndTheirMaximum) {
     const Range whole = Shown(C(2), 2);
     C(2)->DragZoom(40, 30); // the user zooms the fs chart over 30 to 40 ft
-    ZoomAll(Decl(), 3, C(1), C(2), C(3), nullptr, nullptr);
+    ZoomAll(Row(), 3, C(1), C(2), C(3), nullptr, nullptr);
     EXPECT_TRUE(messages.empty());
     // qc rises with depth: readings 10 (5 ft) down to 30 ft reach qc 50 only, but the
     // readings on show reach qc 60 at 40 ft, so the axis runs to Int(60 + 10.5) and no
@@ -111,36 +122,36 @@ TEST_F(ZoomCharts, FollowersShowTheZoomedRangeAndTheirMaximum) {
 TEST_F(ZoomCharts, TheZoomedChartInTheLowerPositionLeads) {
     C(3)->DragZoom(10, 20);
     C(2)->DragZoom(30, 40);
-    ZoomAll(Decl(), 3, C(1), C(2), C(3));
+    ZoomAll(Row(), 3, C(1), C(2), C(3));
     EXPECT_EQ(Shown(C(1), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(3), 0), (Range{30, 40}));
     // With five charts, chart 4 leads only when none of 1 to 3 is zoomed, then chart 5.
     ZoomReset(5, C(1), C(2), C(3), C(4), C(5));
     C(5)->DragZoom(5, 8);
     C(4)->DragZoom(12, 16);
-    ZoomAll(Decl(), 5, C(1), C(2), C(3), C(4), C(5));
+    ZoomAll(Row(), 5, C(1), C(2), C(3), C(4), C(5));
     for (int k : {1, 2, 3, 5})
         EXPECT_EQ(Shown(C(k), 0), (Range{12, 16})) << k;
     ZoomReset(5, C(1), C(2), C(3), C(4), C(5));
     C(5)->DragZoom(5, 8);
-    ZoomAll(Decl(), 5, C(1), C(2), C(3), C(4), C(5));
+    ZoomAll(Row(), 5, C(1), C(2), C(3), C(4), C(5));
     for (int k : {1, 2, 3, 4})
         EXPECT_EQ(Shown(C(k), 0), (Range{5, 8})) << k;
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ZoomCharts, NoZoomedChartGivesTheMessageOnlyWithThreeCharts) {
-    ZoomAll(Decl(), 3, C(1), C(2), C(3));
+    ZoomAll(Row(), 3, C(1), C(2), C(3));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages[0].title, ""); // the program's default title
-    ZoomAll(Decl(), 4, C(1), C(2), C(3), C(4));
-    ZoomAll(Decl(), 5, C(1), C(2), C(3), C(4), C(5));
+    ZoomAll(Row(), 4, C(1), C(2), C(3), C(4));
+    ZoomAll(Row(), 5, C(1), C(2), C(3), C(4), C(5));
     EXPECT_EQ(messages.size(), 1u);
     // With three charts, a zoomed fifth chart is not looked at.
     C(5)->DragZoom(5, 8);
-    ZoomAll(Decl(), 3, C(1), C(2), C(3), C(4), C(5));
+    ZoomAll(Row(), 3, C(1), C(2), C(3), C(4), C(5));
     EXPECT_EQ(messages.size(), 2u);
     for (int k = 1; k <= 4; ++k)
         EXPECT_EQ(Shown(C(k), 0), (Range{0.5, 50})) << k;
@@ -152,7 +163,7 @@ TEST_F(ZoomCharts, PoreChartsFollowTheirKind) {
     cone.PoreType2 = 3;
     const Range whole = Shown(C(4), 2);
     C(1)->DragZoom(30, 40);
-    ZoomAll(Decl(), 5, C(1), C(2), C(3), C(4), C(5));
+    ZoomAll(Row(), 5, C(1), C(2), C(3), C(4), C(5));
     EXPECT_EQ(Shown(C(4), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(4), 2), whole);
     EXPECT_EQ(Shown(C(5), 0), (Range{30, 40}));
@@ -162,14 +173,14 @@ TEST_F(ZoomCharts, PoreChartsFollowTheirKind) {
 
 TEST_F(ZoomCharts, EmptyChartReferencesWithinTheCountAreSkipped) {
     C(1)->DragZoom(30, 40);
-    ZoomAll(Decl(), 5, C(1), nullptr, C(3), nullptr, C(5));
+    ZoomAll(Row(), 5, C(1), nullptr, C(3), nullptr, C(5));
     EXPECT_EQ(Shown(C(3), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(5), 0), (Range{30, 40}));
     ZoomReset(5, C(1), nullptr, C(3), nullptr, C(5));
     EXPECT_FALSE(C(1)->ZoomActive());
     EXPECT_EQ(Shown(C(3), 0), (Range{0.5, 50}));
     // No chart at all: nothing zoomed, the message with three charts.
-    ZoomAll(Decl(), 3, nullptr, nullptr, nullptr);
+    ZoomAll(Row(), 3, nullptr, nullptr, nullptr);
     ZoomReset(3, nullptr, nullptr, nullptr);
     EXPECT_EQ(messages.size(), 1u);
 }
@@ -178,7 +189,7 @@ TEST_F(ZoomCharts, ResetReturnsEveryChartOfTheCountToItsWholeRange) {
     const Range qcWhole = Shown(C(1), 2);
     C(2)->DragZoom(30, 40);
     C(4)->DragZoom(1, 2);
-    ZoomAll(Decl(), 3, C(1), C(2), C(3));
+    ZoomAll(Row(), 3, C(1), C(2), C(3));
     ZoomReset(3, C(1), C(2), C(3), C(4), C(5));
     for (int k = 1; k <= 3; ++k) {
         EXPECT_FALSE(C(k)->ZoomActive()) << k;
@@ -198,7 +209,7 @@ TEST_F(ZoomCharts, AMaximumTooLargeForTheAxisLeavesThatAxisWhole) {
     Decl().cone.Qc[20] = 1e9f; // between reading 10 and the zoomed range
     const Range whole = Shown(C(1), 2);
     C(3)->DragZoom(30, 40);
-    ZoomAll(Decl(), 3, C(1), C(2), C(3));
+    ZoomAll(Row(), 3, C(1), C(2), C(3));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], ZoomTooLargeMessage());
     EXPECT_EQ(Shown(C(1), 0), (Range{30, 40})); // the depth range still follows
@@ -208,10 +219,12 @@ TEST_F(ZoomCharts, AMaximumTooLargeForTheAxisLeavesThatAxisWhole) {
 
 TEST_F(ZoomCharts, ElevationViewCutsTheValueAxisAsTheSameDepthView) {
     Decl().project.GroundElev = 12.0f;
-    Decl().plot.AxisMode = -1;
+    ConeData& cone = Decl().cone;
+    for (int i = 1; i <= cone.NumPoints; ++i)
+        cone.Elev[i] = 12.0f - cone.Depth[i];
     // Elevations -28 to -18: depths 30 to 40 ft below a ground at 12 ft.
     C(2)->DragZoom(-28, -18);
-    ZoomAll(Decl(), 3, C(1), C(2), C(3));
+    ZoomAll(Row(-1), 3, C(1), C(2), C(3));
     EXPECT_EQ(Shown(C(1), 0), (Range{-28, -18}));
     EXPECT_EQ(Shown(C(1), 2), (Range{0, 70})); // as the same view in depth
 }

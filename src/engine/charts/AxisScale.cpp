@@ -27,6 +27,25 @@ double FitStep(double step, double span, int maxTicks) {
     return step;
 }
 
+int MultiplesWithin(double step, double lo, double hi) {
+    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(lo) || !std::isfinite(hi) || hi < lo)
+        return 0;
+    const double first = std::ceil(lo / step - 1e-9);
+    const double last = std::floor(hi / step + 1e-9);
+    return last < first ? 0 : static_cast<int>(std::min(last - first + 1, 1e6));
+}
+
+double RefineStep(double step, double lo, double hi, int minLabels) {
+    if (!(step > 0) || !std::isfinite(step) || !(hi > lo) || !std::isfinite(hi - lo))
+        return step;
+    static const double divisors[] = {1, 2, 5};
+    for (double power = 1; power < 1e15; power *= 10)
+        for (double d : divisors)
+            if (MultiplesWithin(step / (d * power), lo, hi) >= minLabels)
+                return step / (d * power);
+    return step;
+}
+
 namespace {
 // A value a rounding error away from a multiple of the step stays at that multiple; any other
 // value goes to the multiple the rounding function gives.

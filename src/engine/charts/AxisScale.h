@@ -8,6 +8,12 @@ double NiceStep(double span, int ticks);
 // The step itself, or the first of 2, 5, 10, 20, 50, ... times it that divides the span into
 // at most maxTicks parts, so that the labels of an axis do not crowd one another.
 double FitStep(double step, double span, int maxTicks);
+// The step itself when at least minLabels of its multiples lie within lo .. hi; otherwise the
+// first of step / 2, step / 5, step / 10, step / 20, ... that has that many there, so that a
+// zoomed axis cut short of its step still shows labelled ticks.
+double RefineStep(double step, double lo, double hi, int minLabels);
+// The number of multiples of step within lo .. hi (a rounding error away counts as within).
+int MultiplesWithin(double step, double lo, double hi);
 // The smallest multiple of step at or above value (value itself when step is not positive).
 double RoundUpTo(double value, double step);
 // The largest multiple of step at or below value.

@@ -10,46 +10,43 @@
 namespace strelvan {
 
 namespace {
-// The scan starts at this reading, whatever the range on show.
+// The scan starts at this point, whatever the range on show.
 constexpr int kFirstScanned = 10;
 constexpr double kTipMargin = 10.5;
 constexpr double kMargin = 0.5;
 
-// Int(maximum + margin) of a column over the readings from reading 10 down to the first one
-// whose depth is not above the limit, or down to the last plotted reading when that comes
-// first. Reads only readings 1 to NumPoints.
-double ScanMaximum(const ConeData& cone, const PlotState& plot, const ConeData::Column& column,
-                   double limit, double margin) {
-    const int count = ReadingsHeld(cone);
-    if (count == 0)
-        return 0; // no readings: nothing to scan
-    const int last = std::min<int32_t>(plot.PlotPoints, count);
-    int i = std::min(kFirstScanned, count);
-    double m = column[static_cast<std::size_t>(i)];
-    while (i < last && cone.Depth[static_cast<std::size_t>(i)] < limit) {
-        m = std::max(m, static_cast<double>(column[static_cast<std::size_t>(i) + 1]));
+double MarginOf(int position) {
+    return position == static_cast<int>(ZoomChart::Tip) ? kTipMargin : kMargin;
+}
+
+// The points of the chart that exist: within its held count and every array it reads.
+int Held(const ZoomProfile& chart) {
+    if (chart.values.empty())
+        return 0;
+    const std::size_t size =
+        std::min({chart.depth.size(), chart.position.size(), chart.values.size()});
+    return size == 0 ? 0 : std::clamp<int32_t>(chart.held, 0, static_cast<int32_t>(size - 1));
+}
+
+// The points the chart plots.
+int Points(const ZoomProfile& chart) {
+    return std::clamp<int32_t>(chart.count, 0, Held(chart));
+}
+
+// Int(maximum + margin) of the values from point 10 down to the first one whose depth is not
+// above the limit, or down to the last plotted point when that comes first.
+double ScanMaximum(const ZoomProfile& chart, double limit, double margin) {
+    const int held = Held(chart);
+    if (held == 0)
+        return 0; // no points: nothing to scan
+    const int last = Points(chart);
+    int i = std::min(kFirstScanned, held);
+    double m = chart.values[static_cast<std::size_t>(i)];
+    while (i < last && chart.depth[static_cast<std::size_t>(i)] < limit) {
+        m = std::max(m, static_cast<double>(chart.values[static_cast<std::size_t>(i) + 1]));
         ++i;
     }
     return Int(m + margin);
-}
-
-// The column and margin of a chart position; column nullptr when it shows no readings.
-const ConeData::Column* PositionColumn(int position, const ConeData& cone, double& margin) {
-    margin = kMargin;
-    switch (static_cast<ZoomChart>(position)) {
-    case ZoomChart::Tip:
-        margin = kTipMargin;
-        return &cone.Qc;
-    case ZoomChart::Sleeve:
-        return &cone.Fs;
-    case ZoomChart::Ratio:
-        return &cone.Ratio;
-    case ZoomChart::Pore1:
-        return PoreColumn(cone, cone.PoreType1);
-    case ZoomChart::Pore2:
-        return PoreColumn(cone, cone.PoreType2);
-    }
-    return nullptr;
 }
 
 struct Extremes {
@@ -57,18 +54,17 @@ struct Extremes {
     double highest = 0;
 };
 
-// The lowest and highest plotted reading whose depth lies from top to bottom (both included,
-// depths in any order); nullopt when no plotted reading lies there.
-std::optional<Extremes> ExtremesOnShow(const ConeData& cone, const PlotState& plot,
-                                       const ConeData::Column& column, double top, double bottom) {
-    const int count = ReadingsHeld(cone);
-    const int last = std::clamp<int32_t>(plot.PlotPoints, 0, count);
+// The lowest and highest value of the points drawn within low .. high (both included, either
+// order) on the vertical axis; nullopt when none is.
+std::optional<Extremes> ExtremesOnShow(const ZoomProfile& chart, double low, double high) {
+    const double top = std::min(low, high);
+    const double bottom = std::max(low, high);
     std::optional<Extremes> m;
-    for (int i = 1; i <= last; ++i) {
-        const double depth = cone.Depth[static_cast<std::size_t>(i)];
-        if (depth < top || depth > bottom)
+    for (int i = 1; i <= Points(chart); ++i) {
+        const double at = chart.position[static_cast<std::size_t>(i)];
+        if (at < top || at > bottom)
             continue;
-        const double v = column[static_cast<std::size_t>(i)];
+        const double v = chart.values[static_cast<std::size_t>(i)];
         if (!m)
             m = Extremes{v, v};
         m->lowest = std::min(m->lowest, v);
@@ -77,78 +73,118 @@ std::optional<Extremes> ExtremesOnShow(const ConeData& cone, const PlotState& pl
     return m;
 }
 
-// The depths from the top to the bottom of the vertical range low .. high on show.
-void DepthsOnShow(const Declarations& decl, double low, double high, double& top, double& bottom) {
-    top = std::min(low, high);
-    bottom = std::max(low, high);
-    if (decl.plot.AxisMode == -1 && decl.project.GroundElev != kNoElevation) {
-        top = static_cast<double>(decl.project.GroundElev) - std::max(low, high);
-        bottom = static_cast<double>(decl.project.GroundElev) - std::min(low, high);
-    }
+const ZoomProfile* ChartAt(int position, const ZoomRow& row) {
+    if (position < 1 || position > static_cast<int>(row.charts.size()))
+        return nullptr;
+    return &row.charts[static_cast<std::size_t>(position) - 1];
 }
 
-// The extremes of the plotted readings of a chart position inside the range on show.
-std::optional<Extremes> PositionOnShow(int position, const Declarations& decl, double low,
-                                       double high, double& margin) {
-    const ConeData::Column* column = PositionColumn(position, decl.cone, margin);
-    if (column == nullptr)
-        return std::nullopt;
-    double top = 0, bottom = 0;
-    DepthsOnShow(decl, low, high, top, bottom);
-    return ExtremesOnShow(decl.cone, decl.plot, *column, top, bottom);
+std::span<const float> Span(const std::vector<float>& v) {
+    return {v.data(), v.size()};
+}
+
+double ReadingMaximum(const ConeData& cone, const ConeData::Column* column, int32_t plotCount,
+                      double limit, ZoomChart position) {
+    return ZoomMaximum(static_cast<int>(position), ReadingZoomProfile(cone, column, plotCount, 1),
+                       limit);
 }
 } // namespace
 
-double MaxTipToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ZoomMaximum(static_cast<int>(ZoomChart::Tip), cone, plot, Limit);
+ZoomProfile ReadingZoomProfile(const ConeData& cone, const ConeData::Column* values,
+                               int32_t plotCount, int16_t axisMode) {
+    ZoomProfile chart;
+    chart.depth = cone.Depth;
+    chart.position = axisMode == 1 ? std::span<const float>(cone.Depth) : cone.Elev;
+    if (values != nullptr)
+        chart.values = *values;
+    chart.held = ReadingsHeld(cone);
+    chart.count = std::clamp<int32_t>(plotCount, 0, chart.held);
+    return chart;
 }
 
-double MaxSleeveToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ZoomMaximum(static_cast<int>(ZoomChart::Sleeve), cone, plot, Limit);
+ZoomRow ReadingZoomRow(const ConeData& cone, int32_t plotCount, int16_t axisMode,
+                       float groundElev) {
+    ZoomRow row;
+    row.AxisMode = axisMode;
+    row.GroundElev = groundElev;
+    row.at(ZoomChart::Tip) = ReadingZoomProfile(cone, &cone.Qc, plotCount, axisMode);
+    row.at(ZoomChart::Sleeve) = ReadingZoomProfile(cone, &cone.Fs, plotCount, axisMode);
+    row.at(ZoomChart::Ratio) = ReadingZoomProfile(cone, &cone.Ratio, plotCount, axisMode);
+    return row;
 }
 
-double MaxRatioToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ZoomMaximum(static_cast<int>(ZoomChart::Ratio), cone, plot, Limit);
+ZoomRow LayerZoomRow(const LayerGrid& grid, int16_t axisMode, float groundElev) {
+    ZoomRow row;
+    row.AxisMode = axisMode;
+    row.GroundElev = groundElev;
+    const std::vector<float>& position = axisMode == 1 ? grid.LayerDepth : grid.LayerElev;
+    const std::pair<ZoomChart, const std::vector<float>*> charts[] = {
+        {ZoomChart::Tip, &grid.LayerQc},
+        {ZoomChart::Sleeve, &grid.LayerFs},
+        {ZoomChart::Ratio, &grid.LayerRatio}};
+    for (const auto& [place, values] : charts) {
+        // A result window draws a profile only when its arrays hold every layer.
+        const int n = grid.NumLayers;
+        const bool drawn = n >= 1 && LayersHeldByAll(n, {&grid.LayerDepth, &position, values}) == n;
+        const int layers = drawn ? n : 0;
+        row.at(place) = {Span(grid.LayerDepth), Span(position), Span(*values), layers, layers};
+    }
+    return row;
 }
 
-double MaxPore1ToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ZoomMaximum(static_cast<int>(ZoomChart::Pore1), cone, plot, Limit);
+double MaxTipToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
+    return ReadingMaximum(cone, &cone.Qc, plotCount, Limit, ZoomChart::Tip);
 }
 
-double MaxPore2ToDepth(const ConeData& cone, const PlotState& plot, double Limit) {
-    return ZoomMaximum(static_cast<int>(ZoomChart::Pore2), cone, plot, Limit);
+double MaxSleeveToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
+    return ReadingMaximum(cone, &cone.Fs, plotCount, Limit, ZoomChart::Sleeve);
 }
 
-double ZoomMaximum(int position, const ConeData& cone, const PlotState& plot, double Limit) {
-    double margin = kMargin;
-    const ConeData::Column* column = PositionColumn(position, cone, margin);
-    return column == nullptr ? 0 : ScanMaximum(cone, plot, *column, Limit, margin);
+double MaxRatioToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
+    return ReadingMaximum(cone, &cone.Ratio, plotCount, Limit, ZoomChart::Ratio);
 }
 
-double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, double high) {
-    if (plot.AxisMode == -1 && project.GroundElev != kNoElevation)
-        return static_cast<double>(project.GroundElev) - high;
+double MaxPore1ToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
+    return ReadingMaximum(cone, PoreColumn(cone, cone.PoreType1), plotCount, Limit,
+                          ZoomChart::Pore1);
+}
+
+double MaxPore2ToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
+    return ReadingMaximum(cone, PoreColumn(cone, cone.PoreType2), plotCount, Limit,
+                          ZoomChart::Pore2);
+}
+
+double ZoomMaximum(int position, const ZoomProfile& chart, double Limit) {
+    if (position < 1 || position > 5)
+        return 0;
+    return ScanMaximum(chart, Limit, MarginOf(position));
+}
+
+double ZoomLimit(int16_t axisMode, float groundElev, double low, double high) {
+    if (axisMode == -1 && groundElev != kNoElevation)
+        return static_cast<double>(groundElev) - high;
     return low;
 }
 
-std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, double low,
-                                    double high) {
-    const double limit = ZoomLimit(decl.plot, decl.project, low, high);
-    double top = ZoomMaximum(position, decl.cone, decl.plot, limit);
-    // The maximum above runs from reading 10 down to the top of the range on show, so a
+std::optional<int16_t> ZoomValueTop(int position, const ZoomRow& row, double low, double high) {
+    const ZoomProfile* chart = ChartAt(position, row);
+    if (chart == nullptr)
+        return int16_t{0};
+    const double limit = ZoomLimit(row.AxisMode, row.GroundElev, low, high);
+    double top = ZoomMaximum(position, *chart, limit);
+    // The maximum above runs from point 10 down to the top of the range on show, so a
     // quantity that grows with depth would run off the cut axis inside the range. Widen the
-    // axis so that every plotted reading on show stays visible. Int(m + 0.5) rounds to the
-    // nearest whole number, which can fall below m; the top must not cut the reading off.
-    double margin = kMargin;
-    if (const auto onShow = PositionOnShow(position, decl, low, high, margin))
-        top = std::max({top, Int(onShow->highest + margin), std::ceil(onShow->highest)});
+    // axis so that every point on show stays visible. Int(m + 0.5) rounds to the nearest
+    // whole number, which can fall below m; the top must not cut the point off.
+    if (const auto onShow = ExtremesOnShow(*chart, low, high))
+        top =
+            std::max({top, Int(onShow->highest + MarginOf(position)), std::ceil(onShow->highest)});
     return CInt(top);
 }
 
-std::optional<int16_t> ZoomValueBottom(int position, const Declarations& decl, double low,
-                                       double high) {
-    double margin = kMargin;
-    const auto onShow = PositionOnShow(position, decl, low, high, margin);
+std::optional<int16_t> ZoomValueBottom(int position, const ZoomRow& row, double low, double high) {
+    const ZoomProfile* chart = ChartAt(position, row);
+    const auto onShow = chart ? ExtremesOnShow(*chart, low, high) : std::nullopt;
     if (!onShow || !(onShow->lowest < 0))
         return int16_t{0};
     return CInt(std::floor(onShow->lowest));

@@ -1,21 +1,25 @@
 #pragma once
-// What the linked zoom of the profile charts works out from the readings: the ends of each
-// following chart's value axis, and the messages of the zoom.
+// What the linked zoom of the profile charts works out from what the charts plot: the ends of
+// each following chart's value axis, and the messages of the zoom.
 //
 // When the user zoomed one profile chart and asks to zoom all, every other chart shows the
 // same vertical range, and its value axis is cut to 0 .. the maximum of its quantity over the
-// readings from reading 10 down to the first reading whose depth is not above the Limit (or
-// down to the last plotted reading, PlotPoints, when that comes first). The chart's position
-// in the row fixes the quantity:
+// points from point 10 down to the first point whose depth is not above the Limit (or down to
+// the last plotted point, when that comes first). The chart's position in the row fixes the
+// quantity:
 //   1 qc (maximum + 10.5, rounded down), 2 fs, 3 friction ratio, 4 the pore-pressure column
 //   of PoreType1, 5 that of PoreType2 (maximum + 0.5, rounded down).
-// A pore-pressure kind other than 1 (u1), 2 (u2) or 3 (u3) gives 0.
+// A chart that plots no values (a pore-pressure kind other than 1, 2 or 3) gives 0.
 //
-// Only readings that exist are read: the scan ends at min(PlotPoints, NumPoints, 4000); a
-// sounding with fewer than 10 readings starts at its last reading; a sounding without
-// readings gives 0.
+// Each window hands the zoom what its charts plot: a profile window its readings 1 to its own
+// plotted count, a result window its grid layers 1 to NumLayers. Only points that exist are
+// read; a chart of fewer than 10 points starts the scan at its last point; a chart without
+// points gives 0.
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "engine/state/Declarations.h"
 #include "engine/state/Message.h"
@@ -25,35 +29,65 @@ namespace strelvan {
 // The position of a chart in the row of linked profile charts.
 enum class ZoomChart : int { Tip = 1, Sleeve = 2, Ratio = 3, Pore1 = 4, Pore2 = 5 };
 
-// The maxima, whole numbers: Int(maximum + 10.5) for qc, Int(maximum + 0.5) for the others.
-double MaxTipToDepth(const ConeData& cone, const PlotState& plot, double Limit);
-double MaxSleeveToDepth(const ConeData& cone, const PlotState& plot, double Limit);
-double MaxRatioToDepth(const ConeData& cone, const PlotState& plot, double Limit);
-double MaxPore1ToDepth(const ConeData& cone, const PlotState& plot, double Limit);
-double MaxPore2ToDepth(const ConeData& cone, const PlotState& plot, double Limit);
+// What one chart of the row plots: points 1 to count of the points 1 to held that exist
+// (index 0 is never a point); point i is the value values[i] at the depth depth[i], drawn at
+// position[i] on the vertical axis (its depth, or its elevation in elevation mode).
+struct ZoomProfile {
+    std::span<const float> depth;
+    std::span<const float> position;
+    std::span<const float> values; // empty: the chart plots no values
+    int32_t count = 0;
+    int32_t held = 0;
+};
 
-// The maximum function of a chart position (1 to 5; any other position gives 0).
-double ZoomMaximum(int position, const ConeData& cone, const PlotState& plot, double Limit);
+// What a row of linked charts plots, and its vertical axis (AxisMode 1 depth, -1 elevation).
+struct ZoomRow {
+    std::array<ZoomProfile, 5> charts{}; // positions 1 to 5
+    int16_t AxisMode = 1;
+    float GroundElev = kNoElevation;
+
+    ZoomProfile& at(ZoomChart position) { return charts[static_cast<std::size_t>(position) - 1]; }
+};
+
+// A chart of readings 1 to plotCount (within NumPoints) of a column (nullptr: no values),
+// against depth (axisMode 1) or elevation.
+ZoomProfile ReadingZoomProfile(const ConeData& cone, const ConeData::Column* values,
+                               int32_t plotCount, int16_t axisMode);
+// The qc, fs and friction-ratio charts of a profile window that plots readings 1 to plotCount;
+// the window adds its pore-pressure charts at their positions.
+ZoomRow ReadingZoomRow(const ConeData& cone, int32_t plotCount, int16_t axisMode, float groundElev);
+// The qc, fs and friction-ratio charts of a result window: grid layers 1 to NumLayers (none
+// when an array does not hold them all).
+ZoomRow LayerZoomRow(const LayerGrid& grid, int16_t axisMode, float groundElev);
+
+// The maxima of the readings 1 to plotCount, whole numbers: Int(maximum + 10.5) for qc,
+// Int(maximum + 0.5) for the others.
+double MaxTipToDepth(const ConeData& cone, int32_t plotCount, double Limit);
+double MaxSleeveToDepth(const ConeData& cone, int32_t plotCount, double Limit);
+double MaxRatioToDepth(const ConeData& cone, int32_t plotCount, double Limit);
+double MaxPore1ToDepth(const ConeData& cone, int32_t plotCount, double Limit);
+double MaxPore2ToDepth(const ConeData& cone, int32_t plotCount, double Limit);
+
+// The maximum of the chart at a position (1 to 5; any other position gives 0).
+double ZoomMaximum(int position, const ZoomProfile& chart, double Limit);
 
 // The depth the maxima scan down to for the vertical range low .. high on show: low itself
 // in depth mode (AxisMode 1); in elevation mode the depth of the top of the range,
 // GroundElev - high, so that the same view gives the same maxima in both modes.
-double ZoomLimit(const PlotState& plot, const ProjectInfo& project, double low, double high);
+double ZoomLimit(int16_t axisMode, float groundElev, double low, double high);
 
 // The top of the value axis of the chart at a position, for the vertical range low .. high
-// on show: its maximum, widened where needed so that every plotted reading inside the range
-// on show fits under it, as a 16-bit whole number, or nullopt when the maximum does not fit
-// one (or is not a number); that chart's value axis is then left whole, never cut at a
-// wrapped-around number.
-std::optional<int16_t> ZoomValueTop(int position, const Declarations& decl, double low,
-                                    double high);
+// on show: its maximum, widened where needed so that every point it plots inside the range
+// on show fits under it, as a 16-bit whole number, or nullopt when that does not fit one (or
+// is not a number); that chart's value axis is then left whole, never cut at a wrapped-around
+// number.
+std::optional<int16_t> ZoomValueTop(int position, const ZoomRow& row, double low, double high);
 
 // The bottom of the value axis of the chart at a position, for the vertical range low .. high
-// on show: 0, or, where a plotted reading on show lies below 0 (pore pressures may), that
-// reading rounded down, so that it stays visible; nullopt when that does not fit a 16-bit
-// whole number (the chart's value axis is then left whole).
-std::optional<int16_t> ZoomValueBottom(int position, const Declarations& decl, double low,
-                                       double high);
+// on show: 0, or, where a point on show lies below 0 (pore pressures may), that value
+// rounded down, so that it stays visible; nullopt when that does not fit a 16-bit whole
+// number (the chart's value axis is then left whole).
+std::optional<int16_t> ZoomValueBottom(int position, const ZoomRow& row, double low, double high);
 
 // "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ": Zoom All was asked for
 // while no chart was zoomed.

@@ -58,9 +58,9 @@ ReadingProfile PoreProfile(int16_t kind, const ConeData::Column* column,
 }
 
 void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,
-                        int32_t valueCount, const ReadingProfile& profile) {
+                        int16_t axisMode, int32_t valueCount, const ReadingProfile& profile) {
     const int points = ReadingsHeld(plot.PlotPoints);
-    const bool depth = plot.AxisMode == 1;
+    const bool depth = axisMode == 1;
     const ConeData::Column& position = depth ? cone.Depth : cone.Elev;
     chart.BeginData(platform::kChartValues, 1, valueCount);
     chart.BeginData(platform::kChartXValues, plot.PlotSeries, points);

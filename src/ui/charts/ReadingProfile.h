@@ -48,9 +48,9 @@ ReadingProfile PoreProfile(int16_t kind, const ConeData::Column* column,
                            const std::string& unitStr);
 
 // Draws readings 1 to PlotPoints (values opened for valueCount points) against depth
-// (AxisMode 1) or elevation. The vertical axis runs from the first reading (top) to the
+// (axisMode 1) or elevation. The vertical axis runs from the first reading (top) to the
 // last one plotted (bottom).
 void PlotReadingProfile(platform::ChartFX& chart, const ConeData& cone, const PlotState& plot,
-                        int32_t valueCount, const ReadingProfile& profile);
+                        int16_t axisMode, int32_t valueCount, const ReadingProfile& profile);
 
 } // namespace strelvan

@@ -18,6 +18,15 @@ int Taking(int16_t ChartCount) {
     return ChartCount == 5 ? 5 : ChartCount > 3 ? 4 : 3;
 }
 
+const QString kZoomAll = QStringLiteral("Zoom All    ");
+
+void SetZoomState(QAction& zoom, ZoomKeyState where, const QString& text) {
+    if (where == ZoomKeyState::ToolTip)
+        zoom.setToolTip(text);
+    else
+        zoom.setText(text);
+}
+
 bool Zoomed(const ChartFX* chart) {
     return chart != nullptr && chart->ZoomActive();
 }
@@ -31,7 +40,7 @@ int SourceIndex(const Row& row, int16_t ChartCount) {
 }
 } // namespace
 
-void ZoomAll(const Declarations& decl, int16_t ChartCount, ChartFX* Chart1, ChartFX* Chart2,
+void ZoomAll(const ZoomRow& zoomRow, int16_t ChartCount, ChartFX* Chart1, ChartFX* Chart2,
              ChartFX* Chart3, ChartFX* Chart4, ChartFX* Chart5) {
     const Row row{Chart1, Chart2, Chart3, Chart4, Chart5};
     const int source = SourceIndex(row, ChartCount);
@@ -49,8 +58,8 @@ void ZoomAll(const Declarations& decl, int16_t ChartCount, ChartFX* Chart1, Char
         if (k == source || chart == nullptr)
             continue;
         chart->AxisList(0).AxisZoom(low, high);
-        const auto bottom = ZoomValueBottom(k + 1, decl, low, high);
-        const auto top = ZoomValueTop(k + 1, decl, low, high);
+        const auto bottom = ZoomValueBottom(k + 1, zoomRow, low, high);
+        const auto top = ZoomValueTop(k + 1, zoomRow, low, high);
         if (bottom && top)
             chart->AxisList(2).AxisZoom(*bottom, *top);
         else
@@ -73,30 +82,29 @@ void ZoomReset(int16_t ChartCount, ChartFX* Chart1, ChartFX* Chart2, ChartFX* Ch
     }
 }
 
-void PressZoomKey(const Declarations& decl, QWidget* window, QAction& zoom, ZoomKeyState where,
+void PressZoomKey(const ZoomRow& zoomRow, QWidget* window, QAction& zoom, ZoomKeyState where,
                   int16_t ChartCount, ChartFX* Chart1, ChartFX* Chart2, ChartFX* Chart3,
                   ChartFX* Chart4, ChartFX* Chart5) {
-    const auto setState = [&zoom, where](const QString& text) {
-        if (where == ZoomKeyState::ToolTip)
-            zoom.setToolTip(text);
-        else
-            zoom.setText(text);
-    };
-    const QString zoomAll = QStringLiteral("Zoom All    ");
     const Row row{Chart1, Chart2, Chart3, Chart4, Chart5};
     if (SourceIndex(row, ChartCount) < 0) {
         platform::ShowMessage(ZoomFirstMessage(), window);
-        setState(zoomAll);
+        SetZoomState(zoom, where, kZoomAll);
         return;
     }
     const QString state = where == ZoomKeyState::ToolTip ? zoom.toolTip() : zoom.text();
     if (state.contains(QStringLiteral("All"), Qt::CaseInsensitive)) {
-        setState(QStringLiteral("Zoom Out    "));
-        ZoomAll(decl, ChartCount, Chart1, Chart2, Chart3, Chart4, Chart5);
+        SetZoomState(zoom, where, QStringLiteral("Zoom Out    "));
+        ZoomAll(zoomRow, ChartCount, Chart1, Chart2, Chart3, Chart4, Chart5);
     } else {
         ZoomReset(ChartCount, Chart1, Chart2, Chart3, Chart4, Chart5);
-        setState(zoomAll);
+        SetZoomState(zoom, where, kZoomAll);
     }
+}
+
+void EndZoom(QAction& zoom, ZoomKeyState where, int16_t ChartCount, ChartFX* Chart1,
+             ChartFX* Chart2, ChartFX* Chart3, ChartFX* Chart4, ChartFX* Chart5) {
+    ZoomReset(ChartCount, Chart1, Chart2, Chart3, Chart4, Chart5);
+    SetZoomState(zoom, where, kZoomAll);
 }
 
 } // namespace strelvan

@@ -9,12 +9,13 @@
 // Chart5 when ChartCount = 5; the charts beyond the count may be nullptr and are not
 // looked at. A nullptr within the count is skipped: it is neither a source nor a follower.
 //
-// A window keeps whether its next Zoom press zooms or resets (in its Zoom button) and calls:
-//   ZoomAll(Decl(), 3, ChartFX1, ChartFX2, ChartFX3);
+// The window hands the zoom what its charts plot (a ZoomRow, engine/charts/ZoomMaxima.h) and
+// keeps whether its next Zoom press zooms or resets (in its Zoom button); it calls:
+//   ZoomAll(row, 3, ChartFX1, ChartFX2, ChartFX3);
 //   ZoomReset(3, ChartFX1, ChartFX2, ChartFX3);
 #include <cstdint>
 
-#include "engine/state/Declarations.h"
+#include "engine/charts/ZoomMaxima.h"
 
 class QAction;
 class QWidget;
@@ -30,12 +31,12 @@ class ChartFX;
 // or 5), then Chart5 (ChartCount 5). Each other chart shows the source's vertical range
 // (AxisZoom on axis item 0) and its value axis from 0 (or the lowest negative reading on
 // show, rounded down) to the maximum of its quantity (AxisZoom on axis item 2; see
-// engine/charts/ZoomMaxima.h), read from decl's readings.
+// engine/charts/ZoomMaxima.h), worked out from what the row plots.
 // The source stays as the user zoomed it. With no source: with three charts the message
 // "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ", with four or five
 // nothing. A maximum too large for a value axis leaves that chart's value axis whole and
 // is told once.
-void ZoomAll(const Declarations& decl, int16_t ChartCount, platform::ChartFX* Chart1,
+void ZoomAll(const ZoomRow& row, int16_t ChartCount, platform::ChartFX* Chart1,
              platform::ChartFX* Chart2, platform::ChartFX* Chart3,
              platform::ChartFX* Chart4 = nullptr, platform::ChartFX* Chart5 = nullptr);
 
@@ -55,9 +56,16 @@ enum class ZoomKeyState { ToolTip, Caption };
 // the state contains "All" (in any case), it becomes "Zoom Out    " and ZoomAll makes every
 // chart follow the zoomed one; else ZoomReset returns all to their whole range and the
 // state becomes "Zoom All    ".
-void PressZoomKey(const Declarations& decl, QWidget* window, QAction& zoom, ZoomKeyState where,
+void PressZoomKey(const ZoomRow& row, QWidget* window, QAction& zoom, ZoomKeyState where,
                   int16_t ChartCount, platform::ChartFX* Chart1, platform::ChartFX* Chart2,
                   platform::ChartFX* Chart3, platform::ChartFX* Chart4 = nullptr,
                   platform::ChartFX* Chart5 = nullptr);
+
+// Ends the zoom of a window whose charts are about to be drawn over another vertical range
+// (the other axis mode, another depth cut), where the range zoomed would show nothing:
+// ZoomReset of the row, and the Zoom key's state back to "Zoom All    ".
+void EndZoom(QAction& zoom, ZoomKeyState where, int16_t ChartCount, platform::ChartFX* Chart1,
+             platform::ChartFX* Chart2, platform::ChartFX* Chart3,
+             platform::ChartFX* Chart4 = nullptr, platform::ChartFX* Chart5 = nullptr);
 
 } // namespace strelvan

@@ -80,18 +80,20 @@ void Frm_PlotProperties::TipPlot() {
     Declarations& d = Decl();
     d.plot.PlotSeries = 1;
     d.plot.PlotPoints = AllReadings(d.cone); // this window has no depth cut
-    PlotReadingProfile(*ChartFX1[0], d.cone, d.plot, AllReadings(d.cone), TipProfile(d.cone, kTsf));
+    PlotReadingProfile(*ChartFX1[0], d.cone, d.plot, d.plot.AxisMode, AllReadings(d.cone),
+                       TipProfile(d.cone, kTsf));
 }
 
 void Frm_PlotProperties::SleevePlot() {
     const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, AllReadings(d.cone),
+    PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, d.plot.AxisMode, AllReadings(d.cone),
                        SleeveProfile(d.cone, kTsf));
 }
 
 void Frm_PlotProperties::Ratioplot() {
     const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, AllReadings(d.cone), RatioProfile(d.cone));
+    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, d.plot.AxisMode, AllReadings(d.cone),
+                       RatioProfile(d.cone));
 }
 
 void Frm_PlotProperties::Propertyplot() {

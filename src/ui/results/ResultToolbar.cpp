@@ -54,7 +54,8 @@ void RestoreCaptions(platform::Toolbar& toolbar, std::span<const ResultToolbarBu
 
 void ZoomProfiles(QWidget* owner, const Declarations& decl, QAction& zoomButton,
                   platform::ChartFX* qc, platform::ChartFX* fs, platform::ChartFX* ratio) {
-    PressZoomKey(decl, owner, zoomButton, ZoomKeyState::Caption, 3, qc, fs, ratio);
+    PressZoomKey(LayerZoomRow(decl.grid, decl.plot.AxisMode, decl.project.GroundElev), owner,
+                 zoomButton, ZoomKeyState::Caption, 3, qc, fs, ratio);
 }
 
 } // namespace strelvan
