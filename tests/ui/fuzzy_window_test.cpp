@@ -163,14 +163,14 @@ TEST_F(FuzzyWindow, ToggleRedrawsTheProfilesOnly) {
     Click(w, "YAxis");
     ASSERT_EQ(messages.size(), 1u) << "no ground elevation";
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode, 1);
     EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
 
     Decl().project.GroundElev = 12.5f;
     w.Unload();
     w.Show();
     Click(w, "YAxis");
-    EXPECT_EQ(Decl().plot.AxisMode, -1);
+    EXPECT_EQ(w.AxisMode, -1);
     EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Elevation (ft)");
     EXPECT_EQ(Chart(w, 2).SeriesList(0).PointValue(0), 12.5f - Decl().grid.LayerDepth[1]);
     EXPECT_EQ(Chart(w, 3).SeriesList(0).PointXValue(0), depth) << "memberships stay by depth";

@@ -5,6 +5,7 @@
 #include "platform/ChartFX.h"
 #include "platform/Printer.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/Frm_CPTData3.h"
 #include "ui/properties/Frm_PlotProperties.h"
 #include "ui/properties/Frm_SoilFactors.h"
 #include "ui/support/Soundings.h"
@@ -134,7 +135,11 @@ TEST_F(PlotPropertiesWindow, ModulusChartIsFourTimesQtWithoutVerticalStress) {
 
 TEST_F(PlotPropertiesWindow, ElevationModeDrawsTheLayersBelowTheGroundElevation) {
     Decl().project.GroundElev = 100.0f;
-    Decl().plot.AxisMode = -1;
+    // The profile window the estimate starts from shows elevations.
+    auto& profile = Window<Frm_CPTData3>();
+    profile.Show();
+    profile.Toolbar1->ButtonByKey("YAxis")->trigger();
+    ASSERT_EQ(profile.AxisMode, -1);
     auto& w = Open();
     EXPECT_EQ(w.TxtElevation->text(), "100");
     ChartFX& chart = *w.ChartFX1[3];
@@ -181,7 +186,7 @@ TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
     ProcessEvents();
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(printed->pages.empty());
-    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode, 1);
     EXPECT_EQ(pointValue(), before);
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(app->windows.IsLoaded("Frm_SoilFactors"));

@@ -79,8 +79,8 @@ TEST_F(ResultCharts, ProfilesOfTheLayerGrid) {
         for (int16_t kind = 0; kind < 3; ++kind) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << " kind " << kind);
             ChartFX chart;
-            PlotState plot{123, 0, mode};
-            ConeProfilePlot(kind, chart, g, plot, 0);
+            PlotState plot{123, 0};
+            ConeProfilePlot(kind, chart, g, mode, plot, 0);
             const Kind& k = kinds[kind];
             const std::vector<float>& position = mode == 1 ? g.LayerDepth : g.LayerElev;
             EXPECT_EQ(plot.PlotSeries, 1);
@@ -115,8 +115,8 @@ TEST_F(ResultCharts, AnotherChartKindOpensAndClosesTheDataOnly) {
     const LayerGrid g = MadeGrid(12);
     ChartFX chart;
     PlotState plot;
-    ConeProfilePlot(0, chart, g, plot);
-    ConeProfilePlot(3, chart, g, plot);
+    ConeProfilePlot(0, chart, g, 1, plot);
+    ConeProfilePlot(3, chart, g, 1, plot);
     EXPECT_FALSE(chart.DataOpen(platform::kChartValues));
     EXPECT_FALSE(chart.DataOpen(platform::kChartXValues));
     EXPECT_EQ(chart.PointCount(), 12);
@@ -127,11 +127,11 @@ TEST_F(ResultCharts, AGridWithoutLayersEmptiesTheProfile) {
     ChartFX chart;
     PlotState plot;
     LayerGrid g = MadeGrid(12);
-    ConeProfilePlot(1, chart, g, plot);
+    ConeProfilePlot(1, chart, g, 1, plot);
     ASSERT_EQ(chart.PointCount(), 12);
     for (int16_t layers : {0, 13}) { // none, or more than the arrays hold
         g.NumLayers = layers;
-        ConeProfilePlot(1, chart, g, plot);
+        ConeProfilePlot(1, chart, g, 1, plot);
         EXPECT_EQ(chart.PointCount(), 0);
     }
 }

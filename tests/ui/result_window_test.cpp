@@ -40,7 +40,7 @@ TEST_F(ResultFrame, LoadClassifiesAndShowsCaptionLegendAndToolbar) {
     auto& w = Open("0 1 2 3");
     EXPECT_EQ(w.windowTitle(),
               " Classification using: Schmertmann (1978) - File: C:/soundings/levee-7.txt");
-    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode, 1);
     EXPECT_EQ(w.DrawnAxisMode, 1);
     EXPECT_EQ(platform::CurrentMousePointer(), platform::MousePointer::Default);
 
@@ -210,7 +210,7 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
     const std::optional<double> soilDepth = Chart(w, 3).SeriesList(0).PointXValue(0);
 
     Click(w, "YAxis");
-    EXPECT_EQ(Decl().plot.AxisMode, -1);
+    EXPECT_EQ(w.AxisMode, -1);
     EXPECT_EQ(w.DrawnAxisMode, 1);
     ChartFX& tip = Chart(w, 0);
     EXPECT_EQ(tip.AxisList(0).AxisTitle(), "Elevation (ft)");
@@ -227,7 +227,7 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
 
     // Back to depth: from now on the two modes always differ, so only profiles are redrawn.
     Click(w, "YAxis");
-    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode, 1);
     EXPECT_EQ(w.DrawnAxisMode, -1);
     EXPECT_EQ(tip.AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_EQ(Chart(w, 4).Annotations(), textLists);
@@ -242,7 +242,7 @@ TEST_F(ResultFrame, ToggleWithoutElevationOnlyTells) {
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(Decl().plot.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode, 1);
     EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
 }
 

@@ -15,12 +15,12 @@ namespace strelvan {
 inline constexpr float kNoElevation = -99999.0f;
 
 struct ImportSettings {
-    std::string FileName;      // full path of the file last chosen
-    int16_t FileNum = 0;       // file number of the last choice
+    std::string FileName; // full path of the file last chosen
+    int16_t FileNum = 0;  // file number of the last choice
     int16_t NumTitleLines = 10;
-    int16_t UnitsOption = 1;   // 0 m and millivolts, 1 ft and ton/ft2, 2 m and MPa
-    int16_t ImportError = 0;   // 0 after a good read, -1 after a failed one
-    std::string HeaderText;    // non-empty title lines of the file, each ended by CR LF
+    int16_t UnitsOption = 1; // 0 m and millivolts, 1 ft and ton/ft2, 2 m and MPa
+    int16_t ImportError = 0; // 0 after a good read, -1 after a failed one
+    std::string HeaderText;  // non-empty title lines of the file, each ended by CR LF
     std::string UnitStr = "ton/ft";
 
     // Kept by the cone data reader from one read to the next.
@@ -123,10 +123,11 @@ struct ChartSelection {
     int16_t PointsPerLayer = 10; // grid layers per described layer
 };
 
+// The point and series counts handed to a chart. Each chart window keeps its own vertical
+// axis mode; none is shared.
 struct PlotState {
     int32_t PlotPoints = 0;
     int16_t PlotSeries = 0;
-    int16_t AxisMode = 1; // 1 depth, -1 elevation on the vertical axis
 };
 
 struct Declarations {

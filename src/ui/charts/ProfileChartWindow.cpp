@@ -81,7 +81,6 @@ void ProfileChartWindow::Form_Load() {
 
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     AxisMode = 1;
-    decl.plot.AxisMode = AxisMode;
     AxisModeSet();
     PlotAll();
     platform::SetMousePointer(platform::MousePointer::Default);
@@ -186,15 +185,13 @@ void ProfileChartWindow::munSubCS5_Click() {
 }
 
 void ProfileChartWindow::Toggle_Axis() {
-    Declarations& decl = Decl();
-    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
+    if (const auto refusal = ElevationToggleRefusal(Decl().project)) {
         platform::ShowMessage(*refusal, this);
         return;
     }
     // A range zoomed in one mode is no range of the other: the charts show all again.
     EndZoom();
     AxisMode = static_cast<int16_t>(-AxisMode);
-    decl.plot.AxisMode = AxisMode;
     AxisModeSet();
     PlotAll();
 }
@@ -226,6 +223,16 @@ void ProfileChartWindow::EndZoom() {
     const LinkedRow linked = Linked();
     const auto& c = linked.charts;
     strelvan::EndZoom(ZoomButton(), keys_.zoomState, linked.count, c[0], c[1], c[2], c[3], c[4]);
+}
+
+int16_t ProfileWindowAxisMode(const WindowRegistry& windows) {
+    for (const char* name : {"Frm_CPTData3", "Frm_CPTData4", "Frm_CPTData5"}) {
+        const auto* window =
+            qobject_cast<const ProfileChartWindow*>(windows.Find(QString::fromLatin1(name)));
+        if (window != nullptr && window->IsLoaded())
+            return window->AxisMode;
+    }
+    return 1;
 }
 
 } // namespace strelvan

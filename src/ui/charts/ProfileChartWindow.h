@@ -25,6 +25,8 @@ class QMenu;
 
 namespace strelvan {
 
+class WindowRegistry;
+
 namespace platform {
 class ChartFX;
 class Toolbar;
@@ -130,5 +132,9 @@ private:
     QHBoxLayout* chartRow_ = nullptr;
     std::vector<platform::ChartFX*> charts_; // in window order
 };
+
+// The vertical axis mode of the profile window that is loaded, the window a soil-property
+// estimate starts from; 1 (depth) when none is.
+int16_t ProfileWindowAxisMode(const WindowRegistry& windows);
 
 } // namespace strelvan

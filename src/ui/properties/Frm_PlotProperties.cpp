@@ -15,6 +15,7 @@
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/PrintProfiles.h"
+#include "ui/charts/ProfileChartWindow.h"
 #include "ui/charts/ReadingProfile.h"
 #include "ui/charts/ToolbarIcons.h"
 
@@ -52,8 +53,7 @@ Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
 }
 
 void Frm_PlotProperties::BuildToolbar() {
-    // The Depth/Elevation button carries no key: the axis mode is the one the profile
-    // window left.
+    // The Depth/Elevation button carries no key: the axis mode is the profile window's.
     Toolbar1 = AddWindowToolbar(this, {{"Back", "Back", "", ToolIcon::Back},
                                        {"Next", "Next", "", ToolIcon::Next},
                                        {"", "Depth/Elevation", "", ToolIcon::DepthElevation},
@@ -68,6 +68,7 @@ void Frm_PlotProperties::Form_Load() {
     setWindowTitle(QStringLiteral("Soil Properties -  File:  ") +
                    Q(Decl().importSettings.FileName));
     FillProjectBoxes(Decl().project);
+    AxisMode = ProfileWindowAxisMode(App().windows);
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     TipPlot();
     SleevePlot();
@@ -80,19 +81,19 @@ void Frm_PlotProperties::TipPlot() {
     Declarations& d = Decl();
     d.plot.PlotSeries = 1;
     d.plot.PlotPoints = AllReadings(d.cone); // this window has no depth cut
-    PlotReadingProfile(*ChartFX1[0], d.cone, d.plot, d.plot.AxisMode, AllReadings(d.cone),
+    PlotReadingProfile(*ChartFX1[0], d.cone, d.plot, AxisMode, AllReadings(d.cone),
                        TipProfile(d.cone, kTsf));
 }
 
 void Frm_PlotProperties::SleevePlot() {
     const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, d.plot.AxisMode, AllReadings(d.cone),
+    PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, AxisMode, AllReadings(d.cone),
                        SleeveProfile(d.cone, kTsf));
 }
 
 void Frm_PlotProperties::Ratioplot() {
     const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, d.plot.AxisMode, AllReadings(d.cone),
+    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, AxisMode, AllReadings(d.cone),
                        RatioProfile(d.cone));
 }
 
@@ -108,8 +109,7 @@ void Frm_PlotProperties::Propertyplot() {
     chart.TitleColor(2, kRed);
     if (d.grid.LayerDepth.size() < static_cast<std::size_t>(layers) + 1)
         return; // no grid for this sounding: nothing to draw
-    const int16_t axisMode = d.plot.AxisMode;
-    const auto position = [&](int k) { return LayerPosition(d.grid, d.project, axisMode, k); };
+    const auto position = [&](int k) { return LayerPosition(d.grid, d.project, AxisMode, k); };
     const ChosenProperty* property = PropertyOfChoice(d.props.PropChoice);
     chart.TitleText(2, property != nullptr ? Q(property->title) : QString());
     if (property != nullptr) {

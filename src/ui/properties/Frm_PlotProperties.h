@@ -4,6 +4,7 @@
 // property of every grid layer, against depth or elevation. Its toolbar leads back to the
 // soil factors, prints the page, changes the printer or ends the program.
 #include <array>
+#include <cstdint>
 
 #include "platform/Form.h"
 #include "ui/charts/ProjectParticulars.h"
@@ -33,6 +34,9 @@ public:
     // 0 tip resistance, 1 sleeve friction, 2 friction ratio, 3 the soil property.
     std::array<platform::ChartFX*, 4> ChartFX1;
     platform::Toolbar* Toolbar1;
+
+    // The vertical axis: that of the profile window on loading (1 depth, -1 elevation).
+    int16_t AxisMode = 1;
 
 protected:
     void Form_Load() override;

@@ -41,8 +41,8 @@ void ClearChart(platform::ChartFX& chart) {
 }
 
 void ConeProfilePlot(int16_t ChartKind, platform::ChartFX& Chart, const LayerGrid& grid,
-                     PlotState& plot, int16_t /*reserved*/) {
-    const bool depth = plot.AxisMode == 1;
+                     int16_t axisMode, PlotState& plot, int16_t /*reserved*/) {
+    const bool depth = axisMode == 1;
     const std::vector<float>& position = depth ? grid.LayerDepth : grid.LayerElev;
     LayerProfile profile;
     switch (ChartKind) {

@@ -26,10 +26,10 @@ int DrawableLayers(const LayerGrid& grid, std::initializer_list<const std::vecto
 void ClearChart(platform::ChartFX& chart);
 
 // Draws profile ChartKind (0 qc, 1 fs, 2 friction ratio) of the layer grid on the chart,
-// against depth when AxisMode is 1 and elevation otherwise, and sets PlotSeries to 1;
+// against depth when axisMode is 1 and elevation otherwise, and sets PlotSeries to 1;
 // PlotPoints stays. Another ChartKind opens and closes the chart's data and writes nothing.
 // A grid with no layer to draw empties the chart. The last argument plays no part.
 void ConeProfilePlot(int16_t ChartKind, platform::ChartFX& Chart, const LayerGrid& grid,
-                     PlotState& plot, int16_t reserved = 0);
+                     int16_t axisMode, PlotState& plot, int16_t reserved = 0);
 
 } // namespace strelvan

@@ -30,7 +30,7 @@ void Frm_Tumay01::Form_Load() {
     // The classifier takes the friction ratio as averaged and raises qc and clears fs
     // itself; the window then only caps the ratio and works out the elevations.
     const int unclassified = SoilProbability(decl.grid, decl.results);
-    decl.plot.AxisMode = 1;
+    AxisMode = 1;
     UpdateRatioAndElevation(decl.grid, decl.project.GroundElev);
     Form_Resize();
     SelectChart();
@@ -45,7 +45,7 @@ void Frm_Tumay01::DrawChart(int16_t N, platform::ChartFX& chart) {
     if (N >= 3)
         SoilPlot(chart);
     else
-        ConeProfilePlot(N, chart, Decl().grid, Decl().plot, 0);
+        ConeProfilePlot(N, chart, Decl().grid, AxisMode, Decl().plot, 0);
 }
 
 void Frm_Tumay01::SoilPlot(platform::ChartFX& ChartSoil) {

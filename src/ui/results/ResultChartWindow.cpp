@@ -10,6 +10,7 @@
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/ZoomCharts.h"
 #include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
@@ -94,19 +95,30 @@ void ResultChartWindow::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void ResultChartWindow::Toggle_Axis() {
-    Declarations& decl = Decl();
-    if (const auto refusal = ElevationToggleRefusal(decl.project)) {
+    if (const auto refusal = ElevationToggleRefusal(Decl().project)) {
         platform::ShowMessage(*refusal, this);
         return;
     }
+    // A range zoomed in one mode is no range of the other: the profiles show all again.
+    EndZoom();
     BeforeToggle();
-    decl.plot.AxisMode = static_cast<int16_t>(-decl.plot.AxisMode);
+    AxisMode = static_cast<int16_t>(-AxisMode);
     SelectChart();
 }
 
+// The Zoom button's caption holds the toggle: while it holds "All", every profile follows the
+// one zoomed with the mouse, their value axes cut to what the layers on show reach; after that
+// all go back to their whole range.
 void ResultChartWindow::ZoomToggle() {
+    const Declarations& decl = Decl();
     if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
-        ZoomProfiles(this, Decl(), *zoom, ChartFX[0], ChartFX[1], ChartFX[2]);
+        PressZoomKey(LayerZoomRow(decl.grid, AxisMode, decl.project.GroundElev), this, *zoom,
+                     ZoomKeyState::Caption, 3, ChartFX[0], ChartFX[1], ChartFX[2]);
+}
+
+void ResultChartWindow::EndZoom() {
+    if (QAction* zoom = Toolbar1->ButtonByKey(QStringLiteral("Zoom")))
+        strelvan::EndZoom(*zoom, ZoomKeyState::Caption, 3, ChartFX[0], ChartFX[1], ChartFX[2]);
 }
 
 void ResultChartWindow::PrintCharts() {

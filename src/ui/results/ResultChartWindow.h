@@ -45,6 +45,8 @@ public:
     platform::Toolbar* Toolbar1 = nullptr;
 
     // Window-level variables; they last as long as the window's instance.
+    // The vertical axis of this window's profiles: 1 depth, -1 elevation.
+    int16_t AxisMode = 1;
     int16_t ChartWidth = 0; // width of a chart (pixels), the unit of the layout
     int16_t ChartCount = 0; // charts on show, 1 to 4
     ChartSlots ChartSlot{}; // the chart in each display slot
@@ -92,6 +94,8 @@ protected:
 
 private:
     void ZoomToggle();
+    // Ends the linked zoom of the profiles: they are about to show another vertical range.
+    void EndZoom();
     // Prints the page with the charts on show, in display order.
     void PrintCharts();
 

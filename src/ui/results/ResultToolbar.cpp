@@ -4,7 +4,6 @@
 
 #include "platform/Toolbar.h"
 #include "ui/charts/ToolbarIcons.h"
-#include "ui/charts/ZoomCharts.h"
 
 namespace strelvan {
 
@@ -50,12 +49,6 @@ void RestoreCaptions(platform::Toolbar& toolbar, std::span<const ResultToolbarBu
         if (b.key != nullptr)
             toolbar.Item(item)->setText(QString::fromLatin1(b.caption));
     }
-}
-
-void ZoomProfiles(QWidget* owner, const Declarations& decl, QAction& zoomButton,
-                  platform::ChartFX* qc, platform::ChartFX* fs, platform::ChartFX* ratio) {
-    PressZoomKey(LayerZoomRow(decl.grid, decl.plot.AxisMode, decl.project.GroundElev), owner,
-                 zoomButton, ZoomKeyState::Caption, 3, qc, fs, ratio);
 }
 
 } // namespace strelvan

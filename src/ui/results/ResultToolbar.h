@@ -1,18 +1,13 @@
 #pragma once
-// The toolbars of the result windows, built from their stored buttons, and their Zoom key.
+// The toolbars of the result windows, built from their stored buttons.
 #include <array>
 #include <span>
 
-#include "engine/state/Declarations.h"
-
-class QAction;
 class QMainWindow;
-class QWidget;
 
 namespace strelvan {
 
 namespace platform {
-class ChartFX;
 class Toolbar;
 } // namespace platform
 
@@ -51,13 +46,5 @@ platform::Toolbar* AddResultToolbar(QMainWindow* window,
 
 // Gives every keyed button back its caption as stored.
 void RestoreCaptions(platform::Toolbar& toolbar, std::span<const ResultToolbarButton> buttons);
-
-// The Zoom key over the qc, fs and friction-ratio profiles. With none of them zoomed by the
-// user: the message that asks for one, and the button's caption "Zoom All    ". Otherwise the
-// button's caption tells what this press does: while it holds "All", every profile follows
-// the zoomed one and the caption becomes "Zoom Out    "; after that all go back to their
-// whole range and the caption becomes "Zoom All    " again.
-void ZoomProfiles(QWidget* owner, const Declarations& decl, QAction& zoomButton,
-                  platform::ChartFX* qc, platform::ChartFX* fs, platform::ChartFX* ratio);
 
 } // namespace strelvan

@@ -24,7 +24,7 @@ void ResultWindow::Form_Load() {
     for (std::size_t k = 0; k < LegendLines.size() && k < member_.legend.size(); ++k)
         LegendLines[k]->BorderColor(member_.legend[k].Color());
     ResetToolbar();
-    decl.plot.AxisMode = 1;
+    AxisMode = 1;
     DrawnAxisMode = 1;
     Form_Resize();
     // Manual layers come back to a window that has classified this grid already: the grid,
@@ -62,14 +62,14 @@ void ResultWindow::DrawChart(int16_t N, platform::ChartFX& chart) {
             manual->setEnabled(true);
         // After a toggle the soil-type and text charts keep their drawing: they stand
         // against depth whatever the profiles show.
-        if (DrawnAxisMode != decl.plot.AxisMode)
+        if (DrawnAxisMode != AxisMode)
             return;
     }
     switch (N) {
     case 0:
     case 1:
     case 2:
-        ConeProfilePlot(N, chart, decl.grid, decl.plot, 0);
+        ConeProfilePlot(N, chart, decl.grid, AxisMode, decl.plot, 0);
         break;
     case 3:
         SoilPlot(chart);
@@ -100,7 +100,7 @@ void ResultWindow::ExitKey() {
 }
 
 void ResultWindow::BeforeToggle() {
-    DrawnAxisMode = Decl().plot.AxisMode;
+    DrawnAxisMode = AxisMode;
 }
 
 } // namespace strelvan
