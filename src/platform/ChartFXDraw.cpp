@@ -194,14 +194,22 @@ void ChartFX::ApplyAxes() {
                                        12
                                  : metrics.height() * 2;
         const int fit = std::max(2, static_cast<int>(room / label));
-        t.axis->setRange(t.scale.lo, t.scale.hi);
-        t.axis->setReverse(t.scale.reversed);
-        t.axis->setTickType(QValueAxis::TicksDynamic);
-        t.axis->setTickAnchor(0);
         // Never fewer than three labelled ticks: a zoomed range may be cut short of the step
         // given for the whole range.
-        t.axis->setTickInterval(RefineStep(FitStep(t.scale.step, t.scale.hi - t.scale.lo, fit),
-                                           t.scale.lo, t.scale.hi, kMinLabels));
+        const double interval = RefineStep(FitStep(t.scale.step, t.scale.hi - t.scale.lo, fit),
+                                           t.scale.lo, t.scale.hi, kMinLabels);
+        // The axis lays its ticks out on each change. A finer step goes in after the range
+        // and a coarser one before it, so that the fine step of a narrow zoom never meets the
+        // whole range (thousands of ticks, seconds of work).
+        const bool finer = interval < t.axis->tickInterval();
+        if (!finer)
+            t.axis->setTickInterval(interval);
+        t.axis->setRange(t.scale.lo, t.scale.hi);
+        if (finer)
+            t.axis->setTickInterval(interval);
+        t.axis->setReverse(t.scale.reversed);
+        t.axis->setTickAnchor(0);
+        t.axis->setTickType(QValueAxis::TicksDynamic);
         t.axis->setMinorTickCount(0);
         t.axis->setLabelFormat(QStringLiteral("%g"));
         t.axis->setLabelsFont(ChartFont(t.state.fontSize));

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 
+#include "engine/charts/AxisScale.h"
 #include "engine/charts/ChartArgs.h"
 #include "platform/ChartFX.h"
 
@@ -256,6 +257,19 @@ TEST_F(ChartFXTest, ValueAxisFollowsTheGivenStep) {
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, 30); // the next multiple of the step at or above the largest value
     EXPECT_EQ(c->AxisList(2).AxisStep(), 5.0);
+}
+
+TEST_F(ChartFXTest, ZoomedValueAxisKeepsThreeLabelledTicks) {
+    auto c = Make(ChartLook::Profile);
+    DrawProfile(*c, 40);
+    c->AxisList(2).AxisStep(60); // the step of a sounding whose qc reaches 360
+    c->AxisList(2).AxisZoom(0, 180);
+    EXPECT_EQ(c->AxisList(2).LabelStep(), 60); // 0, 60, 120, 180: the given step stays
+    // Cut short of the step, where it would label 0 alone: a division of it labels three.
+    c->AxisList(2).AxisZoom(0, 18);
+    const double step = c->AxisList(2).LabelStep();
+    EXPECT_GE(MultiplesWithin(step, 0, 18), 3);
+    EXPECT_DOUBLE_EQ(std::fmod(60, step), 0);
 }
 
 TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {
