@@ -246,8 +246,9 @@ TEST_F(ProbabilityWindow, PrintPrintsWholeLegendsAndLeavesTheWindowAsItWas) {
         EXPECT_EQ(after[i].legendShown, before[i].legendShown);
         EXPECT_EQ(after[i].legendWidth, before[i].legendWidth);
         // A hidden chart's plot area is laid out afresh when it is next shown.
-        if (Chart(w, k).isVisible())
+        if (Chart(w, k).isVisible()) {
             EXPECT_EQ(after[i].plot, before[i].plot);
+        }
     }
     EXPECT_TRUE(w.grab().toImage() == screen);
     EXPECT_FALSE(Chart(w, 2).isVisible()) << "a legend does not show a chart";
