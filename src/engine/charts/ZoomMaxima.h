@@ -5,16 +5,16 @@
 // When the user zoomed one profile chart and asks to zoom all, every other chart shows the
 // same vertical range, and its value axis is cut to 0 .. the maximum of its quantity over the
 // points from point 10 down to the first point whose depth is not above the Limit (or down to
-// the last plotted point, when that comes first). The chart's position in the row fixes the
-// quantity:
+// the last plotted point, when that comes first), widened where a point on show reaches
+// beyond it. The chart's position in the row fixes the quantity:
 //   1 qc (maximum + 10.5, rounded down), 2 fs, 3 friction ratio, 4 the pore-pressure column
 //   of PoreType1, 5 that of PoreType2 (maximum + 0.5, rounded down).
 // A chart that plots no values (a pore-pressure kind other than 1, 2 or 3) gives 0.
 //
 // Each window hands the zoom what its charts plot: a profile window its readings 1 to its own
 // plotted count, a result window its grid layers 1 to NumLayers. Only points that exist are
-// read; a chart of fewer than 10 points starts the scan at its last point; a chart without
-// points gives 0.
+// read: with fewer than 10 the scan starts at the last one, whatever is plotted; a chart
+// without points gives 0.
 #include <array>
 #include <cstdint>
 #include <optional>
