@@ -270,6 +270,10 @@ TEST_F(ChartFXTest, ZoomedValueAxisKeepsThreeLabelledTicks) {
     const double step = c->AxisList(2).LabelStep();
     EXPECT_GE(MultiplesWithin(step, 0, 18), 3);
     EXPECT_DOUBLE_EQ(std::fmod(60, step), 0);
+    // A step that is not a round number gives way to a round one: labels 0, 5, 10, 15.
+    c->AxisList(2).AxisStep(61);
+    c->AxisList(2).AxisZoom(0, 18);
+    EXPECT_EQ(c->AxisList(2).LabelStep(), 5);
 }
 
 TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {

@@ -38,11 +38,17 @@ int MultiplesWithin(double step, double lo, double hi) {
 double RefineStep(double step, double lo, double hi, int minLabels) {
     if (!(step > 0) || !std::isfinite(step) || !(hi > lo) || !std::isfinite(hi - lo))
         return step;
-    static const double divisors[] = {1, 2, 5};
-    for (double power = 1; power < 1e15; power *= 10)
-        for (double d : divisors)
-            if (MultiplesWithin(step / (d * power), lo, hi) >= minLabels)
-                return step / (d * power);
+    if (MultiplesWithin(step, lo, hi) >= minLabels)
+        return step;
+    // The given step leaves too few labels: the largest round step below it (1, 2 or 5 times
+    // a power of ten) that leaves enough, so that the labels read as round numbers even when
+    // the given step is not one (a qc step of 61 labels 0, 5, 10, 15, not 0, 6.1, 12.2).
+    static const double mantissas[] = {5, 2, 1};
+    for (double power = std::pow(10.0, std::floor(std::log10(step))); power > step * 1e-15;
+         power /= 10)
+        for (double m : mantissas)
+            if (m * power < step && MultiplesWithin(m * power, lo, hi) >= minLabels)
+                return m * power;
     return step;
 }
 

@@ -9,8 +9,8 @@ double NiceStep(double span, int ticks);
 // at most maxTicks parts, so that the labels of an axis do not crowd one another.
 double FitStep(double step, double span, int maxTicks);
 // The step itself when at least minLabels of its multiples lie within lo .. hi; otherwise the
-// first of step / 2, step / 5, step / 10, step / 20, ... that has that many there, so that a
-// zoomed axis cut short of its step still shows labelled ticks.
+// largest step of 1, 2 or 5 times a power of ten below it that has that many there, so that a
+// zoomed axis cut short of its step still shows labelled ticks, at round numbers.
 double RefineStep(double step, double lo, double hi, int minLabels);
 // The number of multiples of step within lo .. hi (a rounding error away counts as within).
 int MultiplesWithin(double step, double lo, double hi);
