@@ -12,8 +12,10 @@
 #include "engine/properties/SoilFactors.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
+#include "platform/Program.h"
 #include "platform/Screen.h"
 #include "platform/Text.h"
+#include "ui/charts/GridSetUp.h"
 
 namespace strelvan {
 
@@ -101,14 +103,10 @@ void Frm_SoilFactors::Form_Load() {
 
     // A fresh grid over the whole sounding; every earlier result and property is cleared, so
     // the windows that show a classification on the grid close rather than stay open empty.
-    App().windows.ReleaseWindowsHolding(WindowRegistry::Holds::LayerGrid);
-    Grid = InitIntervalArrays(d.cone, d.grid, d.results, d.props, 0, GridUse::SoilProperties);
+    // A sounding on which no soil properties can be estimated is told, and this window closes.
+    Grid = LaySoundingOnGrid(*this, GridUse::SoilProperties);
     if (Grid.ok)
-        Grid = AverageLayers(d.cone, d.grid);
-    if (!Grid.ok) { // no soil properties can be estimated for this sounding: say why and close
-        platform::ShowMessage(Grid.message, this);
-        Unload();
-    }
+        platform::SetMousePointer(platform::MousePointer::Default);
 }
 
 void Frm_SoilFactors::OK_Click() {

@@ -12,9 +12,9 @@
 #include "platform/Program.h"
 #include "platform/Screen.h"
 #include "platform/Text.h"
+#include "ui/charts/GridSetUp.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/results/DepthCurveChart.h"
-#include "ui/results/ResultGrid.h"
 
 namespace strelvan {
 
@@ -25,7 +25,7 @@ void Frm_Tumay01::Form_Load() {
     // A sounding without a ground elevation shows none, not that of an earlier sounding.
     FillProjectBoxes(decl.project);
     RestoreToolbar();
-    if (!LaySoundingOnGrid(*this))
+    if (!LaySoundingOnGrid(*this).ok)
         return;
     // The classifier takes the friction ratio as averaged and raises qc and clears fs
     // itself; the window then only caps the ratio and works out the elevations.

@@ -13,8 +13,8 @@
 #include "platform/Program.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/GridSetUp.h"
 #include "ui/results/ConeProfilePlot.h"
-#include "ui/results/ResultGrid.h"
 
 namespace strelvan {
 
@@ -35,7 +35,7 @@ void ResultWindow::Form_Load() {
     }
     // A sounding that cannot be laid on the grid has nothing to show: the user is told why,
     // and the window does not open empty.
-    if (!LaySoundingOnGrid(*this))
+    if (!LaySoundingOnGrid(*this).ok)
         return;
     ClassifyAveragedLayers();
     CleanGridLayers(decl.grid, decl.project.GroundElev);
