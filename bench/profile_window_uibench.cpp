@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <cmath>
+#include <memory>
 
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
@@ -32,13 +33,27 @@ void FillSounding(ConeData& cone) {
     }
 }
 
+// A run of the program holding that sounding, read from "bench.txt".
+std::unique_ptr<AppContext> SoundingApp() {
+    auto app = std::make_unique<AppContext>();
+    RegisterForms(app->windows);
+    FillSounding(app->decl.cone);
+    app->decl.importSettings.FileName = "bench.txt";
+    return app;
+}
+
+// That run with the profile window shown and painted.
+std::unique_ptr<AppContext> ProfileWindowApp() {
+    auto app = SoundingApp();
+    app->windows.Get<Frm_CPTData3>().Show();
+    QCoreApplication::processEvents();
+    return app;
+}
+
 void BM_LoadProfileWindow(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto app = std::make_unique<AppContext>();
-        RegisterForms(app->windows);
-        FillSounding(app->decl.cone);
-        app->decl.importSettings.FileName = "bench.txt";
+        auto app = SoundingApp();
         QCoreApplication::processEvents();
         state.ResumeTiming();
 
@@ -57,12 +72,8 @@ BENCHMARK(BM_LoadProfileWindow)->Unit(benchmark::kMillisecond);
 
 // Painting the whole window once more, as after a resize or an expose.
 void BM_PaintProfileWindow(benchmark::State& state) {
-    auto app = std::make_unique<AppContext>();
-    RegisterForms(app->windows);
-    FillSounding(app->decl.cone);
+    auto app = ProfileWindowApp();
     auto& window = app->windows.Get<Frm_CPTData3>();
-    window.Show();
-    QCoreApplication::processEvents();
     for (auto _ : state) {
         QPixmap shot = window.grab();
         benchmark::DoNotOptimize(shot);
@@ -79,14 +90,9 @@ void BM_LoadResultWindow(benchmark::State& state) {
     state.SetLabel(name);
     for (auto _ : state) {
         state.PauseTiming();
-        auto app = std::make_unique<AppContext>();
-        RegisterForms(app->windows);
-        FillSounding(app->decl.cone);
-        app->decl.importSettings.FileName = "bench.txt";
+        auto app = ProfileWindowApp();
         app->decl.selection.MethodCode = static_cast<int16_t>(state.range(0) + 1);
         app->decl.selection.ChartOrder = "0 1 2 3";
-        app->windows.Get<Frm_CPTData3>().Show();
-        QCoreApplication::processEvents();
         state.ResumeTiming();
 
         app->windows.Show(QString::fromLatin1(name));
@@ -104,12 +110,8 @@ BENCHMARK(BM_LoadResultWindow)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 // A zoom of a few readings on the sleeve chart, Zoom All and Zoom Out: the axes go from a
 // narrow range with fine ticks back to the whole sounding.
 void BM_ZoomAllAndOut(benchmark::State& state) {
-    auto app = std::make_unique<AppContext>();
-    RegisterForms(app->windows);
-    FillSounding(app->decl.cone);
+    auto app = ProfileWindowApp();
     auto& window = app->windows.Get<Frm_CPTData3>();
-    window.Show();
-    QCoreApplication::processEvents();
     QAction* zoom = window.Toolbar1->ButtonByKey("Zoom");
     for (auto _ : state) {
         window.ChartFX2->DragZoom(100.0, 100.2);

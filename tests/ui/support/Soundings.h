@@ -3,14 +3,13 @@
 #include <QChar>
 #include <QLineEdit>
 #include <QString>
-#include <algorithm>
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "engine/import/ConeReader.h"
 #include "engine/import/Units.h"
 #include "engine/state/Declarations.h"
+#include "engine/support/RealSoundings.h"
 #include "ui/charts/ProjectParticulars.h"
 #include "ui/support/UiTest.h"
 
@@ -63,20 +62,6 @@ inline void EvenSounding(ConeData& cone, float lastDepth) {
     cone.NumPoints = static_cast<int16_t>(n);
 }
 
-// The eight real soundings (m and MPa) with their title-line counts.
-struct RealFile {
-    const char* file;
-    int titleLines;
-};
-inline constexpr std::array<RealFile, 8> kRealFiles = {{{"geolibplus-bro-179092-short.txt", 8},
-                                                        {"geolibplus-bro-predrilled-u1.txt", 9},
-                                                        {"geolibplus-monnickendam-cptu.txt", 9},
-                                                        {"liquepy-standard1-cptu.txt", 8},
-                                                        {"pileresponse-example-cptu.txt", 8},
-                                                        {"pygef-cpt-mos-cptu.txt", 9},
-                                                        {"pygef-cpt2-waternet-soft.txt", 8},
-                                                        {"pygef-cpt4-sand.txt", 8}}};
-
 // Reads a real sounding with the cone data reader and converts it to ft and ton/ft²; false
 // when either step fails.
 inline bool ReadRealSounding(Declarations& d, const RealFile& real) {
@@ -90,9 +75,8 @@ inline bool ReadRealSounding(Declarations& d, const RealFile& real) {
 
 // The same for one of the eight by its file name; false for a name that is none of them.
 inline bool ReadRealSoundingNamed(Declarations& d, std::string_view file) {
-    const auto real = std::find_if(kRealFiles.begin(), kRealFiles.end(),
-                                   [&](const RealFile& r) { return file == r.file; });
-    return real != kRealFiles.end() && ReadRealSounding(d, *real);
+    const RealFile real = RealFileNamed(file);
+    return real.titleLines != 0 && ReadRealSounding(d, real);
 }
 
 } // namespace strelvan::test
