@@ -47,10 +47,8 @@ void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twi
     print();
 }
 
-void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,
+void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid,
                      const DepthCurveChart& curves, double twipsPerPixel) {
-    plot.PlotSeries = kCurves;
-    plot.PlotPoints = grid.NumLayers;
     ShowLegendBox(chart, twipsPerPixel);
     chart.LegendBox().Option(curves.legendOption);
     for (int s = 0; s < kCurves; ++s)

@@ -60,7 +60,7 @@ void Frm_Fuzzy::SoilPlot(platform::ChartFX& ChartSoil) {
     chart.valueAxis = 1;
     chart.valueMax = MembershipAxisMax(r, decl.grid.NumLayers);
     chart.valueStep = 0.2;
-    DrawDepthCurves(ChartSoil, decl.grid, decl.plot, chart, platform::TwipsPerPixelY());
+    DrawDepthCurves(ChartSoil, decl.grid, chart, platform::TwipsPerPixelY());
 }
 
 } // namespace strelvan

@@ -26,8 +26,7 @@ std::optional<int32_t> PixelOf(platform::ChartFX& chart, float position) {
 }
 } // namespace
 
-int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,
-                   const QString& title) {
+int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QString& title) {
     const int n = DrawableLayers(grid, {&grid.LayerDepth});
     // A new drawing replaces the labels and lines of the last one.
     chart.DetachAnnotations();
@@ -35,8 +34,6 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& p
         ClearChart(chart);
         return 0;
     }
-    plot.PlotSeries = 1;
-    plot.PlotPoints = n;
     chart.AxisList(0).AxisSetting(0);
     chart.AxisList(2).AxisSetting(0);
     chart.ChartOption84(false);
@@ -45,7 +42,7 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& p
     chart.ChartSetting6(0);
     chart.TitleText(2, title);
     chart.TitleColor(2, kBlue);
-    chart.BeginData(platform::kChartValues, plot.PlotSeries, n);
+    chart.BeginData(platform::kChartValues, 1, n);
     platform::ChartSeries series = chart.SeriesList(0);
     for (int i = 0; i < n; ++i)
         series.PointValue(i, 0.2);

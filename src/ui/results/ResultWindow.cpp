@@ -24,7 +24,7 @@ void ResultWindow::Form_Load() {
     for (std::size_t k = 0; k < LegendLines.size() && k < member_.legend.size(); ++k)
         LegendLines[k]->BorderColor(member_.legend[k].Color());
     ResetToolbar();
-    AxisMode = 1;
+    Row().SetAxisMode(1);
     DrawnAxisMode = 1;
     Form_Resize();
     // Manual layers come back to a window that has classified this grid already: the grid,
@@ -62,14 +62,14 @@ void ResultWindow::DrawChart(int16_t N, platform::ChartFX& chart) {
             manual->setEnabled(true);
         // After a toggle the soil-type and text charts keep their drawing: they stand
         // against depth whatever the profiles show.
-        if (DrawnAxisMode != AxisMode)
+        if (DrawnAxisMode != AxisMode())
             return;
     }
     switch (N) {
     case 0:
     case 1:
     case 2:
-        ConeProfilePlot(N, chart, decl.grid, AxisMode, decl.plot, 0);
+        Row().Plot(chart, *LayerProfile(N, decl.grid, AxisMode()), static_cast<ZoomChart>(N + 1));
         break;
     case 3:
         SoilPlot(chart);
@@ -99,8 +99,8 @@ void ResultWindow::ExitKey() {
     platform::EndProgram();
 }
 
-void ResultWindow::BeforeToggle() {
-    DrawnAxisMode = AxisMode;
+void ResultWindow::AxisSwitched(int16_t from) {
+    DrawnAxisMode = from;
 }
 
 } // namespace strelvan

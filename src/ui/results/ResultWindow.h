@@ -81,8 +81,8 @@ protected:
     void DrawChart(int16_t N, platform::ChartFX& chart) override;
     // While manual layers are in force the manual layer text takes the automatic one's place.
     void PrepareChartOrder(std::string& order) override;
-    // The soil-type and layer-text charts keep the drawing of the axis mode in force now.
-    void BeforeToggle() override;
+    // The soil-type and layer-text charts keep the drawing of the axis mode switched from.
+    void AxisSwitched(int16_t from) override;
     void BackKey() override;
     // On to the manual layer editor.
     void NextKey() override;

@@ -27,9 +27,6 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
         ClearChart(ChartSoil);
         return;
     }
-    PlotState& plot = decl.plot;
-    plot.PlotSeries = 1;
-    plot.PlotPoints = n;
     if (member_.soilAxisSetting)
         ChartSoil.AxisList(0).AxisSetting(0);
     ChartSoil.AxisList(0).AxisMin(0);
@@ -42,8 +39,8 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     ChartSoil.TitleText(2, member_.soilChartTitle);
     ChartSoil.TitleColor(2, kBlue);
     ChartSoil.AxisList(1).AxisMax(member_.soilAxisMax);
-    ChartSoil.BeginData(platform::kChartValues, plot.PlotSeries, n);
-    ChartSoil.BeginData(platform::kChartXValues, plot.PlotSeries, n);
+    ChartSoil.BeginData(platform::kChartValues, 1, n);
+    ChartSoil.BeginData(platform::kChartXValues, 1, n);
     ChartSoil.BeginData(platform::kChartColors, n, 0);
     platform::ChartSeries series = ChartSoil.SeriesList(0);
     // The deepest layer first: grid layer k is point n - k.
@@ -64,9 +61,10 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
 
 void ResultWindow::SoilText(platform::ChartFX& ChartText) {
     Declarations& decl = Decl();
-    if (DrawLayerStrip(ChartText, decl.grid, decl.plot, member_.textChartTitle) < 1)
+    const int layers = DrawLayerStrip(ChartText, decl.grid, member_.textChartTitle);
+    if (layers < 1)
         return;
-    const auto blocks = AutomaticLayerBlocks(decl.plot.PlotPoints, decl.selection.PointsPerLayer);
+    const auto blocks = AutomaticLayerBlocks(layers, decl.selection.PointsPerLayer);
     if (!blocks)
         return;
     TextLayerCount = blocks->count;
@@ -100,7 +98,7 @@ void ResultWindow::ManualArray(int16_t M, float Y, const QString& Name, float X)
 
 void ResultWindow::ManualText(platform::ChartFX& ChartText) {
     Declarations& decl = Decl();
-    if (DrawLayerStrip(ChartText, decl.grid, decl.plot, member_.textChartTitle) < 1)
+    if (DrawLayerStrip(ChartText, decl.grid, member_.textChartTitle) < 1)
         return;
     // Every manual layer has its line, the last one too (at the foot of the strip).
     for (int k = 1; k <= ManCount; ++k) {
