@@ -26,9 +26,7 @@ struct Sounding {
     int16_t mode = 1;
 
     // The window's row with its pore-pressure charts.
-    ZoomRow Row() const {
-        return test::ReadingRow(cone, count, mode, project.GroundElev);
-    }
+    ZoomRow Row() const { return test::ReadingRow(cone, count, mode, project.GroundElev); }
     std::optional<int16_t> Top(int position, double low, double high) const {
         return ZoomValueTop(position, Row(), low, high);
     }

@@ -18,8 +18,8 @@ int32_t PlottedPoints(const ProfileSeries& series) {
     return std::clamp<int32_t>(series.count, 0, HeldPoints(series));
 }
 
-ProfileSeries ReadingSeries(const ConeData& cone, const ConeData::Column* values,
-                            int32_t plotCount, int16_t axisMode) {
+ProfileSeries ReadingSeries(const ConeData& cone, const ConeData::Column* values, int32_t plotCount,
+                            int16_t axisMode) {
     ProfileSeries series;
     series.depth = cone.Depth;
     series.position = axisMode == 1 ? std::span<const float>(cone.Depth) : cone.Elev;

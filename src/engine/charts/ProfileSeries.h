@@ -30,8 +30,8 @@ int32_t PlottedPoints(const ProfileSeries& series);
 
 // Readings 1 to plotCount (within NumPoints) of a column (nullptr: no values), against depth
 // (axisMode 1) or elevation.
-ProfileSeries ReadingSeries(const ConeData& cone, const ConeData::Column* values,
-                            int32_t plotCount, int16_t axisMode);
+ProfileSeries ReadingSeries(const ConeData& cone, const ConeData::Column* values, int32_t plotCount,
+                            int16_t axisMode);
 
 // Grid layers 1 to NumLayers of a layer array, against depth (axisMode 1) or elevation; no
 // layer when an array does not hold them all (a grid refused or not matching its arrays).

@@ -23,8 +23,7 @@ std::vector<float> Copy(std::span<const float> values) {
 }
 } // namespace
 
-ChartRow::ChartRow(Form& window, ZoomKeyState zoomState)
-    : window_(window), zoomState_(zoomState) {
+ChartRow::ChartRow(Form& window, ZoomKeyState zoomState) : window_(window), zoomState_(zoomState) {
     keys_[QStringLiteral("Zoom")] = [this] { PressZoom(); };
     keys_[QStringLiteral("Print")] = [this] { Print(); };
     keys_[QStringLiteral("Export")] = [this] {

@@ -6,15 +6,15 @@
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Toolbar.h"
-#include "ui/charts/ProfileWindowParts.h"
 #include "ui/charts/ProfilePlot.h"
+#include "ui/charts/ProfileWindowParts.h"
 #include "ui/charts/ToolbarIcons.h"
 
 namespace strelvan {
 
 namespace {
-// The Zoom button's caption holds the state of the zoom toggle. These windows keep no maxima of the readings, have no
-// "Export" key, and end without releasing the history lists.
+// The Zoom button's caption holds the state of the zoom toggle. These windows keep no maxima of the
+// readings, have no "Export" key, and end without releasing the history lists.
 constexpr ProfileWindowKeys kKeys{.zoomState = ZoomKeyState::Caption,
                                   .ownScale = false,
                                   .nextOffersMethods = true,

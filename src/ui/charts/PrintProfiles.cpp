@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "engine/charts/PrintedPage.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
@@ -15,7 +16,6 @@
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlack = 0;
 
 // What one header item takes on its row: its texts, the second one a print zone on.
 double ItemWidth(platform::Printer& printer, const QStringList& texts) {
@@ -55,7 +55,7 @@ void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const P
     printer.FontSize(kHeaderFontSize);
     const HeaderLayout header = HeaderLayoutOf(page, RowHeight(printer));
     const HeaderFrame& frame = header.frame;
-    printer.Box(frame.left, frame.top, frame.right, frame.bottom, kBlack);
+    printer.Box(frame.left, frame.top, frame.right, frame.bottom, platform::kChartBlack);
     const std::vector<HeaderItem> items = HeaderItems(project, page, header);
     std::vector<QStringList> texts;
     for (const HeaderItem& item : items) {

@@ -20,8 +20,8 @@
 #include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
-#include "ui/charts/ProfileWindowParts.h"
 #include "ui/charts/ProfilePlot.h"
+#include "ui/charts/ProfileWindowParts.h"
 
 namespace strelvan {
 
@@ -133,10 +133,10 @@ void ProfileChartWindow::SleevePlot() {
 
 void ProfileChartWindow::Ratioplot() {
     const ConeData& cone = Decl().cone;
-    row_.Plot(*ChartFX3,
-              {ReadingSeries(cone, &cone.Ratio, PlotCount, AxisMode()),
-               RatioLook(ProfileStep(MaxRatio))},
-              ZoomChart::Ratio);
+    row_.Plot(
+        *ChartFX3,
+        {ReadingSeries(cone, &cone.Ratio, PlotCount, AxisMode()), RatioLook(ProfileStep(MaxRatio))},
+        ZoomChart::Ratio);
 }
 
 void ProfileChartWindow::ExitProgram() {

@@ -3,15 +3,13 @@
 #include <algorithm>
 
 #include "engine/state/Numbers.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/Text.h"
 
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kBlack = 0;
 
 // The points whose positions exist: the series' count within what its position arrays hold.
 int32_t PositionedPoints(const ProfileSeries& series) {
@@ -34,21 +32,22 @@ std::optional<double> ProfileStep(float maximum) {
 }
 
 ProfileLook TipLook(const std::string& unitStr, std::optional<double> step) {
-    ProfileLook look{StressTitle(QStringLiteral("Tip Resistance"), unitStr), kBlue};
+    ProfileLook look{StressTitle(QStringLiteral("Tip Resistance"), unitStr), platform::kChartBlue};
     look.namesAxis = true;
     look.step = step;
     return look;
 }
 
 ProfileLook SleeveLook(const std::string& unitStr, std::optional<double> step) {
-    ProfileLook look{StressTitle(QStringLiteral("Sleeve Resistance"), unitStr), kBlack};
+    ProfileLook look{StressTitle(QStringLiteral("Sleeve Resistance"), unitStr),
+                     platform::kChartBlack};
     look.setting5 = 10;
     look.step = step;
     return look;
 }
 
 ProfileLook RatioLook(std::optional<double> step) {
-    ProfileLook look{QStringLiteral(" Sleeve/Tip Ratio (%) "), kRed};
+    ProfileLook look{QStringLiteral(" Sleeve/Tip Ratio (%) "), platform::kChartRed};
     look.setting5 = 10;
     look.step = step;
     return look;
@@ -56,7 +55,7 @@ ProfileLook RatioLook(std::optional<double> step) {
 
 ProfileLook PoreLook(int16_t kind, const std::string& unitStr) {
     const QString quantity = QStringLiteral("Pore Pressure ") + Q(SignedText(kind));
-    ProfileLook look{StressTitle(quantity, unitStr), kBlue};
+    ProfileLook look{StressTitle(quantity, unitStr), platform::kChartBlue};
     look.axisFont = true;
     return look;
 }

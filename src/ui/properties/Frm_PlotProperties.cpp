@@ -8,6 +8,7 @@
 #include "engine/state/ArraySizes.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/Program.h"
 #include "platform/Screen.h"
@@ -20,7 +21,6 @@
 namespace strelvan {
 
 namespace {
-constexpr int32_t kRed = 0x0000FF;
 // The profiles of this window always name ton/ft².
 const std::string kTsf = "ton/ft";
 } // namespace
@@ -101,7 +101,7 @@ void Frm_PlotProperties::Ratioplot() {
 void Frm_PlotProperties::Propertyplot() {
     Declarations& d = Decl();
     Profile profile;
-    profile.look.titleColor = kRed;
+    profile.look.titleColor = platform::kChartRed;
     profile.look.setting5 = 30;
     const ChosenProperty* property = PropertyOfChoice(d.props.PropChoice);
     // A grid whose arrays do not hold its layers, or a property that cannot be computed, leaves

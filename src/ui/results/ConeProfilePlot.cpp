@@ -3,15 +3,10 @@
 #include <QString>
 
 #include "engine/state/ArraySizes.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 
 namespace strelvan {
-
-namespace {
-constexpr int32_t kBlue = 0xFF0000;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kBlack = 0;
-} // namespace
 
 void LayerDepthAxis(platform::ChartFX& chart, int axisItem, const std::vector<float>& position,
                     int n) {
@@ -37,17 +32,19 @@ std::optional<Profile> LayerProfile(int16_t ChartKind, const LayerGrid& grid, in
     Profile profile;
     switch (ChartKind) {
     case 0:
-        profile = {LayerSeries(grid, grid.LayerQc, axisMode),
-                   {StressTitle("Tip Resistance", tsf), kBlue, "Tip Resistance [qc]."}};
+        profile = {
+            LayerSeries(grid, grid.LayerQc, axisMode),
+            {StressTitle("Tip Resistance", tsf), platform::kChartBlue, "Tip Resistance [qc]."}};
         profile.look.namesAxis = true;
         break;
     case 1:
         profile = {LayerSeries(grid, grid.LayerFs, axisMode),
-                   {StressTitle("Sleeve Resistance", tsf), kBlack, " Sleeve Resistance [fs] "}};
+                   {StressTitle("Sleeve Resistance", tsf), platform::kChartBlack,
+                    " Sleeve Resistance [fs] "}};
         break;
     case 2:
         profile = {LayerSeries(grid, grid.LayerRatio, axisMode),
-                   {" Sleeve/Tip Ratio (%) ", kRed, " [Sleeve/tip] Ratio "}};
+                   {" Sleeve/Tip Ratio (%) ", platform::kChartRed, " [Sleeve/tip] Ratio "}};
         break;
     default:
         return std::nullopt;

@@ -45,7 +45,7 @@ void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twi
 // NumLayers - i at its depth, whatever the depth/elevation mode of the window; layer 0 is
 // never drawn. A grid whose arrays do not hold NumLayers layers leaves the chart with its
 // settings and no points.
-void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid,
-                     const DepthCurveChart& curves, double twipsPerPixel);
+void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, const DepthCurveChart& curves,
+                     double twipsPerPixel);
 
 } // namespace strelvan

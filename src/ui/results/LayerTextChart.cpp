@@ -4,13 +4,13 @@
 
 #include "engine/charts/ChartArgs.h"
 #include "engine/state/Numbers.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
 constexpr int kPlotAreaCoordinates = 3; // ChartMetric: the pixel of a position
 constexpr int kPlotWidth = 7;           // ChartMetric: the plot's width and lower edge
 constexpr int kLabelWidth = 500;
@@ -41,7 +41,7 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QStrin
     chart.ChartSetting5(10);
     chart.ChartSetting6(0);
     chart.TitleText(2, title);
-    chart.TitleColor(2, kBlue);
+    chart.TitleColor(2, platform::kChartBlue);
     chart.BeginData(platform::kChartValues, 1, n);
     platform::ChartSeries series = chart.SeriesList(0);
     for (int i = 0; i < n; ++i)
@@ -68,7 +68,7 @@ platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& chart,
     label.FontName(QStringLiteral("Arial"));
     label.FontSize(fontSize);
     label.Text(text);
-    label.Color(kBlue);
+    label.Color(platform::kChartBlue);
     return &label;
 }
 
@@ -83,7 +83,7 @@ platform::ChartAnnotationObject* AddLayerLine(platform::ChartFX& chart,
     line.Left(ChartLoWord(*P));
     line.Top(ChartHiWord(*P));
     line.Width(width);
-    line.Color(kBlue);
+    line.Color(platform::kChartBlue);
     return &line;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/classification/LayerBlocks.h"
 #include "engine/classification/LayerSoilTypes.h"
 #include "platform/ChartAnnotation.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/Text.h"
 #include "ui/results/ConeProfilePlot.h"
@@ -13,10 +14,6 @@
 #include "ui/results/ResultWindow.h"
 
 namespace strelvan {
-
-namespace {
-constexpr int32_t kBlue = 0xFF0000;
-} // namespace
 
 void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     Declarations& decl = Decl();
@@ -37,7 +34,7 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     ChartSoil.ChartSetting7(50);
     ChartSoil.ChartSetting5(10);
     ChartSoil.TitleText(2, member_.soilChartTitle);
-    ChartSoil.TitleColor(2, kBlue);
+    ChartSoil.TitleColor(2, platform::kChartBlue);
     ChartSoil.AxisList(1).AxisMax(member_.soilAxisMax);
     ChartSoil.BeginData(platform::kChartValues, 1, n);
     ChartSoil.BeginData(platform::kChartXValues, 1, n);
