@@ -332,7 +332,9 @@ TEST_P(ByMethod, SoilPropertiesCloseTheWindowsOfTheGridTheyReplace) {
     ASSERT_TRUE(w);
     if (SetsManualLayers(method))
         Click(*w, "Next");
+    const std::size_t shown = messages.size();
     ProfileKey("Properties");
+    EXPECT_EQ(messages.size(), shown) << "no layers set by hand on show: nothing to ask";
     EXPECT_TRUE(w.isNull());
     EXPECT_EQ(OpenWindows(WindowOf(method)), 0);
     EXPECT_EQ(OpenWindows("Frm_Manual"), 0);
