@@ -34,6 +34,9 @@ public:
     // Unloads the window: Form_Unload runs and the window closes. The instance stays.
     void Unload();
     bool IsLoaded() const { return loaded_; }
+    // Whether the window holds layers the user set by hand and nothing else keeps: a window
+    // that would close it asks the user first.
+    virtual bool HoldsHandSetLayers() const { return false; }
 
     // Whether ShowModal waits for the window (on in the program, off in tests).
     static void SetModalBlocking(bool blocking);

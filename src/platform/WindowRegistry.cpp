@@ -84,15 +84,31 @@ void WindowRegistry::ShowFresh(const QString& name) {
     Show(name);
 }
 
+bool WindowRegistry::NameHolds(const QString& name, Holds what) const {
+    const auto it = holds_.find(name);
+    return it != holds_.end() && it->second >= what;
+}
+
 void WindowRegistry::ReleaseWindowsHolding(Holds what, const Form* keep) {
-    auto holding = [this, what](const QString& name) {
-        const auto it = holds_.find(name);
-        return it != holds_.end() && it->second >= what;
-    };
+    auto holding = [this, what](const QString& name) { return NameHolds(name, what); };
     UnloadOrphans(holding, keep);
     for (const auto& [name, holds] : holds_)
         if (holding(name) && Find(name) != keep)
             UnloadAndRelease(name);
+}
+
+std::vector<Form*> WindowRegistry::WindowsHolding(Holds what, const Form* keep) const {
+    std::vector<Form*> found;
+    auto add = [&](Form* form) {
+        if (form != nullptr && form != keep && form->IsLoaded() &&
+            NameHolds(form->FormName(), what))
+            found.push_back(form);
+    };
+    for (const QPointer<Form>& form : orphans_)
+        add(form.data());
+    for (const auto& [name, form] : instances_)
+        add(form.data());
+    return found;
 }
 
 void WindowRegistry::UnloadOrphans(const std::function<bool(const QString&)>& named,

@@ -75,6 +75,8 @@ public:
     // the layer grid holds results of the sounding too), those released while open as well;
     // `keep`, the window that replaces what they hold, stays.
     void ReleaseWindowsHolding(Holds what, const Form* keep = nullptr);
+    // The loaded windows that ReleaseWindowsHolding(what, keep) would close.
+    std::vector<Form*> WindowsHolding(Holds what, const Form* keep = nullptr) const;
     bool IsLoaded(const QString& name) const;
     bool AnyLoaded() const;
 
@@ -82,6 +84,9 @@ public:
     void FormUnloaded(Form* form);
 
 private:
+    // Whether the window of that name holds `what` or more.
+    bool NameHolds(const QString& name, Holds what) const;
+
     AppContext& app_;
     std::map<QString, Factory> factories_;
     std::map<QString, Holds> holds_;

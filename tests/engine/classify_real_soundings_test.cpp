@@ -21,13 +21,13 @@ namespace {
 constexpr float kLayer = 0.328f; // ft
 
 struct Layers {
-    LayerGrid grid; // cleaned, before any chart limits its values
+    LayerGrid grid; // cleaned
     ClassResults results;
 };
 
 // The layers of a real sounding as the result windows see them: the readings cleaned by the
-// profile window, averaged into the grid, the layers cleaned; then each chart classifies its
-// own copy of the cleaned layers, as each window averages its own.
+// profile window, averaged into the grid, the layers cleaned; then classified by each chart,
+// which leaves the layer values as they were.
 Layers Classify(const char* name) {
     Layers L;
     auto d = std::make_unique<Declarations>();
@@ -36,10 +36,12 @@ Layers Classify(const char* name) {
     EXPECT_TRUE(InitIntervalArrays(d->cone, L.grid, L.results, d->props).ok) << name;
     EXPECT_TRUE(AverageLayers(d->cone, L.grid).ok) << name;
     CleanGridLayers(L.grid, d->project.GroundElev);
-    for (const auto classify : {ClassifySchmertmann, ClassifyRobert86, ClassifyOlsen}) {
-        LayerGrid window = L.grid;
-        classify(window, L.results);
-    }
+    const LayerGrid cleaned = L.grid;
+    for (const auto classify : {ClassifySchmertmann, ClassifyRobert86, ClassifyOlsen})
+        classify(L.grid, L.results);
+    EXPECT_EQ(L.grid.LayerQc, cleaned.LayerQc) << name;
+    EXPECT_EQ(L.grid.LayerQt, cleaned.LayerQt) << name;
+    EXPECT_EQ(L.grid.LayerRatio, cleaned.LayerRatio) << name;
     return L;
 }
 
@@ -152,4 +154,20 @@ TEST(ClassifyRealSoundings, PeatIsOrganicOnTheRobertsonChart) {
     }
     // Ten layers of peat at Ringdijk are described as what they are, not as clay.
     EXPECT_EQ(DescribeAt(Classify("pygef-cpt2-waternet-soft.txt"), 3, 2.5), "Organic Material ");
+}
+
+TEST(ClassifyRealSoundings, PeatKeepsItsFrictionRatioBeyondTheCharts) {
+    // The peat at Ringdijk, 1.1 to 3.6 m, has friction ratios of 8 to 12 %: beyond all three
+    // charts, and kept as they are (classifying left the grid alone, see Classify).
+    const Layers L = Classify("pygef-cpt2-waternet-soft.txt");
+    int beyond = 0;
+    for (int k = 1; k <= L.grid.NumLayers; ++k) {
+        const double m = L.grid.LayerDepth[k] / kMetreToFeet;
+        if (m >= 1.1 && m <= 3.6 && L.grid.LayerRatio[k] > 8.0f) {
+            ++beyond;
+            EXPECT_EQ(L.results.TypeRobert86[k], 2) << k; // organic, as at 7.9 %
+            EXPECT_EQ(L.results.TypeOlsen[k], 1) << k;    // clay, as at 5.95 %
+        }
+    }
+    EXPECT_GT(beyond, 10);
 }

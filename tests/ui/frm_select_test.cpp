@@ -10,6 +10,7 @@
 
 #include "platform/Form.h"
 #include "platform/ImageControl.h"
+#include "platform/Text.h"
 #include "ui/results/ChartPictures.h"
 #include "ui/results/Frm_Select.h"
 #include "ui/support/UiTest.h"
@@ -272,14 +273,18 @@ TEST_F(SelectTest, BackClosesAndTheNextVisitStartsAfresh) {
 
 // After a manual-layer export the result window that holds the layers loads once more with
 // the flag set; the flag is cleared only after it has been shown.
-TEST_F(SelectTest, ResultWindowHoldingManualLayersLoadsWithTheFlagSet) {
-    app->windows.Show("Frm_Tumay02");
-    app->windows.Unload("Frm_Tumay02"); // its Back key after the export
-    Decl().selection.ManualFlag = true;
-    Open(2);
-    Click("CmdNext");
-    EXPECT_EQ(probes["Frm_Tumay02"].manualFlagAtLoad, std::vector<bool>({false, true}));
-    EXPECT_FALSE(Decl().selection.ManualFlag);
+TEST_F(SelectTest, TheManualFlagIsClearedBeforeTheWindowLoads) {
+    for (int16_t method : {2, 3, 4, 5}) {
+        const QString shown = Q(ResultWindowsFor(method).shown);
+        SCOPED_TRACE(shown.toStdString());
+        app->windows.Show(shown);
+        app->windows.Unload(shown); // its Back key after an export
+        Decl().selection.ManualFlag = true;
+        Open(method);
+        Click("CmdNext");
+        EXPECT_EQ(probes[shown].manualFlagAtLoad, std::vector<bool>({false, false}));
+        EXPECT_FALSE(Decl().selection.ManualFlag);
+    }
 }
 
 TEST_F(SelectTest, ProbabilisticMethodLeavesTheFlag) {

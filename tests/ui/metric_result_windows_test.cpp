@@ -77,11 +77,13 @@ protected:
                 cone.Qt[static_cast<std::size_t>(i)] = kTenMPa;
     }
 
-    // The layer keeps the friction ratio it was classified with, and the ratio profile
+    // The layer keeps its friction ratio, whatever the chart's limits, and the ratio profile
     // (point layer - 1) shows it.
     void ExpectRatioShown(ResultWindow& w, int layer, float ratio) {
-        EXPECT_EQ(Decl().grid.LayerRatio[static_cast<std::size_t>(layer)], ratio) << layer;
-        EXPECT_EQ(Chart(w, 2).SeriesList(0).PointXValue(layer - 1), ratio) << layer;
+        EXPECT_FLOAT_EQ(Decl().grid.LayerRatio[static_cast<std::size_t>(layer)], ratio) << layer;
+        EXPECT_EQ(Chart(w, 2).SeriesList(0).PointXValue(layer - 1),
+                  Decl().grid.LayerRatio[static_cast<std::size_t>(layer)])
+            << layer;
     }
 
     template <class F> void ExpectLook(const Look& look) {
@@ -201,7 +203,7 @@ TEST_F(MetricResultWindows, OlsenCaptionLegendAndCharts) {
     ExpectLook<Frm_Olsen>(kOlsen);
 }
 
-TEST_F(MetricResultWindows, RobertsonClassifiesTheCorrectedTipAndKeepsTheRatioLimit) {
+TEST_F(MetricResultWindows, RobertsonClassifiesTheCorrectedTipAndShowsTheLayerRatios) {
     Sounding(40, [](float d) -> std::pair<float, float> {
         if (d < 10.0f)
             return {10.0f, 0.9f}; // ratio 9
@@ -217,8 +219,10 @@ TEST_F(MetricResultWindows, RobertsonClassifiesTheCorrectedTipAndKeepsTheRatioLi
     const auto& zones = Decl().results.TypeRobert86;
     const int n = g.NumLayers;
     ASSERT_EQ(n, 121);
-    ExpectRatioShown(w, 10, 7.9f); // not 9 and not the cap of 20
+    ExpectRatioShown(w, 10, 9.0f); // not the chart's 7.9
     ExpectRatioShown(w, 50, 8.0f);
+    const float at = 10.0f / 10.44277f;
+    EXPECT_EQ(zones[10], Robert86Zone(at, 7.9f)) << "classified as 7.9";
 
     // Zone 8 in the colour of its legend line.
     const int32_t red = 255 | 40 << 8 | 4 << 16;
@@ -234,7 +238,7 @@ TEST_F(MetricResultWindows, RobertsonClassifiesTheCorrectedTipAndKeepsTheRatioLi
     EXPECT_NE(Robert86Zone(qc, rf), 8) << "the layer's qc lies in another zone";
 }
 
-TEST_F(MetricResultWindows, OlsenClassifiesTheCorrectedTipAndKeepsTheRatioLimits) {
+TEST_F(MetricResultWindows, OlsenClassifiesTheCorrectedTipAndShowsTheLayerRatios) {
     Sounding(30, [](float d) -> std::pair<float, float> {
         if (d < 10.0f)
             return {10.0f, 0.7f}; // ratio 7
@@ -244,8 +248,10 @@ TEST_F(MetricResultWindows, OlsenClassifiesTheCorrectedTipAndKeepsTheRatioLimits
     });
     CorrectedTipOfTenMPaFrom(20.0f);
     auto& w = Open<Frm_Olsen>("2 3");
-    ExpectRatioShown(w, 10, 5.95f);
-    ExpectRatioShown(w, 50, 0.11f);
+    ExpectRatioShown(w, 10, 7.0f);
+    ExpectRatioShown(w, 50, 0.0f);
+    EXPECT_EQ(Decl().results.TypeOlsen[10], OlsenZone(10.0f / 10.44277f, 5.95f));
+    EXPECT_EQ(Decl().results.TypeOlsen[50], OlsenZone(30.0f / 10.44277f, 0.11f));
     // Sand at 10 MPa, where the layer's qc of 10 ton/ft2 would be clay.
     EXPECT_EQ(Decl().results.TypeOlsen[80], 4);
     EXPECT_EQ(Chart(w, 3).PointColor(Decl().grid.NumLayers - 80), 255 | 255 << 8);

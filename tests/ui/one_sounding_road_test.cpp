@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/charts/ChartChoice.h"
@@ -330,7 +332,9 @@ TEST_P(ByMethod, SoilPropertiesCloseTheWindowsOfTheGridTheyReplace) {
     ASSERT_TRUE(w);
     if (SetsManualLayers(method))
         Click(*w, "Next");
+    const std::size_t shown = messages.size();
     ProfileKey("Properties");
+    EXPECT_EQ(messages.size(), shown) << "no layers set by hand on show: nothing to ask";
     EXPECT_TRUE(w.isNull());
     EXPECT_EQ(OpenWindows(WindowOf(method)), 0);
     EXPECT_EQ(OpenWindows("Frm_Manual"), 0);
@@ -427,4 +431,167 @@ TEST_F(OneSounding, EveryManualLayerIsKept) {
     EXPECT_EQ(Lines(manual).size(), static_cast<std::size_t>(layers));
     EXPECT_FALSE(labels.back()->Text().trimmed().isEmpty());
     EXPECT_EQ(labels.back()->VerticalPlace().value, Decl().grid.NumLayers - (6 * (layers - 1) + 1));
+}
+
+namespace {
+
+// The values a profile chart holds, one per grid layer from the top.
+std::vector<float> ProfileValues(const ChartFX& chart) {
+    std::vector<float> values;
+    for (int i = 0; i < chart.PointCount(); ++i)
+        values.push_back(static_cast<float>(chart.SeriesList(0).PointXValue(i).value_or(-1.0)));
+    return values;
+}
+
+// Both profiles hold the same values; the probability window's may differ in the last digit
+// (its classifier works on the layers in kg/cm2 and m and converts them back).
+void ExpectSameProfile(const std::vector<float>& shown, const std::vector<float>& expected) {
+    ASSERT_EQ(shown.size(), expected.size());
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        ASSERT_FLOAT_EQ(shown[i], expected[i]) << i;
+}
+
+const Message kHandSetLayersLost{" The layers set with 'Manual Layers' will be lost.. Continue ? ",
+                                 " Data Plot Message", MsgIcon::Question, MsgButtons::OkCancel};
+
+} // namespace
+
+TEST_P(ByManualMethod, ProfilesShowTheLayerValuesOfTheSounding) {
+    // Peat at Ringdijk has friction ratios of 8 to 12 %, beyond each of the three charts.
+    ASSERT_NE(Plot(FileB()), nullptr);
+    ResultChartWindow* probability = Classify(1);
+    ASSERT_NE(probability, nullptr);
+    const auto qc = ProfileValues(Chart(*probability, 0));
+    const auto ratio = ProfileValues(Chart(*probability, 2));
+    ASSERT_GT(*std::max_element(ratio.begin(), ratio.end()), 10.0f);
+
+    ResultChartWindow* w = Classify(GetParam());
+    ASSERT_NE(w, nullptr);
+    ExpectSameProfile(ProfileValues(Chart(*w, 0)), qc);
+    ExpectSameProfile(ProfileValues(Chart(*w, 2)), ratio);
+}
+
+TEST_P(ByManualMethod, TheEditorServesTheWindowThatOpenedIt) {
+    ASSERT_NE(Plot(FileA()), nullptr);
+    auto* w = qobject_cast<ResultWindow*>(Classify(GetParam(), TextInPlaceOfSleeve));
+    ASSERT_NE(w, nullptr);
+    // The fuzzy method picked in the profile window, then Back in the selection: the window
+    // stays open.
+    Profile()->munSubCS[4]->trigger();
+    QTest::mouseClick(app->windows.FindAs<Frm_Select>()->findChild<QPushButton*>("CmdCancel"),
+                      Qt::LeftButton);
+    ProcessEvents();
+    ASSERT_EQ(Decl().selection.MethodCode, 5);
+    ASSERT_TRUE(w->isVisible());
+
+    messages.clear();
+    const int layers = ExportManualLayers(*w);
+    EXPECT_EQ(messages.size(), 1u) << "only the question at the foot";
+    ASSERT_TRUE(w->isVisible());
+    const auto labels = Labels(Chart(*w, 5));
+    ASSERT_EQ(labels.size(), static_cast<std::size_t>(layers));
+    EXPECT_EQ(labels[0]->Text(), Q(w->DescribeLayers(1, 10)));
+    for (const auto* label : labels)
+        EXPECT_FALSE(label->Text().trimmed().isEmpty());
+    EXPECT_FALSE(Chart(*w, 4).isVisible());
+}
+
+TEST_P(ByManualMethod, NextAfterAnExportShowsTheChoiceJustMade) {
+    ASSERT_NE(Plot(FileA()), nullptr);
+    ResultChartWindow* w = Classify(GetParam(), TextInPlaceOfSleeve);
+    ASSERT_NE(w, nullptr);
+    ExportManualLayers(*w);
+    ASSERT_TRUE(Chart(*w, 5).isVisible());
+    // Back, the layer text of 2 ft layers, Next.
+    Click(*w, "Back");
+    ProcessEvents();
+    auto* select = app->windows.FindAs<Frm_Select>();
+    ASSERT_NE(select, nullptr);
+    TextInPlaceOfSleeve(*select);
+    Pick(*select, "ComboThick", 0);
+    QTest::mouseClick(select->findChild<QPushButton*>("CmdNext"), Qt::LeftButton);
+    ProcessEvents();
+
+    w = qobject_cast<ResultChartWindow*>(app->windows.Find(WindowOf(GetParam())));
+    ASSERT_NE(w, nullptr);
+    ExpectCurrent(*w);
+    EXPECT_FALSE(Decl().selection.ManualFlag);
+    EXPECT_EQ(w->ChartSlot, (ChartSlots{0, 4, 2, 3}));
+    const auto blocks = AutomaticLayerBlocks(Decl().grid.NumLayers, 6);
+    ASSERT_TRUE(blocks);
+    EXPECT_EQ(Labels(Chart(*w, 4)).size(), blocks->blocks.size());
+}
+
+TEST_P(ByManualMethod, ClosingLayersSetByHandIsAskedFirst) {
+    ASSERT_NE(Plot(FileA()), nullptr);
+    QPointer<ResultChartWindow> w = Classify(GetParam(), TextInPlaceOfSleeve);
+    ASSERT_TRUE(w);
+    const int layers = ExportManualLayers(*w);
+    const int32_t grid = Decl().grid.Generation;
+    const auto kept = [&] {
+        ASSERT_TRUE(w && w->isVisible());
+        EXPECT_EQ(Decl().grid.Generation, grid);
+        EXPECT_EQ(Labels(Chart(*w, 5)).size(), static_cast<std::size_t>(layers));
+    };
+
+    // Soil Properties, Cancel: nothing changes and the soil factors do not open.
+    messages.clear();
+    AnswerNextMessages({platform::MsgAnswer::Cancel});
+    ProfileKey("Properties");
+    EXPECT_EQ(messages, (std::vector<Message>{kHandSetLayersLost}));
+    EXPECT_EQ(OpenWindows("Frm_SoilFactors"), 0);
+    kept();
+    // Another method chosen in the selection, Cancel: the selection stays on show.
+    AnswerNextMessages({platform::MsgAnswer::Cancel});
+    Profile()->munSubCS[0]->trigger();
+    auto* select = app->windows.FindAs<Frm_Select>();
+    ASSERT_NE(select, nullptr);
+    QTest::mouseClick(select->findChild<QPushButton*>("CmdNext"), Qt::LeftButton);
+    ProcessEvents();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(select->isVisible());
+    EXPECT_EQ(OpenWindows("Frm_Tumay01"), 0);
+    EXPECT_TRUE(Decl().selection.ManualFlag);
+    kept();
+    QTest::mouseClick(select->findChild<QPushButton*>("CmdCancel"), Qt::LeftButton);
+
+    // Soil Properties, OK: the window closes as the new grid replaces its own.
+    ProfileKey("Properties");
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_TRUE(w.isNull());
+    EXPECT_EQ(OpenWindows("Frm_SoilFactors"), 1);
+}
+
+TEST_F(OneSounding, ANewReadClosesTheProjectFormOfTheFileBefore) {
+    // A project entered for an earlier sounding.
+    ASSERT_NE(Plot(FileB()), nullptr);
+    ProfileKey("Back");
+    Window<Frm_Titles>().CmdCancel->click();
+    ProcessEvents();
+    // STV-01 read, its project form opened and a project number typed, then STV-04 read.
+    ASSERT_TRUE(ReadThroughFileWindow(FileA().path));
+    QPointer<Frm_Titles> form = &Window<Frm_Titles>();
+    ASSERT_TRUE(form->TxtComment->toPlainText().contains("STV-01"));
+    form->cmbTitle[kBoxProjNum]->setEditText("A-1");
+    auto& file = Window<Frm_OpenFile>();
+    file.findChild<QComboBox*>("CombTitleLines")->setEditText("0");
+    AnswerNextOpenDialog(test::ProjectFile("samples/STV-04-ft-tsf-u2-no-titles.txt"));
+    file.findChild<QPushButton*>("CmdOpenFile")->click();
+    ProcessEvents();
+    ASSERT_EQ(Decl().importSettings.ImportError, 0);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(OpenWindows("Frm_Titles"), 0);
+
+    // Plot Cone Data: the form of STV-04, with the lists of what was entered before.
+    file.findChild<QPushButton*>("CmdPlot")->click();
+    auto& titles = Window<Frm_Titles>();
+    ASSERT_TRUE(titles.isVisible());
+    EXPECT_EQ(titles.TxtComment->toPlainText(), "");
+    EXPECT_EQ(titles.cmbTitle[kBoxProjNum]->currentText(), "");
+    EXPECT_NE(titles.cmbTitle[kBoxProjNum]->findText(FileB().project), -1);
+    titles.CmdOK->click();
+    ProcessEvents();
+    ASSERT_NE(Profile(), nullptr);
+    EXPECT_EQ(Decl().project.ProjNum, "");
+    EXPECT_TRUE(Profile()->windowTitle().endsWith("STV-04-ft-tsf-u2-no-titles.txt"));
 }

@@ -185,16 +185,16 @@ TEST_F(ResultFrame, ManualLayersReplaceTheAutomaticTextWithoutClassifyingAgain) 
     EXPECT_EQ(Positions(Lines(Chart(w, 5))), (std::vector<double>{60, 0}));
 }
 
-TEST_F(ResultFrame, ARatioAboveSixIsClassifiedAndShownAsFiveNinetyNine) {
+TEST_F(ResultFrame, ARatioAboveSixIsClassifiedAsFiveNinetyNineAndShownAsItIs) {
     Sounding(20, [](float d) -> std::pair<float, float> {
         return d < 10.0f ? std::pair{10.0f, 0.8f} : std::pair{25.0f, 1.5f};
     });
     auto& w = Open("2 3");
     const LayerGrid& g = Decl().grid;
     ChartFX& ratio = Chart(w, 2);
-    EXPECT_EQ(g.LayerRatio[10], 5.99f);
-    EXPECT_EQ(ratio.SeriesList(0).PointXValue(9), 5.99f) << "not 8 and not the cap of 20";
-    EXPECT_EQ(g.LayerRatio[50], 6.0f);
+    EXPECT_FLOAT_EQ(g.LayerRatio[10], 8.0f);
+    EXPECT_EQ(ratio.SeriesList(0).PointXValue(9), g.LayerRatio[10]) << "not the chart's 5.99";
+    EXPECT_EQ(Decl().results.TypeTumay02[10], 1) << "organic clay, as at 5.99";
     EXPECT_EQ(ratio.SeriesList(0).PointXValue(49), 6.0f);
 }
 

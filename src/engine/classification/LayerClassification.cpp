@@ -43,7 +43,7 @@ void UpdateRatioAndElevation(LayerGrid& grid, float groundElev) {
     }
 }
 
-void ClassifySchmertmann(LayerGrid& grid, ClassResults& results) {
+void ClassifySchmertmann(const LayerGrid& grid, ClassResults& results) {
     int n = LayersHeldByAll(grid.NumLayers, {&grid.LayerQc, &grid.LayerRatio});
     n = std::min<int>(n, static_cast<int>(results.TypeTumay02.size()) - 1);
     for (int k = n; k >= 1; --k) {
@@ -53,25 +53,25 @@ void ClassifySchmertmann(LayerGrid& grid, ClassResults& results) {
 }
 
 namespace {
-using MetricZone = int16_t (*)(float& qc, float& Rf);
+using MetricZone = int16_t (*)(float qc, float Rf);
 
-void ClassifyMetric(LayerGrid& grid, std::vector<int16_t>& types, MetricZone zone) {
+void ClassifyMetric(const LayerGrid& grid, std::vector<int16_t>& types, MetricZone zone) {
     int n = LayersHeldByAll(grid.NumLayers, {&grid.LayerQt, &grid.LayerRatio});
     n = std::min<int>(n, static_cast<int>(types.size()) - 1);
     for (int k = n; k >= 1; --k) {
         const auto i = static_cast<std::size_t>(k);
-        // A copy in MPa: the corrected tip resistance of the grid stays in ton/ft2.
-        float qc = static_cast<float>(grid.LayerQt[i] / kMPaToTsf);
+        // The corrected tip resistance in MPa; the grid keeps it in ton/ft2.
+        const auto qc = static_cast<float>(grid.LayerQt[i] / kMPaToTsf);
         types[i] = zone(qc, grid.LayerRatio[i]);
     }
 }
 } // namespace
 
-void ClassifyRobert86(LayerGrid& grid, ClassResults& results) {
+void ClassifyRobert86(const LayerGrid& grid, ClassResults& results) {
     ClassifyMetric(grid, results.TypeRobert86, Robert86Zone);
 }
 
-void ClassifyOlsen(LayerGrid& grid, ClassResults& results) {
+void ClassifyOlsen(const LayerGrid& grid, ClassResults& results) {
     ClassifyMetric(grid, results.TypeOlsen, OlsenZone);
 }
 

@@ -21,19 +21,18 @@ void CleanGridLayers(LayerGrid& grid, float groundElev);
 void UpdateRatioAndElevation(LayerGrid& grid, float groundElev);
 
 // Schmertmann (1978) types of layers NumLayers down to 1 into TypeTumay02, from qc in
-// ton/ft2 and the friction ratio. The classifier limits both values to its chart and the
-// limits stay in LayerQc and LayerRatio (a ratio above 6 is kept as 5.99), so the profiles
-// drawn afterwards show the values that were classified. A layer on no zone of the chart
-// gets type 0, as layer 0 keeps.
-void ClassifySchmertmann(LayerGrid& grid, ClassResults& results);
+// ton/ft2 and the friction ratio. The chart's limits apply to the look-up only: the grid
+// keeps the layer values (a ratio of 8 stays 8 though it is classified as 5.99), so every
+// window's profiles show the sounding's values. A layer on no zone of the chart gets type 0,
+// as layer 0 keeps.
+void ClassifySchmertmann(const LayerGrid& grid, ClassResults& results);
 
 // Robertson et al. (1986) zones of layers NumLayers down to 1 into TypeRobert86, and Douglas
 // and Olsen (1981) types into TypeOlsen. Both charts read qc in MPa: the layer's corrected
-// tip resistance LayerQt / 10.44277, taken as a copy, so LayerQt itself and the cleaned
-// LayerQc are not changed. The friction ratio is the layer's own, and the chart's limits stay
-// in LayerRatio: Robertson keeps a ratio above 8 as 7.9 (and a negative one as 0); Douglas and
-// Olsen keeps a ratio of 6 or more as 5.95 and one of 0.1 or less as 0.11.
-void ClassifyRobert86(LayerGrid& grid, ClassResults& results);
-void ClassifyOlsen(LayerGrid& grid, ClassResults& results);
+// tip resistance LayerQt / 10.44277. The friction ratio is the layer's own; as for the
+// Schmertmann chart, the limits of each chart (Robertson: 0 to 7.9 above 8; Douglas and
+// Olsen: 0.11 to 5.95) apply to the look-up only and the grid keeps its values.
+void ClassifyRobert86(const LayerGrid& grid, ClassResults& results);
+void ClassifyOlsen(const LayerGrid& grid, ClassResults& results);
 
 } // namespace strelvan

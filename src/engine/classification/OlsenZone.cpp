@@ -22,7 +22,7 @@ int16_t OlsenRules(double L, float f) {
 
 } // namespace zones
 
-int16_t OlsenZone(float& qc, float& Rf) {
+int16_t OlsenZone(float qc, float Rf) {
     if (!zones::AreNumbers(qc, Rf))
         return kNoSoilType;
     if (Rf >= 6.0f)

@@ -63,7 +63,7 @@ int16_t Robert86Rules(double L, float f) {
 
 } // namespace zones
 
-int16_t Robert86Zone(float& qc, float& Rf) {
+int16_t Robert86Zone(float qc, float Rf) {
     if (!zones::AreNumbers(qc, Rf))
         return kNoSoilType;
     // A layer without any reading has qc 0; it counts as the chart's lowest tip resistance

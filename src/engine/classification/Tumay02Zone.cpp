@@ -60,7 +60,7 @@ int16_t Tumay02Rules(double L, float f) {
 
 } // namespace zones
 
-int16_t Tumay02Zone(float& qc, float& Rf) {
+int16_t Tumay02Zone(float qc, float Rf) {
     if (!zones::AreNumbers(qc, Rf))
         return kNoSoilType;
     if (qc <= 0.0f)

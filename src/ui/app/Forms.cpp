@@ -28,8 +28,10 @@ namespace strelvan {
 void RegisterForms(WindowRegistry& windows) {
     // The windows that show results of the sounding close with it; those that show results
     // on the layer grid close also when the grid is set up anew (by another result window,
-    // or for the soil properties).
+    // or for the soil properties). The project form holds the title lines and particulars
+    // typed for the sounding read: a new read closes it, and Plot Cone Data opens it afresh.
     using Holds = WindowRegistry::Holds;
+    windows.Register<Frm_Titles>(Holds::Sounding);
     windows.Register<Frm_Select>(Holds::Sounding);
     windows.Register<Frm_Tumay01>(Holds::LayerGrid);
     windows.Register<Frm_Tumay02>(Holds::LayerGrid);
@@ -40,7 +42,6 @@ void RegisterForms(WindowRegistry& windows) {
     windows.Register<Frm_Pore1>();
     windows.Register<Frm_Pore2>();
     windows.Register<Frm_ConeFactors>();
-    windows.Register<Frm_Titles>();
     windows.Register<Frm_Splash>();
     windows.Register<Frm_OpenFile>();
     windows.Register<Frm_ViewFile>();

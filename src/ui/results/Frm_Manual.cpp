@@ -9,9 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "engine/charts/ChartChoice.h"
 #include "engine/charts/ManualChartOrder.h"
-#include "engine/classification/LayerSoilTypes.h"
 #include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/ChartAnnotation.h"
@@ -106,6 +104,13 @@ Frm_Manual::Frm_Manual(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
     connect(CmdCancel, &QPushButton::clicked, this, [this] { CmdCancel_Click(); });
 }
 
+void Frm_Manual::OpenFor(ResultWindow& window) {
+    if (Opener != &window)
+        Unload();
+    Opener = &window;
+    Show();
+}
+
 void Frm_Manual::Form_Load() {
     Declarations& decl = Decl();
     Walk = {};
@@ -166,7 +171,7 @@ void Frm_Manual::DescribeCurrentLayer() {
     const Declarations& decl = Decl();
     TxtDepth->setText(
         Q(SingleText(decl.grid.LayerDepth[static_cast<std::size_t>(Walk.LayerBottom)])));
-    LayerName = Q(LayerSoilTypes(Walk.LayerTop, Walk.LayerBottom, decl.results, decl.selection));
+    LayerName = Opener ? Q(Opener->DescribeLayers(Walk.LayerTop, Walk.LayerBottom)) : QString();
     TopCount = static_cast<float>(Walk.LastLayer - Walk.LayerTop);
     BottomCount = static_cast<float>(Walk.LastLayer - Walk.LayerBottom);
 }
@@ -199,16 +204,9 @@ void Frm_Manual::DrawLayerBottom(float Y) {
         AnnotY->Add(static_cast<int>(platform::AnnotationKind::Line));
 }
 
-ResultWindow* Frm_Manual::MethodWindow() const {
-    const int16_t method = Decl().selection.MethodCode;
-    if (method < 2 || method > 4)
-        return nullptr;
-    return qobject_cast<ResultWindow*>(App().windows.Find(Q(ResultWindowsFor(method).shown)));
-}
-
 void Frm_Manual::HandOver(int16_t M) {
-    if (ResultWindow* window = MethodWindow())
-        window->ManualArray(M, TopCount, LayerName, BottomCount);
+    if (Opener)
+        Opener->ManualArray(M, TopCount, LayerName, BottomCount);
 }
 
 void Frm_Manual::AskToExport(bool afterMove) {
@@ -299,9 +297,10 @@ void Frm_Manual::CmdExport_Click() {
     selection.ManualFlag = true;
     selection.ChartOrder = ChartOrderWithLayerText(selection.ChartOrder);
     // The window that holds the layers shows them in place of the automatic layer text.
-    if (ResultWindow* window = MethodWindow())
-        App().windows.ShowFresh(window->FormName());
-    App().windows.UnloadAndRelease(FormName());
+    WindowRegistry& windows = App().windows;
+    if (Opener && windows.Find(Opener->FormName()) == Opener)
+        windows.ShowFresh(Opener->FormName());
+    windows.UnloadAndRelease(FormName());
 }
 
 void Frm_Manual::CmdCancel_Click() {

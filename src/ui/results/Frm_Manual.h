@@ -1,8 +1,9 @@
 #pragma once
 // The manual layer editor: the user sets the soil layers of the sounding by hand, from the top
 // down, one layer at a time in steps of one grid layer. Each new or changed layer is described
-// by its dominant soil types and handed to the result window of the classification method;
-// Export shows that window again with the layers set here in place of the automatic ones.
+// by its dominant soil types and handed to the result window that opened the editor; Export
+// shows that window again with the layers set here in place of the automatic ones.
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -30,6 +31,11 @@ public:
     static constexpr const char* kFormName = "Frm_Manual";
     explicit Frm_Manual(AppContext& app);
 
+    // Opens the editor for the result window: the layers are described by its method and
+    // handed to it, whatever method is picked meanwhile. An editor open for another window
+    // starts afresh.
+    void OpenFor(ResultWindow& window);
+
     // Controls.
     platform::ChartFX* ChartText = nullptr; // the strip of grid layers with the layers set
     QLabel* LblDepth = nullptr;
@@ -47,9 +53,10 @@ public:
     // Window state. The walk holds LayerTop, LayerBottom, LayerNo and LayerDict, and the last
     // grid layer of the sounding as it was when the editor loaded.
     ManualLayerWalk Walk;
-    float TopCount = 0;    // position value of the current layer's label
-    float BottomCount = 0; // position value of its boundary line
-    QString LayerName;     // its description
+    QPointer<ResultWindow> Opener; // the result window that opened the editor
+    float TopCount = 0;            // position value of the current layer's label
+    float BottomCount = 0;         // position value of its boundary line
+    QString LayerName;             // its description
     // One label per layer, and one line per layer (an unplaced one at the foot): the number
     // of layers on show is the count of either list.
     std::shared_ptr<platform::ChartAnnotation> AnnotX;
@@ -77,9 +84,8 @@ private:
     void RemoveCurrentLayer();
     // Sets the depth box, the description and the positions of the current layer.
     void DescribeCurrentLayer();
-    // Hands the current layer, as layer M, to the result window of the method.
+    // Hands the current layer, as layer M, to the result window that opened the editor.
     void HandOver(int16_t M);
-    ResultWindow* MethodWindow() const;
     // Moves the current layer's bottom one grid layer down (+1) or up (-1).
     void MoveBottom(int step);
     // The current layer reaches the foot of the sounding: asks whether to go on to Export.

@@ -157,25 +157,36 @@ void Frm_Select::CmdNext_Click() {
         return;
     }
     Decl().selection.ChartOrder = ChartOrderOf(charts);
-    ShowResultWindow();
+    if (!ShowResultWindow())
+        return;
     UnloadAndForget();
 }
 
-void Frm_Select::ShowResultWindow() {
+bool Frm_Select::ShowResultWindow() {
     const ResultWindowPlan plan = ResultWindowsFor(Decl().selection.MethodCode);
     if (plan.shown.empty())
-        return;
-    ChartSelection& selection = Decl().selection;
+        return true;
+    Declarations& decl = Decl();
+    ChartSelection& selection = decl.selection;
     WindowRegistry& windows = App().windows;
-    // The chart order and thickness just chosen: an open window is loaded afresh. The window
-    // that holds manual layers set on this grid shows them once more.
-    windows.ShowFresh(Q(plan.shown));
-    for (const std::string& name : plan.unloaded)
-        windows.Unload(Q(name));
+    // The chart order and thickness just chosen: an open window is loaded afresh and
+    // classifies anew. Manual layers come back only through the editor's Export.
+    const bool manualFlag = selection.ManualFlag;
     if (plan.clearsManualFlag)
         selection.ManualFlag = false;
+    const int32_t grid = decl.grid.Generation;
+    windows.ShowFresh(Q(plan.shown));
+    if (!windows.IsLoaded(Q(plan.shown)) && decl.grid.Generation == grid) {
+        // The user kept the layers set by hand that the new grid would have closed: the
+        // choice stays on show and nothing else changes.
+        selection.ManualFlag = manualFlag;
+        return false;
+    }
+    for (const std::string& name : plan.unloaded)
+        windows.Unload(Q(name));
     for (const std::string& name : plan.released)
         windows.Release(Q(name));
+    return true;
 }
 
 void Frm_Select::CmdCancel_Click() {

@@ -39,8 +39,10 @@ private:
     SlotCharts ReadSlots() const;
     // Shows chart k's picture and tag in each filled slot and empties the others.
     void WriteSlots(const SlotCharts& charts);
-    // Shows the result window of the method and closes or forgets the others.
-    void ShowResultWindow();
+    // Shows the result window of the method and closes or forgets the others. False when
+    // the user chose to keep the layers set by hand that the window would have replaced: then
+    // nothing has changed.
+    bool ShowResultWindow();
     // Unloads this window and forgets its instance: every visit starts afresh.
     void UnloadAndForget();
 

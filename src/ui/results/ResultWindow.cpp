@@ -15,6 +15,7 @@
 #include "platform/Toolbar.h"
 #include "ui/charts/GridSetUp.h"
 #include "ui/results/ConeProfilePlot.h"
+#include "ui/results/Frm_Manual.h"
 
 namespace strelvan {
 
@@ -29,7 +30,8 @@ void ResultWindow::Form_Load() {
     Form_Resize();
     // Manual layers come back to a window that has classified this grid already: the grid,
     // the types and the manual layers stay as they are.
-    if (ShowsManualLayers()) {
+    ManualOnShow = ShowsManualLayers();
+    if (ManualOnShow) {
         SelectChart();
         return;
     }
@@ -48,6 +50,10 @@ bool ResultWindow::ShowsManualLayers() const {
     const Declarations& decl = Decl();
     return decl.selection.ManualFlag && member_.keepsManualLayers &&
            ManualGrid == decl.grid.Generation;
+}
+
+bool ResultWindow::HoldsHandSetLayers() const {
+    return IsLoaded() && ManualOnShow;
 }
 
 void ResultWindow::PrepareChartOrder(std::string& order) {
@@ -91,7 +97,9 @@ void ResultWindow::BackKey() {
 }
 
 void ResultWindow::NextKey() {
-    App().windows.Show(QStringLiteral("Frm_Manual"));
+    auto* editor = qobject_cast<Frm_Manual*>(App().windows.Instance(Frm_Manual::kFormName));
+    if (editor != nullptr)
+        editor->OpenFor(*this);
 }
 
 void ResultWindow::ExitKey() {

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/results/ResultChartWindow.h"
@@ -47,6 +48,11 @@ public:
     void ManualArray(int16_t M, float Y, const QString& Name, float X);
     // The manual layer texts: manual layers 1 to ManCount.
     void ManualText(platform::ChartFX& ChartText);
+    // Describes grid layers first to last by this window's method, whatever method has been
+    // picked since the window loaded.
+    std::string DescribeLayers(int16_t first, int16_t last) const;
+    // Whether the window is on show with layers set by hand in the manual layer editor.
+    bool HoldsHandSetLayers() const override;
 
     // Controls besides the charts and the toolbar.
     QGroupBox* LegendFrame = nullptr;                // Frame1
@@ -63,6 +69,7 @@ public:
     int32_t ManualGrid = -1; // the generation of the layer grid the manual layers were set on
     std::shared_ptr<platform::ChartAnnotation> AnnotX; // the last label's list
     std::shared_ptr<platform::ChartAnnotation> AnnotY; // the last line's list
+    bool ManualOnShow = false;                         // whether this load shows the manual layers
 
 protected:
     void Form_Load() override;

@@ -65,15 +65,18 @@ void ResultWindow::SoilText(platform::ChartFX& ChartText) {
     if (!blocks)
         return;
     TextLayerCount = blocks->count;
-    // The layers are described by this window's method, whatever method was picked since.
-    ChartSelection selection = decl.selection;
-    selection.MethodCode = member_.methodCode;
     for (const LayerBlock& block : blocks->blocks) {
-        const std::string text = LayerSoilTypes(block.top, block.bottom, decl.results, selection);
-        AddChartLabel(ChartText, block.labelPosition, Q(text));
+        AddChartLabel(ChartText, block.labelPosition, Q(DescribeLayers(block.top, block.bottom)));
         if (block.linePosition)
             AddChartLine(ChartText, *block.linePosition);
     }
+}
+
+std::string ResultWindow::DescribeLayers(int16_t first, int16_t last) const {
+    const Declarations& decl = Decl();
+    ChartSelection selection = decl.selection;
+    selection.MethodCode = member_.methodCode;
+    return LayerSoilTypes(first, last, decl.results, selection);
 }
 
 void ResultWindow::ManualArray(int16_t M, float Y, const QString& Name, float X) {
