@@ -32,7 +32,8 @@ std::optional<double> ProfileStep(float maximum) {
 }
 
 ProfileLook TipLook(const std::string& unitStr, std::optional<double> step) {
-    ProfileLook look{StressTitle(QStringLiteral("Tip Resistance"), unitStr), platform::kChartBlue};
+    ProfileLook look{.title = StressTitle(QStringLiteral("Tip Resistance"), unitStr),
+                     .titleColor = platform::kChartBlue};
     look.namesAxis = true;
     look.step = step;
     return look;
@@ -47,7 +48,8 @@ ProfileLook SleeveLook(const std::string& unitStr, std::optional<double> step) {
 }
 
 ProfileLook RatioLook(std::optional<double> step) {
-    ProfileLook look{QStringLiteral(" Sleeve/Tip Ratio (%) "), platform::kChartRed};
+    ProfileLook look{.title = QStringLiteral(" Sleeve/Tip Ratio (%) "),
+                     .titleColor = platform::kChartRed};
     look.setting5 = 10;
     look.step = step;
     return look;
@@ -55,7 +57,7 @@ ProfileLook RatioLook(std::optional<double> step) {
 
 ProfileLook PoreLook(int16_t kind, const std::string& unitStr) {
     const QString quantity = QStringLiteral("Pore Pressure ") + Q(SignedText(kind));
-    ProfileLook look{StressTitle(quantity, unitStr), platform::kChartBlue};
+    ProfileLook look{.title = StressTitle(quantity, unitStr), .titleColor = platform::kChartBlue};
     look.axisFont = true;
     return look;
 }

@@ -17,16 +17,16 @@ class ChartFX;
 }
 
 struct ProfileLook {
-    QString title;          // chart title
+    QString title{};        // chart title
     int32_t titleColor = 0; // colour long
-    QString legend;         // the series' legend; empty: none is set
-    std::optional<int16_t> setting5;
-    std::optional<int16_t> setting6;
+    QString legend{};       // the series' legend; empty: none is set
+    std::optional<int16_t> setting5{};
+    std::optional<int16_t> setting6{};
     // The vertical axis named "Depth (ft)" or "Elevation (ft)", with its font at 10.
     bool namesAxis = false;
     // The vertical axis' font at 10 without naming the axis.
     bool axisFont = false;
-    std::optional<double> step; // step of the value axis; nullopt leaves it as it is
+    std::optional<double> step{}; // step of the value axis; nullopt leaves it as it is
 };
 
 // What a profile chart plots and how it looks.

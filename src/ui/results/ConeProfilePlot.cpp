@@ -29,29 +29,32 @@ void ClearChart(platform::ChartFX& chart) {
 
 std::optional<Profile> LayerProfile(int16_t ChartKind, const LayerGrid& grid, int16_t axisMode) {
     const std::string tsf = "ton/ft";
-    Profile profile;
+    ProfileLook look{.setting6 = 20, .axisFont = true};
+    const std::vector<float>* values = nullptr;
     switch (ChartKind) {
     case 0:
-        profile = {
-            LayerSeries(grid, grid.LayerQc, axisMode),
-            {StressTitle("Tip Resistance", tsf), platform::kChartBlue, "Tip Resistance [qc]."}};
-        profile.look.namesAxis = true;
+        look.title = StressTitle("Tip Resistance", tsf);
+        look.titleColor = platform::kChartBlue;
+        look.legend = "Tip Resistance [qc].";
+        look.namesAxis = true;
+        values = &grid.LayerQc;
         break;
     case 1:
-        profile = {LayerSeries(grid, grid.LayerFs, axisMode),
-                   {StressTitle("Sleeve Resistance", tsf), platform::kChartBlack,
-                    " Sleeve Resistance [fs] "}};
+        look.title = StressTitle("Sleeve Resistance", tsf);
+        look.titleColor = platform::kChartBlack;
+        look.legend = " Sleeve Resistance [fs] ";
+        values = &grid.LayerFs;
         break;
     case 2:
-        profile = {LayerSeries(grid, grid.LayerRatio, axisMode),
-                   {" Sleeve/Tip Ratio (%) ", platform::kChartRed, " [Sleeve/tip] Ratio "}};
+        look.title = " Sleeve/Tip Ratio (%) ";
+        look.titleColor = platform::kChartRed;
+        look.legend = " [Sleeve/tip] Ratio ";
+        values = &grid.LayerRatio;
         break;
     default:
         return std::nullopt;
     }
-    profile.look.setting6 = 20;
-    profile.look.axisFont = true;
-    return profile;
+    return Profile{LayerSeries(grid, *values, axisMode), look};
 }
 
 void ConeProfilePlot(int16_t ChartKind, platform::ChartFX& Chart, const LayerGrid& grid,

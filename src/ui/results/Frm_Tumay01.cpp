@@ -3,7 +3,7 @@
 #include "ui/results/Frm_Tumay01.h"
 
 #include "engine/classification/LayerClassification.h"
-#include "engine/classification/SoilProbability.h"
+#include "engine/classification/Methods.h"
 #include "engine/classification/UnclassifiedLayers.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
@@ -29,7 +29,7 @@ void Frm_Tumay01::Form_Load() {
         return;
     // The classifier takes the friction ratio as averaged and raises qc and clears fs
     // itself; the window then only caps the ratio and works out the elevations.
-    const int unclassified = SoilProbability(decl.grid, decl.results);
+    const int unclassified = RowOf(Method::Probabilistic).classify(decl.grid, decl.results);
     Row().SetAxisMode(1);
     UpdateRatioAndElevation(decl.grid, decl.project.GroundElev);
     Form_Resize();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "engine/classification/LayerClassification.h"
+#include "engine/classification/Methods.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
@@ -39,9 +40,14 @@ void ResultWindow::Form_Load() {
     // and the window does not open empty.
     if (!LaySoundingOnGrid(*this).ok)
         return;
-    ClassifyAveragedLayers();
+    // The probabilistic and fuzzy methods grade the layers as averaged, the charts the cleaned
+    // ones.
+    const MethodRow& method = RowOf(member_.method);
+    if (method.classifiesAveragedLayers)
+        Unclassified = method.classify(decl.grid, decl.results);
     CleanGridLayers(decl.grid, decl.project.GroundElev);
-    ClassifyLayers();
+    if (!method.classifiesAveragedLayers)
+        Unclassified = method.classify(decl.grid, decl.results);
     SelectChart();
     platform::SetMousePointer(platform::MousePointer::Default);
 }

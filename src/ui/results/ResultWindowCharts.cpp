@@ -5,6 +5,7 @@
 #include "engine/charts/SoilTypeLegend.h"
 #include "engine/classification/LayerBlocks.h"
 #include "engine/classification/LayerSoilTypes.h"
+#include "engine/classification/Methods.h"
 #include "platform/ChartAnnotation.h"
 #include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
@@ -18,7 +19,8 @@ namespace strelvan {
 void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     Declarations& decl = Decl();
     const LayerGrid& grid = decl.grid;
-    const std::vector<int16_t>& types = decl.results.*member_.types;
+    const MethodRow& method = RowOf(member_.method);
+    const std::vector<int16_t>& types = decl.results.*(method.types);
     const int n = DrawableLayers(grid, {&grid.LayerDepth});
     if (n < 1 || types.size() <= static_cast<std::size_t>(n)) {
         ClearChart(ChartSoil);
@@ -27,7 +29,7 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     if (member_.soilAxisSetting)
         ChartSoil.AxisList(0).AxisSetting(0);
     ChartSoil.AxisList(0).AxisMin(0);
-    ChartSoil.AxisList(0).AxisMax(member_.soilAxisMax);
+    ChartSoil.AxisList(0).AxisMax(method.typeCount);
     ChartSoil.ChartOption84(false);
     ChartSoil.ChartOption28(true);
     ChartSoil.ChartOption86(true);
@@ -35,7 +37,7 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     ChartSoil.ChartSetting5(10);
     ChartSoil.TitleText(2, member_.soilChartTitle);
     ChartSoil.TitleColor(2, platform::kChartBlue);
-    ChartSoil.AxisList(1).AxisMax(member_.soilAxisMax);
+    ChartSoil.AxisList(1).AxisMax(method.typeCount);
     ChartSoil.BeginData(platform::kChartValues, 1, n);
     ChartSoil.BeginData(platform::kChartXValues, 1, n);
     ChartSoil.BeginData(platform::kChartColors, n, 0);
@@ -75,7 +77,7 @@ void ResultWindow::SoilText(platform::ChartFX& ChartText) {
 std::string ResultWindow::DescribeLayers(int16_t first, int16_t last) const {
     const Declarations& decl = Decl();
     ChartSelection selection = decl.selection;
-    selection.MethodCode = member_.methodCode;
+    selection.MethodCode = RowOf(member_.method).Code();
     return LayerSoilTypes(first, last, decl.results, selection);
 }
 
