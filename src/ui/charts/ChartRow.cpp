@@ -5,7 +5,6 @@
 #include <array>
 
 #include "engine/charts/AxisToggle.h"
-#include "engine/charts/PrintedPage.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Form.h"
@@ -183,14 +182,7 @@ void ChartRow::PrintThrough(std::function<void(const std::function<void()>&)> wr
 }
 
 void ChartRow::Print() {
-    const auto print = [this] {
-        // A chart named twice in a result window's order is on show once.
-        const std::vector<platform::ChartFX*> shown = OnShow();
-        std::array<platform::ChartFX*, kMaxPageCharts> page{};
-        std::copy_n(shown.begin(), std::min(shown.size(), page.size()), page.begin());
-        const auto count = static_cast<int16_t>(std::min(shown.size(), page.size()));
-        PrintProfiles(window_.Decl().project, count, page[0], page[1], page[2], page[3], page[4]);
-    };
+    const auto print = [this] { PrintChartRow(window_.Decl().project, OnShow()); };
     if (printWrap_)
         printWrap_(print);
     else
