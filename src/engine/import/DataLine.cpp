@@ -103,4 +103,27 @@ DataValues SplitValues(std::string_view line, std::string_view separator, std::s
     return values;
 }
 
+bool HoldsDecimalCommas(std::string_view line) {
+    int values = 0;
+    bool comma = false;
+    std::size_t i = 0;
+    while (i < line.size() && values < 3) {
+        if (IsBlankOrTab(line[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < line.size() && !IsBlankOrTab(line[end]))
+            ++end;
+        const std::string_view value = line.substr(i, end - i);
+        if (IsDecimalCommaNumber(value))
+            comma = true;
+        else if (!HasNumberSyntax(value))
+            return false;
+        ++values;
+        i = end;
+    }
+    return values >= 2 && comma;
+}
+
 } // namespace strelvan
