@@ -179,8 +179,9 @@ TEST_F(ConeReaderTest, ANumberBeyondASingleNamesItsLine) {
 TEST_F(ConeReaderTest, NumbersWithADecimalCommaBetweenBlanksOrTabsAreRefused) {
     ReadEarlierSounding();
     const std::string titles = "Title\n\n\n\n\n\n\n\n\nTitle 10\n";
-    for (const std::string first : {"1,5 20,5 0,3", "1,5\t20,5\t0,3", "  1,5   20,5   0,3  ",
-                                    "10 1,5 2", "1,5 20,5", "-0,5 2,5e1 0,3 note"}) {
+    for (const std::string first :
+         {"1,5 20,5 0,3", "1,5\t20,5\t0,3", "  1,5   20,5   0,3  ", "10 1,5 2", "1,5 20,5",
+          "-0,5 2,5e1 0,3 note", "1.5 20.5 0.3 0,12"}) {
         SCOPED_TRACE(first);
         EXPECT_EQ(Read(titles + first + "\n2,0 21,0 0,4\n", 10), Messages{DecimalComma(11)});
         ExpectEarlierSoundingKept();

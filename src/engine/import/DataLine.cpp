@@ -107,7 +107,7 @@ bool HoldsDecimalCommas(std::string_view line) {
     int values = 0;
     bool comma = false;
     std::size_t i = 0;
-    while (i < line.size() && values < 3) {
+    while (i < line.size() && values < 5) {
         if (IsBlankOrTab(line[i])) {
             ++i;
             continue;
@@ -116,10 +116,13 @@ bool HoldsDecimalCommas(std::string_view line) {
         while (end < line.size() && !IsBlankOrTab(line[end]))
             ++end;
         const std::string_view value = line.substr(i, end - i);
-        if (IsDecimalCommaNumber(value))
+        if (IsDecimalCommaNumber(value)) {
             comma = true;
-        else if (!HasNumberSyntax(value))
-            return false;
+        } else if (!HasNumberSyntax(value)) {
+            if (values < 3)
+                return false; // not a reading written in numbers
+            break;            // the readings end where text begins
+        }
         ++values;
         i = end;
     }
