@@ -1,5 +1,6 @@
 // Reading a cone data file of 4000 readings (the most a sounding holds): from disk, and
-// from a text already in memory.
+// from a text already in memory; and the largest file the reader takes (4 MB), blank-separated
+// readings and then empty lines up to the limit.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 #include "engine/import/ConeReader.h"
+#include "engine/import/DataFile.h"
 
 using namespace strelvan;
 
@@ -18,7 +20,7 @@ namespace {
 
 // Ten title lines, then 4000 comma-separated readings in ft and tsf with a u2 column,
 // every 0.05 ft down to 200 ft.
-std::string MakeSounding() {
+std::string MakeSounding(const char* separator = ",") {
     std::string text;
     for (int i = 1; i <= 10; ++i)
         text +=
@@ -29,7 +31,8 @@ std::string MakeSounding() {
         const double qc = 60.0 + 55.0 * std::sin(depth / 7.0) + 0.37 * (i % 29);
         const double fs = qc * (0.012 + 0.01 * std::cos(depth / 11.0));
         const double u2 = 0.03 * depth - 0.4 + 0.011 * (i % 13);
-        std::snprintf(line, sizeof line, "%.2f,%.2f,%.3f,%.3f\r\n", depth, qc, fs, u2);
+        std::snprintf(line, sizeof line, "%.2f%s%.2f%s%.3f%s%.3f\r\n", depth, separator, qc,
+                      separator, fs, separator, u2);
         text += line;
     }
     return text;
@@ -69,5 +72,24 @@ void BM_ReadConeData4000(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadConeData4000)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadLargestFile(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("strelvan_reader_bench_largest_" + std::to_string(::getpid()) + ".txt");
+    std::string text = MakeSounding("   ");
+    text.resize(kMaxConeFileBytes, '\n');
+    std::ofstream(path, std::ios::binary) << text;
+    ImportSettings settings;
+    settings.FileName = path.string();
+    auto cone = std::make_unique<ConeData>();
+    cone->PoreType1 = 2;
+    for (auto _ : state) {
+        Messages m = ReadConeData(settings, *cone);
+        benchmark::DoNotOptimize(m);
+    }
+    ExpectAllRead(state, *cone);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadLargestFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

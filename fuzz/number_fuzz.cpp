@@ -1,7 +1,8 @@
 // Fuzzing of the typed-number helpers: any bytes as the text of a box. The numeric test
 // and the conversions must agree on every text, keep to the float and 16-bit ranges, and
 // a box that refuses what cannot become a number must never refuse a key on the way to a
-// number, nor a deleted character.
+// number, nor a deleted character. A number written with a decimal comma is never numeric,
+// and is one with a point in place of its comma.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -57,5 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     if (!MayBecomeNumeric(text))
         Check(!numeric);
+
+    if (numeric)
+        Check(HasNumberSyntax(text));
+    if (IsDecimalCommaNumber(text)) {
+        Check(!numeric && !HasNumberSyntax(text));
+        std::string pointed(text);
+        pointed[pointed.find(',')] = '.';
+        Check(HasNumberSyntax(pointed));
+    }
     return 0;
 }

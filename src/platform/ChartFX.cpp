@@ -29,8 +29,10 @@ QColor ChartColor(int32_t bgr) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-ChartFX::ChartFX(ChartLook look, QWidget* parent) : QChartView(parent), look_(look) {
-    chart_ = new QChart();
+// The view is made with its own chart from the start: a view made without one makes a
+// chart of its own, which a later setChart replaces but does not free.
+ChartFX::ChartFX(ChartLook look, QWidget* parent)
+    : QChartView(new QChart(), parent), look_(look), chart_(chart()) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
     chart_->setDropShadowEnabled(false);
@@ -42,7 +44,6 @@ ChartFX::ChartFX(ChartLook look, QWidget* parent) : QChartView(parent), look_(lo
     chart_->addAxis(hAxis_, Qt::AlignTop);
     chart_->addAxis(vAxis_, Qt::AlignLeft);
     labelColor_ = hAxis_->labelsColor();
-    setChart(chart_);
     setRenderHint(QPainter::Antialiasing, true);
     setFrameShape(QFrame::NoFrame);
     setMinimumSize(120, 160);

@@ -1,11 +1,17 @@
 // The sample soundings made for the program and the bad files, read from disk.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "engine/import/ConeReader.h"
+#include "engine/import/DataFile.h"
 #include "engine/import/Units.h"
 #include "engine/support/MessagePrinter.h"
 
@@ -109,7 +115,8 @@ TEST(BadFiles, EachGivesItsMessageAndKeepsTheEarlierSounding) {
          {fileOpenError,
           {"No data found in file, please check the number of title lines", "", MsgIcon::None}}},
         {"shorter-than-its-titles.txt", {fileOpenError, readFailure}},
-        {"value-too-large.txt", {readFailure}},
+        {"value-too-large.txt",
+         {{"Data too large to be read, please check line number 15", "", MsgIcon::None}}},
     };
     ImportSettings settings;
     auto cone = std::make_unique<ConeData>();
@@ -127,6 +134,45 @@ TEST(BadFiles, EachGivesItsMessageAndKeepsTheEarlierSounding) {
         EXPECT_EQ(cone->Depth[1], 0.1f);
         EXPECT_EQ(settings.HeaderText, header);
     }
+}
+
+// A file larger than any cone data file is refused unread; one of the largest size is read.
+// A named pipe is refused at once, without waiting for a writer.
+TEST(BadFiles, LargeFilesAndPipesAreRefusedBeforeTheyAreRead) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("strelvan-reader-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string readings = "t\n1,20,0.3\n2,21,0.4\n";
+    const auto write = [&](const char* name, std::uintmax_t size) {
+        std::ofstream out(dir / name, std::ios::binary);
+        out << readings << std::string(size - readings.size(), '\n'); // empty lines are skipped
+        return (dir / name).string();
+    };
+    ImportSettings settings;
+    settings.NumTitleLines = 1;
+    auto cone = std::make_unique<ConeData>();
+    settings.FileName = write("largest.txt", kMaxConeFileBytes);
+    const Messages read = ReadConeData(settings, *cone);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].icon, MsgIcon::Information);
+    EXPECT_EQ(cone->NumPoints, 2);
+
+    const Message readFailure{"Could not read data from file", "Open File Error",
+                              MsgIcon::Critical};
+    settings.FileName = write("larger.txt", kMaxConeFileBytes + 1);
+    settings.NumColumns = 7; // left as it was: the file is not looked into
+    EXPECT_EQ(ReadConeData(settings, *cone), Messages{readFailure});
+    EXPECT_EQ(settings.ImportError, -1);
+    EXPECT_EQ(settings.NumColumns, 7);
+    EXPECT_EQ(cone->NumPoints, 2);
+
+    const std::string pipe = (dir / "pipe.txt").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    settings.FileName = pipe;
+    EXPECT_EQ(ReadConeData(settings, *cone),
+              (Messages{{"File Open Error", "", MsgIcon::None}, readFailure}));
+    EXPECT_EQ(cone->NumPoints, 2);
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

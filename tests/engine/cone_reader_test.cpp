@@ -23,6 +23,15 @@ Message NotNumeric(int line) {
     return {"Data should be numeric, please check line number " + std::to_string(line), "",
             MsgIcon::None};
 }
+Message DecimalComma(int line) {
+    return {"Numbers must use a decimal point, not a comma, please check line number " +
+                std::to_string(line),
+            "", MsgIcon::None};
+}
+Message TooLargeNumber(int line) {
+    return {"Data too large to be read, please check line number " + std::to_string(line), "",
+            MsgIcon::None};
+}
 Message Success(const std::string& file, int points) {
     return {"Cone Data File: " + file +
                 "\r\n was successfully opened. \r\n Total Number of "
@@ -150,8 +159,50 @@ TEST_F(ConeReaderTest, TextAmongTheReadings) {
     EXPECT_EQ(Read("1,2,3\nft,tsf,tsf\n"), Messages{NotNumeric(2)});
     ExpectEarlierSoundingKept();
     EXPECT_EQ(Read("t\n1,2,3\n2,x,3\n", 1), Messages{kReadFailure});
-    EXPECT_EQ(Read("1,2,3\n2,3,1e39\n"), Messages{kReadFailure});
     ExpectEarlierSoundingKept();
+}
+
+TEST_F(ConeReaderTest, ANumberBeyondASingleNamesItsLine) {
+    ReadEarlierSounding();
+    for (const char* line : {"2,3,1e39", "-1e39,3,4", "2 3 1e309", "1e309,1e309,1e309"}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(Read("t\n1,2,3\n" + std::string(line) + "\n", 1), Messages{TooLargeNumber(3)});
+        ExpectEarlierSoundingKept();
+    }
+    // A pore column is read as a number too, whatever its kind.
+    EXPECT_EQ(Read("1,2,3,0.1\n2,3,4,1e39\n"), Messages{TooLargeNumber(2)});
+    // Tiny numbers are read as 0 or nearly.
+    ASSERT_EQ(Read("1,1e-50,1e-40\n").back(), Success("C:\\cpt\\test.txt", 1));
+    EXPECT_EQ(cone->Qc[1], 0.0f);
+}
+
+TEST_F(ConeReaderTest, NumbersWithADecimalCommaBetweenBlanksOrTabsAreRefused) {
+    ReadEarlierSounding();
+    const std::string titles = "Title\n\n\n\n\n\n\n\n\nTitle 10\n";
+    for (const std::string first :
+         {"1,5 20,5 0,3", "1,5\t20,5\t0,3", "  1,5   20,5   0,3  ", "10 1,5 2", "1,5 20,5",
+          "-0,5 2,5e1 0,3 note", "1.5 20.5 0.3 0,12"}) {
+        SCOPED_TRACE(first);
+        EXPECT_EQ(Read(titles + first + "\n2,0 21,0 0,4\n", 10), Messages{DecimalComma(11)});
+        ExpectEarlierSoundingKept();
+    }
+    // A later line of a file separated by blanks or tabs.
+    EXPECT_EQ(Read("1.5 20.5 0.3\n\n2,0 21.0 0.4\n"), Messages{DecimalComma(2)});
+    EXPECT_EQ(Read("1.5\t20.5\t0.3\n2.0\t21,0\t0.4\n"), Messages{DecimalComma(2)});
+    ExpectEarlierSoundingKept();
+
+    // Files separated by commas read as they always have.
+    for (const std::string text : {"1,5,20\n2,6,21\n", "1, 5, 20\n2, 6, 21\n"}) {
+        SCOPED_TRACE(text);
+        ASSERT_EQ(Read(text).back(), Success("C:\\cpt\\test.txt", 2));
+        EXPECT_EQ(cone->Depth[2], 2.0f);
+        EXPECT_EQ(cone->Qc[2], 6.0f);
+        EXPECT_EQ(cone->Fs[2], 21.0f);
+    }
+    // Further columns of text that hold commas and blanks are no decimal commas.
+    ASSERT_EQ(Read("1.5,20.5,0.3,10:00 a,m\n1.6,20.6,0.3,10:01 a,m\n").back(),
+              Success("C:\\cpt\\test.txt", 2));
+    EXPECT_EQ(cone->Qc[2], 20.6f);
 }
 
 TEST_F(ConeReaderTest, WrongColumnCountStopsTheRead) {

@@ -413,6 +413,22 @@ TEST(LayerGridRefusal, SumsBeyondSinglePrecisionAreRefused) {
     EXPECT_TRUE(g.init.ok);
     EXPECT_EQ(g.average.status, GridStatus::TooLarge);
     ExpectEmptyGrid(g.grid);
+
+    // A friction ratio beyond a float: from a tip resistance near 0, or a sleeve friction
+    // too large.
+    ConeData tiny = Sounding({0.1f, 0.4f, 0.5f, 1.0f});
+    tiny.Qc[2] = tiny.Qc[3] = 1e-38f;
+    const Graded small = Average(tiny);
+    EXPECT_EQ(small.average.status, GridStatus::TooSmall);
+    EXPECT_EQ(small.average.message.text, " The tip resistance readings are too small to be "
+                                          "averaged into soil layers.. Please check the units of "
+                                          "the file. ");
+    EXPECT_EQ(small.average.message.icon, MsgIcon::Critical);
+    ExpectEmptyGrid(small.grid);
+    ConeData large = Sounding({0.1f, 0.4f, 0.5f, 1.0f});
+    large.Fs[2] = large.Fs[3] = 1e37f;
+    large.Qc[2] = large.Qc[3] = 1e-3f;
+    EXPECT_EQ(Average(large).average.status, GridStatus::TooLarge);
 }
 
 TEST(LayerAveraging, EarlierReadingsOnlyUpToLastPoint) {

@@ -27,6 +27,19 @@ TEST(NumberSyntax, TestAndConversionAgree) {
         EXPECT_EQ(IsNumeric(t), ToNumber(t).has_value()) << t;
 }
 
+TEST(NumberSyntax, DecimalCommaNumbersAreToldApartButNotNumeric) {
+    for (const char* t : {"1,5", "-0,25", "+12,0", "2,5e3", " 3,25 "}) {
+        EXPECT_TRUE(IsDecimalCommaNumber(t)) << t;
+        EXPECT_FALSE(IsNumeric(t)) << t;
+    }
+    for (const char* t : {"1.5", "15", ",5", "5,", "1,2,3", "1,5.2", "1.5,2", "a,b", "1,5x", ""})
+        EXPECT_FALSE(IsDecimalCommaNumber(t)) << t;
+    // The number syntax, whatever the size of the value.
+    EXPECT_TRUE(HasNumberSyntax("1e400"));
+    EXPECT_TRUE(HasNumberSyntax(" -1e39 "));
+    EXPECT_FALSE(HasNumberSyntax("1,5"));
+}
+
 TEST(NumberConversion, ReadsValues) {
     EXPECT_DOUBLE_EQ(*ToNumber("12.5"), 12.5);
     EXPECT_DOUBLE_EQ(*ToNumber("-.25"), -0.25);

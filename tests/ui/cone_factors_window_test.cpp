@@ -3,8 +3,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/import/Frm_ConeFactors.h"
@@ -98,9 +99,8 @@ TEST_P(ConeFactorsTyping, KeysOnTheWayToANumberStayAndContinueTakesOnlyNumbers) 
     if (c.applied) {
         EXPECT_TRUE(messages.empty());
         EXPECT_TRUE(factors.isNull());
-        // 1 mV x the factor / 0.09576; the profile window then clears a negative fs.
-        EXPECT_EQ(Decl().cone.Fs[1],
-                  std::max(0.0f, static_cast<float>(double(*c.applied) / 0.09576)));
+        // 1 mV x the factor / 0.09576.
+        EXPECT_EQ(Decl().cone.Fs[1], static_cast<float>(double(*c.applied) / 0.09576));
         EXPECT_EQ(Decl().cone.Qc[1], 522.138671875f); // 1 mV x 50 / 0.09576
     } else {
         EXPECT_EQ(messages, std::vector<Message>{entryError});
@@ -111,7 +111,7 @@ TEST_P(ConeFactorsTyping, KeysOnTheWayToANumberStayAndContinueTakesOnlyNumbers) 
 
 INSTANTIATE_TEST_SUITE_P(KeyByKey, ConeFactorsTyping,
                          ::testing::Values(TypedFactor{".5", ".5", false, 0.5f},
-                                           TypedFactor{"-1", "-1", false, -1.0f},
+                                           TypedFactor{"-1", "-1", false, {}},
                                            TypedFactor{"1e-3", "1e-3", false, 0.001f},
                                            TypedFactor{"5,", "5", true, 5.0f},
                                            TypedFactor{"-", "-", false, {}},
@@ -147,6 +147,32 @@ TEST_F(ConeFactorsWindow, FactorBeyondFloatRangeIsNamedAndConvertsNothing) {
     EXPECT_EQ(factors->focusWidget(), Box(1));
     EXPECT_TRUE(factors->IsLoaded());
     EXPECT_TRUE(StillInMillivolts());
+}
+
+// A factor at or below 0 would turn every reading to 0 or below.
+TEST_F(ConeFactorsWindow, FactorsAtOrBelowZeroAreRefusedAndTheWindowStays) {
+    ASSERT_TRUE(factors);
+    const char* const names[] = {"Cone Tip Resistance Factor", "Cone Sleeve Factor"};
+    const std::pair<int, const char*> typed[] = {{0, "0"}, {0, "-50"}, {1, "0"}, {1, "-0.5"}};
+    for (const auto& [box, text] : typed) {
+        SCOPED_TRACE(text);
+        Retype(0, "50");
+        Retype(1, "0.5");
+        Retype(box, text);
+        Box(1 - box)->setFocus();
+        messages.clear();
+        factors->CmdNext->click();
+        ProcessEvents();
+        const Message entryError{std::string(" Data Entry Error in '") + names[box] +
+                                     "'.. Please ReEnter ",
+                                 " Data Entry Message", MsgIcon::Critical};
+        EXPECT_EQ(messages, std::vector<Message>{entryError});
+        ASSERT_TRUE(factors);
+        EXPECT_TRUE(factors->isVisible());
+        EXPECT_EQ(factors->focusWidget(), Box(box));
+        EXPECT_TRUE(StillInMillivolts());
+        EXPECT_FALSE(app->windows.IsLoaded("Frm_CPTData3"));
+    }
 }
 
 TEST_F(ConeFactorsWindow, ContinueConvertsOnceAndHandsOverToTheProfile) {

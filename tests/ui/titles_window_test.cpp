@@ -148,8 +148,12 @@ TEST_F(TitlesWindow, EmptyProjectNumberMakesAnEntryThatOffersNothing) {
     EXPECT_EQ(Box(1)->count(), 0);
 }
 
-TEST_F(TitlesWindow, BadElevationStoresNothingAndKeepsTheFocus) {
-    Type({{0, "P-1"}, {3, "S1"}, {5, "abc"}, {6, "2"}});
+// Text, and elevations no sounding can have (beyond 30,000 ft either way, where the
+// elevations of the readings would collapse onto a few values in single precision).
+class BadElevation : public TitlesWindow, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BadElevation, StoresNothingAndKeepsTheFocus) {
+    Type({{0, "P-1"}, {3, "S1"}, {5, GetParam()}, {6, "2"}});
     Box(0)->setFocus();
     titles().CmdOK->click();
     ASSERT_EQ(messages.size(), 1u);
@@ -158,6 +162,7 @@ TEST_F(TitlesWindow, BadElevationStoresNothingAndKeepsTheFocus) {
     EXPECT_EQ(messages[0].icon, MsgIcon::Critical);
     EXPECT_EQ(titles().focusWidget(), Box(5));
     EXPECT_EQ(Decl().project.ProjNum, "");
+    EXPECT_EQ(Decl().project.GroundElev, -99999.0f);
     EXPECT_EQ(Decl().history.HistProject.Count(), 0u);
     EXPECT_EQ(Decl().history.HistStation.Count(), 0u);
     EXPECT_EQ(Decl().history.HistElev.Count(), 0u);
@@ -165,13 +170,16 @@ TEST_F(TitlesWindow, BadElevationStoresNothingAndKeepsTheFocus) {
     EXPECT_FALSE(ProfileShown("Frm_CPTData3"));
 
     // The mended text goes through, and the bad one is never offered.
-    Type({{5, "12"}});
+    Type({{5, "-30000"}});
     titles().CmdOK->click();
     EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(Decl().project.GroundElev, 12.0f);
+    EXPECT_EQ(Decl().project.GroundElev, -30000.0f);
     Reload();
-    EXPECT_EQ(Offered(5), QStringList{"12"});
+    EXPECT_EQ(Offered(5), QStringList{"-30000"});
 }
+
+INSTANTIATE_TEST_SUITE_P(TitlesWindow, BadElevation,
+                         ::testing::Values("abc", "1e8", "30000.5", "-99999"));
 
 TEST_F(TitlesWindow, BadWaterTableIsNamedWithTheFocusInItsBox) {
     Decl().project.GWTDepth = 5.0f;

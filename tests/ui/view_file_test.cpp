@@ -6,7 +6,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <functional>
 #include <string_view>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "ui/import/Frm_OpenFile.h"
 #include "ui/import/Frm_Titles.h"
@@ -108,6 +115,54 @@ TEST_F(ViewFileTest, AnEmptyFileGivesTheReadMessageAndNoView) {
     EXPECT_FALSE(app->windows.IsLoaded("Frm_ViewFile"));
     EXPECT_TRUE(Window<Frm_OpenFile>().isVisible());
     EXPECT_EQ(endProgramCalls, 0);
+}
+
+namespace {
+// Runs what the user does with a named pipe and tells whether it waited in the open for a
+// writer. A writer comes after a while, so that a wait ends and the test fails instead of
+// hanging.
+bool WaitedForAWriter(const QString& pipe, const std::function<void()>& use) {
+    const QByteArray path = QFile::encodeName(pipe);
+    std::atomic<bool> done{false};
+    std::atomic<bool> waited{false};
+    std::thread writer([&] {
+        for (int i = 0; i < 200 && !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            // Opening the writing end without waiting succeeds only while a reader waits.
+            const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                waited = true;
+                ::close(fd);
+                return;
+            }
+        }
+    });
+    use();
+    done = true;
+    writer.join();
+    return waited;
+}
+} // namespace
+
+TEST_F(ViewFileTest, ANamedPipeIsRefusedAtOnceAsTheReaderRefusesIt) {
+    const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(WaitedForAWriter(pipe, [&] { View(pipe); }));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Could not read data from file");
+    EXPECT_EQ(messages[0].title, "Open File Error");
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_ViewFile"));
+
+    messages.clear();
+    EXPECT_FALSE(WaitedForAWriter(pipe, [&] {
+        AnswerNextOpenDialog(pipe);
+        QTest::mouseClick(Window<Frm_OpenFile>().findChild<QPushButton*>("CmdOpenFile"),
+                          Qt::LeftButton);
+    }));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "File Open Error");
+    EXPECT_EQ(messages[1].text, "Could not read data from file");
+    EXPECT_EQ(Decl().importSettings.ImportError, -1);
 }
 
 // Title lines with a degree sign, an en dash and a superscript two, written in UTF-8 or in

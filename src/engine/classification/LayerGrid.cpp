@@ -129,6 +129,12 @@ GridResult TooLargeRefusal() {
                    "check the units of the file. ");
 }
 
+GridResult TooSmallRefusal() {
+    return Refused(GridStatus::TooSmall, MsgIcon::Critical,
+                   " The tip resistance readings are too small to be averaged into soil "
+                   "layers.. Please check the units of the file. ");
+}
+
 void RecreateGridArrays(LayerGrid& g, std::size_t size) {
     for (auto* a : {&g.LayerDepth, &g.LayerQc, &g.LayerFs, &g.LayerQt, &g.LayerRatio, &g.LayerU1,
                     &g.LayerU2, &g.LayerU3, &g.LayerElev})

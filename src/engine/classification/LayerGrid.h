@@ -16,7 +16,8 @@
 // A sounding is refused when it has no readings, when it gives fewer than 2 grid layers
 // (layer 1 takes its values from layer 2), when it gives more layers than the 16-bit layer
 // count holds (a last depth beyond 32767 x 0.328 ft), when the last reading asked for lies
-// outside the readings, or when a layer value does not fit a single-precision number. The
+// outside the readings, or when a layer value does not fit a single-precision number (the
+// readings are too large, or the tip resistance too near 0 for the friction ratio). The
 // refusals are worded for what the user is doing: classifying, or estimating soil
 // properties. A refusal always leaves the empty grid: NumLayers 0 and every array the call
 // re-creates holding one element (index 0, zero). A window that loops over layers 1 to
@@ -37,6 +38,7 @@ enum class GridStatus {
     OutsideReadings, // lastPoint (or NumPoints) lies outside the readings
     NotSetUp,        // AverageLayers on a grid that InitIntervalArrays did not set up
     TooLarge,        // a sum, average or friction ratio does not fit a float
+    TooSmall,        // a tip resistance so near 0 that the friction ratio does not fit a float
 };
 
 // What the grid is laid for; it decides only the wording of a refusal.

@@ -19,6 +19,8 @@ inline bool IsPreDrilled(const ConeData& cone, float thick) {
 }
 GridResult NotSetUpRefusal();
 GridResult TooLargeRefusal();
+// Tip resistances so near 0 that the friction ratio does not fit a float.
+GridResult TooSmallRefusal();
 
 // The nine grid arrays re-created zero-filled with the given number of elements.
 void RecreateGridArrays(LayerGrid& grid, std::size_t size);

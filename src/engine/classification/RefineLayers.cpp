@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "engine/classification/LayerGrid.h"
 #include "engine/classification/LayerGridCommon.h"
+#include "engine/state/Numbers.h"
 
 namespace strelvan {
 
@@ -47,11 +49,35 @@ bool IsSetUp(const LayerGrid& g) {
     return true;
 }
 
+// Whether the friction ratios of the layers fit a float, and if not, why.
+enum class RatioFit {
+    Fits,
+    QcTooSmall, // fs x 100 fits, but qc is so near 0 that the quotient does not
+    FsTooLarge, // fs x 100 itself does not fit
+};
+
 // The friction ratio in percent, formed in double and stored as a float; 0 where qc is 0.
-void SetRatio(LayerGrid& g, int k) {
+RatioFit SetRatio(LayerGrid& g, int k) {
     const float qc = g.LayerQc[k];
-    g.LayerRatio[k] =
-        qc != 0.0f ? static_cast<float>(static_cast<double>(g.LayerFs[k]) * 100.0 / qc) : 0.0f;
+    g.LayerRatio[k] = 0.0f;
+    if (qc == 0.0f)
+        return RatioFit::Fits;
+    const double fs100 = static_cast<double>(g.LayerFs[k]) * 100.0;
+    const double ratio = fs100 / qc;
+    if (const std::optional<float> stored = SingleOf(ratio)) {
+        g.LayerRatio[k] = *stored;
+        return RatioFit::Fits;
+    }
+    if (std::isnan(ratio)) { // from sums that are no numbers: refused as too large
+        g.LayerRatio[k] = static_cast<float>(ratio);
+        return RatioFit::Fits;
+    }
+    return SingleOf(fs100) ? RatioFit::QcTooSmall : RatioFit::FsTooLarge;
+}
+
+// The worse of two fits: a reading too large outweighs one too small.
+RatioFit Worse(RatioFit a, RatioFit b) {
+    return static_cast<int>(a) > static_cast<int>(b) ? a : b;
 }
 
 // bottom[1] is the top of window 2 and bottom[k] = bottom[k - 1] + LayerThick, added as
@@ -104,7 +130,7 @@ std::vector<int> SumWindows(const ConeData& c, int n, const std::vector<float>& 
     return count;
 }
 
-void FillLayers(const ConeData& c, int n, LayerGrid& g) {
+RatioFit FillLayers(const ConeData& c, int n, LayerGrid& g) {
     const float thick = g.LayerThick;
     // Layer 1 and the top of the first window: the grid starts at LayerThick, or at the
     // first reading when that lies deeper.
@@ -120,6 +146,7 @@ void FillLayers(const ConeData& c, int n, LayerGrid& g) {
     }
 
     const std::vector<int> count = SumWindows(c, n, WindowBottoms(top, thick, g.NumLayers), g);
+    RatioFit fit = RatioFit::Fits;
     for (int k = 2; k <= g.NumLayers; ++k) {
         g.LayerDepth[k] = g.LayerDepth[k - 1] + thick;
         for (const auto& a : kAveraged) {
@@ -127,17 +154,18 @@ void FillLayers(const ConeData& c, int n, LayerGrid& g) {
             // An empty window repeats the layer above it.
             layer[k] = count[k] > 0 ? layer[k] / static_cast<float>(count[k]) : layer[k - 1];
         }
-        SetRatio(g, k);
+        fit = Worse(fit, SetRatio(g, k));
     }
 
     // Layer 1 repeats layer 2; its depth stays the middle of the top step.
     for (const auto& a : kAveraged)
         (g.*a.layer)[1] = (g.*a.layer)[2];
-    SetRatio(g, 1);
+    fit = Worse(fit, SetRatio(g, 1));
 
     // Without a u2 column the corrected tip resistance is the tip resistance.
     if (c.PoreType1 != 2 && c.PoreType2 != 2)
         g.LayerQt = g.LayerQc;
+    return fit;
 }
 
 bool AllFinite(const LayerGrid& g) {
@@ -156,9 +184,11 @@ GridResult AverageLayers(const ConeData& cone, LayerGrid& grid, int16_t lastPoin
     if (result.ok && !IsSetUp(grid))
         result = NotSetUpRefusal();
     if (result.ok) {
-        FillLayers(cone, n, grid);
-        if (!AllFinite(grid))
+        const RatioFit fit = FillLayers(cone, n, grid);
+        if (!AllFinite(grid) || fit == RatioFit::FsTooLarge)
             result = TooLargeRefusal();
+        else if (fit == RatioFit::QcTooSmall)
+            result = TooSmallRefusal();
     }
     if (!result.ok) {
         grid.NumLayers = 0;

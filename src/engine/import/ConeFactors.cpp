@@ -39,8 +39,9 @@ ConeFactorEntry ApplyConeFactors(const std::string& tipText, const std::string& 
 
     std::array<float, 2> factors{};
     for (int box = 0; box < 2; ++box) {
+        // A factor at or below 0 makes every reading 0 or negative: no cone gives that.
         const std::optional<float> value = ToSingle(*texts[box]);
-        if (!value)
+        if (!value || !(*value > 0.0f))
             return FactorError(box);
         factors[box] = *value;
     }

@@ -25,9 +25,10 @@ struct ConeFactorEntry {
 std::optional<Message> RefuseTypedFactor(int box, const std::string& text);
 
 // Checks the tip and sleeve factor texts in that order (an empty box, then a number that a
-// float cannot hold) and converts the millivolt readings with them. A factor that would
-// carry a converted reading out of the float range is refused like a bad factor. Readings
-// that are no longer in millivolts are left as they are: a sounding is converted once.
+// float cannot hold or that is at or below 0) and converts the millivolt readings with them.
+// A factor that would carry a converted reading out of the float range is refused like a bad
+// factor. Readings that are no longer in millivolts are left as they are: a sounding is
+// converted once.
 ConeFactorEntry ApplyConeFactors(const std::string& tipText, const std::string& sleeveText,
                                  ConeData& cone, ImportSettings& settings);
 

@@ -1,14 +1,15 @@
 #include "engine/import/ConeReader.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "engine/import/DataFile.h"
 #include "engine/import/DataLine.h"
 #include "engine/import/TextLines.h"
 #include "engine/state/Numbers.h"
@@ -16,10 +17,6 @@
 namespace strelvan {
 
 namespace {
-
-// A cone data file holds at most 4000 readings and a few title lines; a file this large
-// is not one, and is not taken into memory.
-constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
 
 Message FileOpenError() {
     return Message{"File Open Error", "", MsgIcon::None};
@@ -35,6 +32,19 @@ Message NotNumeric(int lineNumber) {
                    "", MsgIcon::None};
 }
 
+// A line read with the comma as a separator would give numbers that are not in the file.
+Message DecimalComma(int lineNumber) {
+    return Message{"Numbers must use a decimal point, not a comma, please check line number " +
+                       std::to_string(lineNumber),
+                   "", MsgIcon::None};
+}
+
+Message TooLargeNumber(int lineNumber) {
+    return Message{"Data too large to be read, please check line number " +
+                       std::to_string(lineNumber),
+                   "", MsgIcon::None};
+}
+
 Message NoReadings() {
     return Message{"No data found in file, please check the number of title lines", "",
                    MsgIcon::None};
@@ -44,25 +54,6 @@ Message Success(const std::string& fileName, int numPoints) {
     return Message{"Cone Data File: " + fileName + "\r\n" + " was successfully opened. " + "\r\n" +
                        " Total Number of Lines = " + std::to_string(numPoints),
                    " Data Import from Text File", MsgIcon::Information};
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& fileName) {
-    std::error_code ec;
-    const std::filesystem::path path(fileName);
-    if (fileName.empty() || !std::filesystem::is_regular_file(path, ec))
-        return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxFileBytes)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        return std::nullopt;
-    return text;
 }
 
 // Reads and drops the title lines; false when the text ends among them.
@@ -92,44 +83,48 @@ void StorePore(ConeData& cone, int kind, int k, float value) {
     }
 }
 
-enum class LineResult { Stored, WrongFormat, NotNumeric, Failed };
+enum class LineResult { Stored, WrongFormat, NotNumeric, TooLarge, Failed };
 
-// Stores the values of one data line as reading k of the new sounding.
+// Stores the values of one data line as reading k of the new sounding. The first three
+// values, and the pore columns of a file of four or five columns, must be numbers a Single
+// holds.
 LineResult StoreReading(const DataValues& values, int numColumns, int k, ConeData& fresh) {
     if (values.count != static_cast<std::size_t>(numColumns))
         return LineResult::WrongFormat;
     if (values.count < 3)
         return LineResult::Failed;
-    const auto depth = ToSingle(values.first[0]);
-    const auto qc = ToSingle(values.first[1]);
-    const auto fs = ToSingle(values.first[2]);
-    if (!depth || !qc || !fs) {
-        // A line of text alone (a units line left among the readings) gets its own word.
-        if (!IsNumeric(values.first[0]) && !IsNumeric(values.first[1]) &&
-            !IsNumeric(values.first[2]))
-            return LineResult::NotNumeric;
-        return LineResult::Failed;
+    const auto& text = values.first;
+    // A line of text alone (a units line left among the readings) gets its own word.
+    if (!HasNumberSyntax(text[0]) && !HasNumberSyntax(text[1]) && !HasNumberSyntax(text[2]))
+        return LineResult::NotNumeric;
+    // A pore column of no kind is still read: it must be a number all the same.
+    const int converted = numColumns == 4 || numColumns == 5 ? numColumns : 3;
+    std::array<float, DataValues::kKept> number{};
+    for (int c = 0; c < converted; ++c) {
+        const std::optional<float> value = ToSingle(text[c]);
+        if (!value)
+            return HasNumberSyntax(text[c]) ? LineResult::TooLarge : LineResult::Failed;
+        number[c] = *value;
     }
     if (k > ConeData::kMaxPoints)
         return LineResult::Failed;
-    fresh.Depth[k] = *depth;
-    fresh.Qc[k] = *qc;
-    fresh.Fs[k] = *fs;
-    if (numColumns == 4 || numColumns == 5) {
-        // A pore column of no kind is still read: it must be a number all the same.
-        const auto u4 = ToSingle(values.first[3]);
-        if (!u4)
-            return LineResult::Failed;
-        StorePore(fresh, fresh.PoreType1, k, *u4);
-        if (numColumns == 5) {
-            const auto u5 = ToSingle(values.first[4]);
-            if (!u5)
-                return LineResult::Failed;
-            if (fresh.PoreType2 != fresh.PoreType1)
-                StorePore(fresh, fresh.PoreType2, k, *u5);
-        }
-    }
+    fresh.Depth[k] = number[0];
+    fresh.Qc[k] = number[1];
+    fresh.Fs[k] = number[2];
+    if (converted >= 4)
+        StorePore(fresh, fresh.PoreType1, k, number[3]);
+    if (converted == 5 && fresh.PoreType2 != fresh.PoreType1)
+        StorePore(fresh, fresh.PoreType2, k, number[4]);
     return LineResult::Stored;
+}
+
+// A file that uses blanks or tabs between its values may not write its numbers with a
+// decimal comma. The first line is tested whatever separator it gave, since a comma inside
+// its numbers makes the comma its separator.
+bool RefusedForDecimalCommas(std::string_view line, bool firstLine, const std::string& separator) {
+    if (!firstLine && separator != " " && separator != "\t")
+        return false;
+    return HoldsDecimalCommas(line);
 }
 
 Messages ReadCone(ConeFileText text, ImportSettings& settings, ConeData& cone) {
@@ -142,8 +137,14 @@ Messages ReadCone(ConeFileText text, ImportSettings& settings, ConeData& cone) {
 } // namespace
 
 Messages ReadConeData(ImportSettings& settings, ConeData& cone) {
-    const std::optional<std::string> text = ReadWholeFile(settings.FileName);
-    return ReadCone(text ? ConeFileText(*text) : std::nullopt, settings, cone);
+    const ConeFileBytes file = ReadConeFileBytes(settings.FileName);
+    if (file.status == FileRead::TooLarge) {
+        // Refused unread, as a file of more than 4000 readings is.
+        settings.ImportError = -1;
+        return Messages{ReadFailureMessage()};
+    }
+    return ReadCone(file.status == FileRead::Read ? ConeFileText(file.bytes) : std::nullopt,
+                    settings, cone);
 }
 
 Messages ReadConeData(const std::string& fileName, ImportSettings& settings, ConeData& cone) {
@@ -226,8 +227,10 @@ bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
         CleanDataLine(line, cleaned);
         if (cleaned.empty())
             continue;
-        const DataValues values = SplitValues(cleaned, settings.Separator, buffer);
         const int lineNumber = settings.NumTitleLines + k;
+        if (RefusedForDecimalCommas(cleaned, k == 1, settings.Separator))
+            return fail(DecimalComma(lineNumber));
+        const DataValues values = SplitValues(cleaned, settings.Separator, buffer);
         switch (StoreReading(values, settings.NumColumns, k, *fresh)) {
         case LineResult::Stored:
             break;
@@ -235,6 +238,8 @@ bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone,
             return fail(WrongFormat(lineNumber));
         case LineResult::NotNumeric:
             return fail(NotNumeric(lineNumber));
+        case LineResult::TooLarge:
+            return fail(TooLargeNumber(lineNumber));
         case LineResult::Failed:
             return fail(ReadFailureMessage());
         }

@@ -21,6 +21,8 @@ using ConeFileText = std::optional<std::string_view>;
 
 // Reads settings.FileName (NumTitleLines title lines, then readings) into cone; returns
 // the messages to show, in order (success or failures, with exact texts/icons/titles).
+// A path that names no plain file is not opened, and a file larger than any cone data file
+// (kMaxConeFileBytes) is refused before it is read.
 Messages ReadConeData(ImportSettings& settings, ConeData& cone);
 
 // The same read of the file chosen by the user: FileName names it after a good read and is
@@ -36,9 +38,12 @@ Messages ReadConeText(std::string_view text, ImportSettings& settings, ConeData&
 int16_t CountColumns(ConeFileText text, ImportSettings& settings, Messages& messages);
 
 // Reads the title lines into HeaderText and the readings into cone, with NumColumns and
-// Separator as the column count left them. True after a good read (ImportError 0);
-// false after a failure (ImportError -1, cone and HeaderText untouched). Adds the
-// success or failure message.
+// Separator as the column count left them. A line is refused, with its number, when its
+// values are not as many as the columns, are all text, hold a number beyond the range of a
+// Single, or are numbers written with a decimal comma between blanks or tabs (the first
+// line, and every line of a file separated by blanks or tabs). True after a good read
+// (ImportError 0); false after a failure (ImportError -1, cone and HeaderText untouched).
+// Adds the success or failure message.
 bool ParseConeData(ConeFileText text, ImportSettings& settings, ConeData& cone, Messages& messages);
 
 // The message of a file that cannot be read (or ends among its title lines, or holds a line

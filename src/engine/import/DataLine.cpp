@@ -103,4 +103,30 @@ DataValues SplitValues(std::string_view line, std::string_view separator, std::s
     return values;
 }
 
+bool HoldsDecimalCommas(std::string_view line) {
+    int values = 0;
+    bool comma = false;
+    std::size_t i = 0;
+    while (i < line.size() && values < 5) {
+        if (IsBlankOrTab(line[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < line.size() && !IsBlankOrTab(line[end]))
+            ++end;
+        const std::string_view value = line.substr(i, end - i);
+        if (IsDecimalCommaNumber(value)) {
+            comma = true;
+        } else if (!HasNumberSyntax(value)) {
+            if (values < 3)
+                return false; // not a reading written in numbers
+            break;            // the readings end where text begins
+        }
+        ++values;
+        i = end;
+    }
+    return values >= 2 && comma;
+}
+
 } // namespace strelvan

@@ -32,4 +32,11 @@ struct DataValues {
 };
 DataValues SplitValues(std::string_view line, std::string_view separator, std::string& buffer);
 
+// A cleaned line whose values stand apart by blanks or tabs while its numbers are written
+// with a decimal comma ("1,5 20,5 0,3"): at least two values, each of the first three a
+// number written with a point or with a decimal comma, and one of them, or of the two pore
+// columns after them when they are numbers, written with the comma. Read with the comma as
+// a separator, such a line gives numbers that are not in the file.
+bool HoldsDecimalCommas(std::string_view line);
+
 } // namespace strelvan

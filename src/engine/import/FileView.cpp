@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "engine/import/ConeReader.h"
+#include "engine/import/DataFile.h"
 
 namespace strelvan {
 
@@ -15,6 +16,9 @@ FileViewText Failure() {
 } // namespace
 
 FileViewText ReadFileView(const std::string& fileName) {
+    // A named pipe would hold the window in the open until something wrote to it.
+    if (!IsPlainFile(fileName))
+        return Failure();
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         return Failure();

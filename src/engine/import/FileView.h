@@ -23,7 +23,8 @@ struct FileViewText {
     std::string Shown() const { return more ? bytes + kMoreDataInFile : bytes; }
 };
 
-// Reads the file for viewing. An empty file, or one that cannot be opened or read, is a
+// Reads the file for viewing. An empty file, one that cannot be opened or read, and a path
+// that names no plain file (a named pipe, a device, a folder), which is not opened, are a
 // failure with the read-failure message of the program.
 FileViewText ReadFileView(const std::string& fileName);
 

@@ -1,5 +1,6 @@
 #include "engine/import/ProjectEntry.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "engine/import/EntryMessages.h"
@@ -62,6 +63,10 @@ NumberBox ReadNumberBox(const std::string& text) {
     return {value.has_value(), value};
 }
 
+// A ground elevation a sounding can have, in ft: beyond it the elevations of the readings,
+// held in single precision, would collapse onto a few values (and -99999 is "not entered").
+constexpr float kMaxElevation = 30000.0f;
+
 ProjectEntry Refused(const char* boxName, ProjectBox box) {
     return {DataEntryErrorMessage(boxName), box};
 }
@@ -106,7 +111,7 @@ std::string DateText(int year, int month, int day) {
 ProjectEntry StoreProjectEntry(const ProjectTexts& boxes, ProjectInfo& info,
                                HistoryLists& history) {
     const NumberBox elevation = ReadNumberBox(boxes[kBoxElev]);
-    if (!elevation.ok)
+    if (!elevation.ok || (elevation.value && !(std::fabs(*elevation.value) <= kMaxElevation)))
         return Refused("Ground Elevation", kBoxElev);
     const NumberBox waterTable = ReadNumberBox(boxes[kBoxGWT]);
     if (!waterTable.ok)

@@ -52,8 +52,9 @@ struct ProjectEntry {
 };
 
 // The OK of the project form: checks the ground elevation and the water-table depth first
-// and stores nothing until both are empty or numbers; then stores the fields in the
-// project information and adds the new values to the histories.
+// and stores nothing until both are empty or numbers, the elevation within +-30,000 ft;
+// then stores the fields in the project information and adds the new values to the
+// histories.
 ProjectEntry StoreProjectEntry(const ProjectTexts& boxes, ProjectInfo& info, HistoryLists& history);
 
 } // namespace strelvan

@@ -17,7 +17,7 @@ bool IsDigit(char c) {
 }
 
 // Checks the number syntax on a text already trimmed of blanks.
-bool HasNumberSyntax(std::string_view s) {
+bool HasTrimmedNumberSyntax(std::string_view s) {
     std::size_t i = 0;
     const std::size_t n = s.size();
     if (i < n && (s[i] == '+' || s[i] == '-'))
@@ -184,7 +184,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::optional<double> ToNumber(std::string_view text) {
     std::string_view s = TrimBlanks(text);
-    if (!HasNumberSyntax(s))
+    if (!HasTrimmedNumberSyntax(s))
         return std::nullopt;
     // from_chars takes no leading '+'; the syntax check has already accepted it.
     bool negative = false;
@@ -213,6 +213,23 @@ std::optional<double> ToNumber(std::string_view text) {
 
 bool IsNumeric(std::string_view text) {
     return ToNumber(text).has_value();
+}
+
+bool HasNumberSyntax(std::string_view text) {
+    return HasTrimmedNumberSyntax(TrimBlanks(text));
+}
+
+bool IsDecimalCommaNumber(std::string_view text) {
+    const std::string_view s = TrimBlanks(text);
+    const std::size_t comma = s.find(',');
+    if (comma == std::string_view::npos || comma == 0 || comma + 1 >= s.size() ||
+        s.find(',', comma + 1) != std::string_view::npos)
+        return false;
+    if (!IsDigit(s[comma - 1]) || !IsDigit(s[comma + 1]))
+        return false;
+    std::string pointed(s);
+    pointed[comma] = '.';
+    return HasTrimmedNumberSyntax(pointed);
 }
 
 bool MayBecomeNumeric(std::string_view text) {

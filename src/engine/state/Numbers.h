@@ -12,6 +12,13 @@ namespace strelvan {
 
 // True when the text has the number syntax above and its value is a finite double.
 bool IsNumeric(std::string_view text);
+// True when the text has the number syntax above, whatever the size of its value ("1e400"
+// is written as a number, though no double holds it).
+bool HasNumberSyntax(std::string_view text);
+// True when the text is a number written with a decimal comma in place of the point: one
+// comma between two digits, and the number syntax once it is read as a point ("1,5",
+// "-0,25", "2,5e3"). Such a text is not numeric: the decimal sign is always the point.
+bool IsDecimalCommaNumber(std::string_view text);
 // True when typing more characters into the text can make it numeric: every numeric text,
 // any text made of one by leaving characters out ("-", ".5", "1e", "1-3"), and the empty
 // text. A box that takes a number accepts such texts while the user types.
