@@ -10,6 +10,7 @@
 #include "engine/charts/PoreCharts.h"
 #include "engine/charts/ProfileReadings.h"
 #include "engine/charts/ZoomMaxima.h"
+#include "engine/support/ReadingRows.h"
 #include "engine/support/RealSoundings.h"
 
 using namespace strelvan;
@@ -25,14 +26,7 @@ struct Sounding {
     int16_t mode = 1;
 
     // The window's row with its pore-pressure charts.
-    ZoomRow Row() const {
-        ZoomRow row = ReadingZoomRow(cone, count, mode, project.GroundElev);
-        row.at(ZoomChart::Pore1) =
-            ReadingZoomProfile(cone, PoreColumn(cone, cone.PoreType1), count, mode);
-        row.at(ZoomChart::Pore2) =
-            ReadingZoomProfile(cone, PoreColumn(cone, cone.PoreType2), count, mode);
-        return row;
-    }
+    ZoomRow Row() const { return test::ReadingRow(cone, count, mode, project.GroundElev); }
     std::optional<int16_t> Top(int position, double low, double high) const {
         return ZoomValueTop(position, Row(), low, high);
     }
@@ -255,7 +249,15 @@ TEST(ZoomMaxima, ResultWindowRowScansTheLayersItPlots) {
         grid.LayerFs[k] = 0.01f * static_cast<float>(k);
         grid.LayerRatio[k] = 2.0f;
     }
-    ZoomRow row = LayerZoomRow(grid, 1, kNoElevation);
+    // What a result window plots: the qc, fs and ratio layers against depth or elevation.
+    const auto layerRow = [&grid](int16_t mode, float ground) {
+        ZoomRow row{{}, mode, ground};
+        row.at(ZoomChart::Tip) = LayerSeries(grid, grid.LayerQc, mode);
+        row.at(ZoomChart::Sleeve) = LayerSeries(grid, grid.LayerFs, mode);
+        row.at(ZoomChart::Ratio) = LayerSeries(grid, grid.LayerRatio, mode);
+        return row;
+    };
+    ZoomRow row = layerRow(1, kNoElevation);
     EXPECT_EQ(row.at(ZoomChart::Tip).count, n);
     EXPECT_EQ(ZoomValueTop(1, row, 5, 10), 40);   // qc 30 from layer 10 on: Int(40.5)
     EXPECT_EQ(ZoomValueTop(1, row, 32, 35), 410); // layers 100 .. 106 on show: 400
@@ -263,11 +265,11 @@ TEST(ZoomMaxima, ResultWindowRowScansTheLayersItPlots) {
     EXPECT_EQ(ZoomValueTop(3, row, 0, 100), 2);   // every layer
     EXPECT_EQ(ZoomValueTop(4, row, 0, 100), 0);   // no pore-pressure chart
     // Elevation mode plots the layers' elevations: 5 - 35 .. 5 - 32 is the same view.
-    row = LayerZoomRow(grid, -1, 5.0f);
+    row = layerRow(-1, 5.0f);
     EXPECT_EQ(ZoomValueTop(1, row, -30, -27), 410);
     // A grid whose arrays do not hold every layer has no profile, and cuts nothing from it.
     grid.LayerFs.resize(50);
-    row = LayerZoomRow(grid, 1, kNoElevation);
+    row = layerRow(1, kNoElevation);
     EXPECT_EQ(row.at(ZoomChart::Sleeve).count, 0);
     EXPECT_EQ(ZoomValueTop(2, row, 0, 100), 0);
     EXPECT_EQ(row.at(ZoomChart::Tip).count, n);

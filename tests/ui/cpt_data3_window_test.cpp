@@ -77,9 +77,7 @@ TEST_F(CPTData3Window, LoadingCleansTheReadingsAndFillsTheWindow) {
     EXPECT_EQ(w.PlotCount, 120);
     EXPECT_EQ(w.MaxQc, 80);
     EXPECT_EQ(w.MaxRatio, 20);
-    EXPECT_EQ(w.AxisMode, 1);
-    EXPECT_EQ(Decl().plot.PlotSeries, 1);
-    EXPECT_EQ(Decl().plot.PlotPoints, 120);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(Items(w.Combo1), QStringList({"0", "10", "20", "30", "40", "50", "60"}));
     EXPECT_EQ(w.Combo1->currentText(), "");
 }
@@ -175,7 +173,7 @@ TEST_F(CPTData3Window, ToggleWithoutElevationOnlyTells) {
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_EQ(w.ChartFX1->SeriesList(0).PointValue(0), 0.5f);
 }
@@ -188,7 +186,7 @@ TEST_F(CPTData3Window, ToggleWithElevationPlotsElevationsUpward) {
     CutAt(w, "30");
     Click(w, "YAxis");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(w.AxisMode, -1);
+    EXPECT_EQ(w.AxisMode(), -1);
     EXPECT_EQ(w.PlotCount, 60); // the cut stays
     EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
     EXPECT_EQ(Items(w.Combo1),
@@ -203,7 +201,7 @@ TEST_F(CPTData3Window, ToggleWithElevationPlotsElevationsUpward) {
     CutAt(w, "-10"); // the first reading at or below -10 ft is at 22.5 ft depth
     EXPECT_EQ(w.PlotCount, 45);
     Click(w, "YAxis");
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMin(), 22.5f);
 }

@@ -61,7 +61,6 @@ TEST_F(FuzzyWindow, GradesTheAveragedLayersAndDrawsTheirMemberships) {
     // Three curves, the deepest layer first; layer 0 is never drawn.
     ChartFX& fuzzy = Chart(w, 3);
     EXPECT_EQ(fuzzy.Look(), platform::ChartLook::DepthCurves);
-    EXPECT_EQ(Decl().plot.PlotSeries, 3);
     ASSERT_EQ(fuzzy.SeriesCount(), 3);
     ASSERT_EQ(fuzzy.PointCount(), n);
     const std::vector<float>* curves[] = {&r.MuHPS, &r.MuHPM, &r.MuHPC};
@@ -163,14 +162,14 @@ TEST_F(FuzzyWindow, ToggleRedrawsTheProfilesOnly) {
     Click(w, "YAxis");
     ASSERT_EQ(messages.size(), 1u) << "no ground elevation";
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
 
     Decl().project.GroundElev = 12.5f;
     w.Unload();
     w.Show();
     Click(w, "YAxis");
-    EXPECT_EQ(w.AxisMode, -1);
+    EXPECT_EQ(w.AxisMode(), -1);
     EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Elevation (ft)");
     EXPECT_EQ(Chart(w, 2).SeriesList(0).PointValue(0), 12.5f - Decl().grid.LayerDepth[1]);
     EXPECT_EQ(Chart(w, 3).SeriesList(0).PointXValue(0), depth) << "memberships stay by depth";

@@ -91,7 +91,6 @@ TEST_F(ManualEditor, LoadSetsTheFirstLayerAndHandsItOver) {
     EXPECT_EQ(chart.TitleColor(2), 0xFF0000);
     EXPECT_EQ(chart.PointCount(), 40);
     EXPECT_EQ(chart.SeriesList(0).PointValue(39), 0.2);
-    EXPECT_EQ(Decl().plot.PlotPoints, 40);
 
     EXPECT_EQ(e.Walk.LayerTop, 1);
     EXPECT_EQ(e.Walk.LayerBottom, 10);
@@ -342,8 +341,6 @@ TEST_F(ManualEditor, ASoundingShorterThanOneLayerGoesStraightToExport) {
 TEST_F(ManualEditor, KeepsItsOwnGridIndexesWhateverIsDrawnElsewhere) {
     SoundingOfLayers(40);
     Frm_Manual& e = OpenEditor();
-    // Another chart drawn meanwhile sets the shared point count to its own.
-    Decl().plot.PlotPoints = 3000;
     Press(e.CmdNext);
     EXPECT_EQ(HeldLayers().back(), (Held{29, Described(11, 20), 20}));
     // A grid set up again with fewer layers: steps that would read past it are refused.

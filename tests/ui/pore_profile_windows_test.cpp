@@ -118,8 +118,7 @@ TEST_F(PoreProfileWindows, SecondColumnOnlyOpensTheOneColumnWindowWithItsKind) {
     EXPECT_EQ(cone.Fs[3], 0);
     EXPECT_EQ(cone.Ratio[3], 0);
     EXPECT_EQ(cone.Ratio[4], 20);
-    EXPECT_EQ(w->AxisMode, 1);
-    EXPECT_EQ(Decl().plot.PlotPoints, 100);
+    EXPECT_EQ(w->AxisMode(), 1);
 
     EXPECT_EQ(w->ChartFX1->TitleText(2), " Tip Resistance (" + kTsf + ") ");
     EXPECT_EQ(w->ChartFX2->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
@@ -214,7 +213,7 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(none.AxisMode, 1);
+    EXPECT_EQ(none.AxisMode(), 1);
     EXPECT_EQ(none.ChartFX5->SeriesList(0).PointValue(0), 0.5f);
     none.Unload();
 
@@ -223,7 +222,7 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
     EXPECT_EQ(w.TxtElevation->text(), "12");
     Click(w, "YAxis");
     EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(w.AxisMode, -1);
+    EXPECT_EQ(w.AxisMode(), -1);
     EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
     for (const ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3, w.ChartFX4, w.ChartFX5}) {
         EXPECT_EQ(c->SeriesList(0).PointValue(0), 11.5f);
@@ -231,7 +230,7 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
         EXPECT_EQ(c->AxisList(0).AxisMin(), -38.0f); // the last reading, on the chart
     }
     Click(w, "YAxis");
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_EQ(w.ChartFX5->SeriesList(0).PointValue(0), 0.5f);
 }

@@ -79,12 +79,9 @@ TEST_F(ResultCharts, ProfilesOfTheLayerGrid) {
         for (int16_t kind = 0; kind < 3; ++kind) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << " kind " << kind);
             ChartFX chart;
-            PlotState plot{123, 0};
-            ConeProfilePlot(kind, chart, g, mode, plot, 0);
+            ConeProfilePlot(kind, chart, g, mode);
             const Kind& k = kinds[kind];
             const std::vector<float>& position = mode == 1 ? g.LayerDepth : g.LayerElev;
-            EXPECT_EQ(plot.PlotSeries, 1);
-            EXPECT_EQ(plot.PlotPoints, 123) << "the plot count stays";
             EXPECT_EQ(chart.TitleText(2), k.title);
             EXPECT_EQ(chart.TitleColor(2), k.color);
             EXPECT_EQ(chart.SeriesList(0).SeriesLegend(), k.legend);
@@ -114,9 +111,8 @@ TEST_F(ResultCharts, ProfilesOfTheLayerGrid) {
 TEST_F(ResultCharts, AnotherChartKindOpensAndClosesTheDataOnly) {
     const LayerGrid g = MadeGrid(12);
     ChartFX chart;
-    PlotState plot;
-    ConeProfilePlot(0, chart, g, 1, plot);
-    ConeProfilePlot(3, chart, g, 1, plot);
+    ConeProfilePlot(0, chart, g, 1);
+    ConeProfilePlot(3, chart, g, 1);
     EXPECT_FALSE(chart.DataOpen(platform::kChartValues));
     EXPECT_FALSE(chart.DataOpen(platform::kChartXValues));
     EXPECT_EQ(chart.PointCount(), 12);
@@ -125,13 +121,12 @@ TEST_F(ResultCharts, AnotherChartKindOpensAndClosesTheDataOnly) {
 
 TEST_F(ResultCharts, AGridWithoutLayersEmptiesTheProfile) {
     ChartFX chart;
-    PlotState plot;
     LayerGrid g = MadeGrid(12);
-    ConeProfilePlot(1, chart, g, 1, plot);
+    ConeProfilePlot(1, chart, g, 1);
     ASSERT_EQ(chart.PointCount(), 12);
     for (int16_t layers : {0, 13}) { // none, or more than the arrays hold
         g.NumLayers = layers;
-        ConeProfilePlot(1, chart, g, 1, plot);
+        ConeProfilePlot(1, chart, g, 1);
         EXPECT_EQ(chart.PointCount(), 0);
     }
 }
@@ -150,7 +145,6 @@ TEST_F(ResultCharts, SoilTypesFromTheDeepestLayerUpInTheirColours) {
     EXPECT_EQ(soil.AxisList(0).AxisSetting(), 0);
     EXPECT_EQ(soil.AxisList(2).AxisMax(), g.LayerDepth[1]);
     EXPECT_EQ(soil.AxisList(2).AxisMin(), g.LayerDepth[static_cast<std::size_t>(n)]);
-    EXPECT_EQ(Decl().plot.PlotPoints, n);
     ASSERT_EQ(soil.PointCount(), n);
     const auto& types = Decl().results.TypeTumay02;
     for (int i = 0; i < n; ++i) {

@@ -10,6 +10,7 @@
 
 #include "engine/charts/SoilTypeLegend.h"
 #include "engine/classification/LayerBlocks.h"
+#include "engine/classification/Methods.h"
 #include "engine/import/ConeReader.h"
 #include "engine/import/ProjectEntry.h"
 #include "engine/import/Units.h"
@@ -27,16 +28,9 @@ using strelvan::test::ResultWindowTest;
 
 namespace {
 
-// A chart method as its result window shows it.
-struct Method {
-    int16_t code;
-    const char* window;
-    std::vector<int16_t> ClassResults::*types;
-    int16_t highestType;
-};
-const Method kSchmertmann{2, "Frm_Tumay02", &ClassResults::TypeTumay02, 16};
-const Method kRobertson{3, "Frm_Robert86", &ClassResults::TypeRobert86, 12};
-const Method kOlsen{4, "Frm_Olsen", &ClassResults::TypeOlsen, 4};
+const MethodRow& kSchmertmann = RowOf(Method::Schmertmann);
+const MethodRow& kRobertson = RowOf(Method::Robertson86);
+const MethodRow& kOlsen = RowOf(Method::DouglasOlsen);
 
 class ResultFlow : public ResultWindowTest {
 protected:
@@ -71,10 +65,10 @@ protected:
 
     // From the profile window's Classify Soil menu through the selection to the result
     // window, with the charts and the layer thickness picked on the way.
-    ResultWindow* ClassifyBy(const Method& method,
+    ResultWindow* ClassifyBy(const MethodRow& method,
                              const std::function<void(Frm_Select&)>& choose = {}) {
-        return qobject_cast<ResultWindow*>(
-            ClassifyThroughSelection(method.code, QString::fromLatin1(method.window), choose));
+        return qobject_cast<ResultWindow*>(ClassifyThroughSelection(
+            method.Code(), QString::fromLatin1(method.resultWindow), choose));
     }
 
     // The layer text in place of the sleeve friction, layers of 3 ft.
@@ -85,7 +79,7 @@ protected:
     }
 
     // What a window classified by the method must show, whatever the sounding.
-    void ExpectClassifiedAndDescribed(ResultWindow& w, const Method& method) {
+    void ExpectClassifiedAndDescribed(ResultWindow& w, const MethodRow& method) {
         const LayerGrid& g = Decl().grid;
         const int n = g.NumLayers;
         ASSERT_GT(n, 10);
@@ -94,7 +88,7 @@ protected:
             const auto i = static_cast<std::size_t>(k);
             const int type = (Decl().results.*method.types)[i];
             ASSERT_GE(type, 0);
-            ASSERT_LE(type, method.highestType);
+            ASSERT_LE(type, method.typeCount);
             ASSERT_GT(g.LayerQc[i], 0.0f);
             ASSERT_GE(g.LayerRatio[i], 0.0f) << k;
             ASSERT_LE(g.LayerRatio[i], 20.0f) << k;
@@ -195,7 +189,7 @@ TEST_F(ResultFlow, FromASampleFileToTheRobertsonAndThenTheOlsenWindow) {
 }
 
 TEST_F(ResultFlow, RealSoundingsThroughTheWindows) {
-    const std::pair<const char*, const Method*> runs[] = {
+    const std::pair<const char*, const MethodRow*> runs[] = {
         {"pygef-cpt2-waternet-soft.txt", &kSchmertmann},
         {"pileresponse-example-cptu.txt", &kSchmertmann},
         {"geolibplus-bro-179092-short.txt", &kSchmertmann},
@@ -214,7 +208,7 @@ TEST_F(ResultFlow, RealSoundingsThroughTheWindows) {
         Decl().selection.ChartOrder = "0 2 3 4";
         w->SelectChart();
         ExpectClassifiedAndDescribed(*w, *method);
-        app->windows.UnloadAndRelease(method->window);
+        app->windows.UnloadAndRelease(method->resultWindow);
         app->windows.UnloadAndRelease("Frm_CPTData3");
         ProcessEvents();
     }

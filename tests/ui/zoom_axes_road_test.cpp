@@ -221,7 +221,7 @@ TEST_F(ZoomAxesRoad, EachWindowKeepsItsOwnDepthOrElevation) {
     EXPECT_EQ(result.row[0]->AxisList(0).AxisTitle(), "Elevation (ft)");
 
     // The profile window still cuts at a depth and shows depths under its list of depths.
-    EXPECT_EQ(profile.AxisMode, 1);
+    EXPECT_EQ(profile.AxisMode(), 1);
     profile.Combo1->setEditText("30");
     profile.Toolbar1->ButtonByKey("Depth")->trigger();
     EXPECT_EQ(profile.PlotCount, 60); // 30 ft
@@ -230,9 +230,9 @@ TEST_F(ZoomAxesRoad, EachWindowKeepsItsOwnDepthOrElevation) {
     EXPECT_EQ(profile.Combo1->itemText(1), "8");
     // Its own switch goes to elevation, and the result window's stays there.
     profile.Toolbar1->ButtonByKey("YAxis")->trigger();
-    EXPECT_EQ(profile.AxisMode, -1);
+    EXPECT_EQ(profile.AxisMode(), -1);
     EXPECT_EQ(profile.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
     EXPECT_EQ(profile.ChartFX1->SeriesList(0).PointValue(0), 2.5f);
-    EXPECT_EQ(qobject_cast<ResultChartWindow*>(app->windows.Find("Frm_Tumay02"))->AxisMode, -1);
+    EXPECT_EQ(qobject_cast<ResultChartWindow*>(app->windows.Find("Frm_Tumay02"))->AxisMode(), -1);
     EXPECT_TRUE(messages.empty());
 }

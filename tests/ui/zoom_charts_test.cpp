@@ -3,8 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "engine/charts/PoreCharts.h"
-#include "engine/charts/ZoomMaxima.h"
+#include "engine/support/ReadingRows.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
 #include "ui/charts/ZoomCharts.h"
@@ -83,12 +82,7 @@ protected:
     // What the five charts plot: readings 1 to 100, the pore pressures of their kinds.
     ZoomRow Row(int16_t mode = 1) {
         const ConeData& cone = Decl().cone;
-        ZoomRow row = ReadingZoomRow(cone, 100, mode, Decl().project.GroundElev);
-        row.at(ZoomChart::Pore1) =
-            ReadingZoomProfile(cone, PoreColumn(cone, cone.PoreType1), 100, mode);
-        row.at(ZoomChart::Pore2) =
-            ReadingZoomProfile(cone, PoreColumn(cone, cone.PoreType2), 100, mode);
-        return row;
+        return test::ReadingRow(cone, 100, mode, Decl().project.GroundElev);
     }
 
     std::unique_ptr<QWidget> window;

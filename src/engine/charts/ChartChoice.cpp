@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/classification/Methods.h"
 #include "engine/state/Numbers.h"
 
 namespace strelvan {
@@ -12,17 +13,12 @@ SlotCharts DefaultSlotCharts() {
 }
 
 bool ChartAccepted(int16_t methodCode, int chart) {
-    switch (methodCode) {
-    case 1:
-    case 5:
-        return chart >= 0 && chart <= 3;
-    case 2:
-    case 3:
-    case 4:
-        return chart >= 0 && chart <= 4;
-    default:
+    const MethodRow* method = MethodOfCode(methodCode);
+    if (method == nullptr)
         return false;
-    }
+    // The automatic layer text (chart 4) only where the method describes layers.
+    const int last = method->DescribesLayers() ? 4 : 3;
+    return chart >= 0 && chart <= last;
 }
 
 bool PutChart(SlotCharts& slots, int16_t methodCode, int chart) {
@@ -64,35 +60,19 @@ std::optional<int16_t> PointsPerLayerOf(std::string_view thicknessText) {
 }
 
 ResultWindowPlan ResultWindowsFor(int16_t methodCode) {
-    switch (methodCode) {
-    case 1:
-        return {"Frm_Tumay01",
-                {"Frm_Tumay02", "Frm_Robert86"},
-                false,
-                {"Frm_Tumay02", "Frm_Robert86", "Frm_Fuzzy", "Frm_Olsen"}};
-    case 2:
-        return {"Frm_Tumay02",
-                {"Frm_Robert86"},
-                true,
-                {"Frm_Tumay01", "Frm_Robert86", "Frm_Fuzzy", "Frm_Olsen"}};
-    case 3:
-        return {"Frm_Robert86",
-                {"Frm_Tumay02"},
-                true,
-                {"Frm_Tumay01", "Frm_Tumay02", "Frm_Fuzzy", "Frm_Olsen"}};
-    case 4:
-        return {"Frm_Olsen",
-                {"Frm_Tumay02"},
-                true,
-                {"Frm_Tumay01", "Frm_Tumay02", "Frm_Fuzzy", "Frm_Robert86"}};
-    case 5:
-        return {"Frm_Fuzzy",
-                {"Frm_Tumay02"},
-                true,
-                {"Frm_Tumay01", "Frm_Tumay02", "Frm_Robert86", "Frm_Olsen"}};
-    default:
+    const MethodRow* method = MethodOfCode(methodCode);
+    if (method == nullptr)
         return {};
-    }
+    ResultWindowPlan plan;
+    plan.shown = method->resultWindow;
+    plan.unloaded.assign(method->closesOnNext.begin(), method->closesOnNext.end());
+    // Manual layers come back only through the editor's Export; the probability window, which
+    // never shows them, leaves the flag as it is.
+    plan.clearsManualFlag = method->method != Method::Probabilistic;
+    for (const MethodRow& other : Methods())
+        if (&other != method)
+            plan.released.emplace_back(other.resultWindow);
+    return plan;
 }
 
 } // namespace strelvan

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/charts/PoreCharts.h"
-#include "engine/state/ArraySizes.h"
 #include "engine/state/Numbers.h"
 
 namespace strelvan {
@@ -19,27 +18,13 @@ double MarginOf(int position) {
     return position == static_cast<int>(ZoomChart::Tip) ? kTipMargin : kMargin;
 }
 
-// The points of the chart that exist: within its held count and every array it reads.
-int Held(const ZoomProfile& chart) {
-    if (chart.values.empty())
-        return 0;
-    const std::size_t size =
-        std::min({chart.depth.size(), chart.position.size(), chart.values.size()});
-    return size == 0 ? 0 : std::clamp<int32_t>(chart.held, 0, static_cast<int32_t>(size - 1));
-}
-
-// The points the chart plots.
-int Points(const ZoomProfile& chart) {
-    return std::clamp<int32_t>(chart.count, 0, Held(chart));
-}
-
 // Int(maximum + margin) of the values from point 10 down to the first one whose depth is not
 // above the limit, or down to the last plotted point when that comes first.
-double ScanMaximum(const ZoomProfile& chart, double limit, double margin) {
-    const int held = Held(chart);
+double ScanMaximum(const ProfileSeries& chart, double limit, double margin) {
+    const int held = HeldPoints(chart);
     if (held == 0)
         return 0; // no points: nothing to scan
-    const int last = Points(chart);
+    const int last = PlottedPoints(chart);
     int i = std::min(kFirstScanned, held);
     double m = chart.values[static_cast<std::size_t>(i)];
     while (i < last && chart.depth[static_cast<std::size_t>(i)] < limit) {
@@ -56,11 +41,11 @@ struct Extremes {
 
 // The lowest and highest value of the points drawn within low .. high (both included, either
 // order) on the vertical axis; nullopt when none is.
-std::optional<Extremes> ExtremesOnShow(const ZoomProfile& chart, double low, double high) {
+std::optional<Extremes> ExtremesOnShow(const ProfileSeries& chart, double low, double high) {
     const double top = std::min(low, high);
     const double bottom = std::max(low, high);
     std::optional<Extremes> m;
-    for (int i = 1; i <= Points(chart); ++i) {
+    for (int i = 1; i <= PlottedPoints(chart); ++i) {
         const double at = chart.position[static_cast<std::size_t>(i)];
         if (at < top || at > bottom)
             continue;
@@ -73,64 +58,18 @@ std::optional<Extremes> ExtremesOnShow(const ZoomProfile& chart, double low, dou
     return m;
 }
 
-const ZoomProfile* ChartAt(int position, const ZoomRow& row) {
+const ProfileSeries* ChartAt(int position, const ZoomRow& row) {
     if (position < 1 || position > static_cast<int>(row.charts.size()))
         return nullptr;
     return &row.charts[static_cast<std::size_t>(position) - 1];
 }
 
-std::span<const float> Span(const std::vector<float>& v) {
-    return {v.data(), v.size()};
-}
-
 double ReadingMaximum(const ConeData& cone, const ConeData::Column* column, int32_t plotCount,
                       double limit, ZoomChart position) {
-    return ZoomMaximum(static_cast<int>(position), ReadingZoomProfile(cone, column, plotCount, 1),
+    return ZoomMaximum(static_cast<int>(position), ReadingSeries(cone, column, plotCount, 1),
                        limit);
 }
 } // namespace
-
-ZoomProfile ReadingZoomProfile(const ConeData& cone, const ConeData::Column* values,
-                               int32_t plotCount, int16_t axisMode) {
-    ZoomProfile chart;
-    chart.depth = cone.Depth;
-    chart.position = axisMode == 1 ? std::span<const float>(cone.Depth) : cone.Elev;
-    if (values != nullptr)
-        chart.values = *values;
-    chart.held = ReadingsHeld(cone);
-    chart.count = std::clamp<int32_t>(plotCount, 0, chart.held);
-    return chart;
-}
-
-ZoomRow ReadingZoomRow(const ConeData& cone, int32_t plotCount, int16_t axisMode,
-                       float groundElev) {
-    ZoomRow row;
-    row.AxisMode = axisMode;
-    row.GroundElev = groundElev;
-    row.at(ZoomChart::Tip) = ReadingZoomProfile(cone, &cone.Qc, plotCount, axisMode);
-    row.at(ZoomChart::Sleeve) = ReadingZoomProfile(cone, &cone.Fs, plotCount, axisMode);
-    row.at(ZoomChart::Ratio) = ReadingZoomProfile(cone, &cone.Ratio, plotCount, axisMode);
-    return row;
-}
-
-ZoomRow LayerZoomRow(const LayerGrid& grid, int16_t axisMode, float groundElev) {
-    ZoomRow row;
-    row.AxisMode = axisMode;
-    row.GroundElev = groundElev;
-    const std::vector<float>& position = axisMode == 1 ? grid.LayerDepth : grid.LayerElev;
-    const std::pair<ZoomChart, const std::vector<float>*> charts[] = {
-        {ZoomChart::Tip, &grid.LayerQc},
-        {ZoomChart::Sleeve, &grid.LayerFs},
-        {ZoomChart::Ratio, &grid.LayerRatio}};
-    for (const auto& [place, values] : charts) {
-        // A result window draws a profile only when its arrays hold every layer.
-        const int n = grid.NumLayers;
-        const bool drawn = n >= 1 && LayersHeldByAll(n, {&grid.LayerDepth, &position, values}) == n;
-        const int layers = drawn ? n : 0;
-        row.at(place) = {Span(grid.LayerDepth), Span(position), Span(*values), layers, layers};
-    }
-    return row;
-}
 
 double MaxTipToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
     return ReadingMaximum(cone, &cone.Qc, plotCount, Limit, ZoomChart::Tip);
@@ -154,7 +93,7 @@ double MaxPore2ToDepth(const ConeData& cone, int32_t plotCount, double Limit) {
                           ZoomChart::Pore2);
 }
 
-double ZoomMaximum(int position, const ZoomProfile& chart, double Limit) {
+double ZoomMaximum(int position, const ProfileSeries& chart, double Limit) {
     if (position < 1 || position > 5)
         return 0;
     return ScanMaximum(chart, Limit, MarginOf(position));
@@ -167,7 +106,7 @@ double ZoomLimit(int16_t axisMode, float groundElev, double low, double high) {
 }
 
 std::optional<int16_t> ZoomValueTop(int position, const ZoomRow& row, double low, double high) {
-    const ZoomProfile* chart = ChartAt(position, row);
+    const ProfileSeries* chart = ChartAt(position, row);
     if (chart == nullptr)
         return int16_t{0};
     const double limit = ZoomLimit(row.AxisMode, row.GroundElev, low, high);
@@ -183,7 +122,7 @@ std::optional<int16_t> ZoomValueTop(int position, const ZoomRow& row, double low
 }
 
 std::optional<int16_t> ZoomValueBottom(int position, const ZoomRow& row, double low, double high) {
-    const ZoomProfile* chart = ChartAt(position, row);
+    const ProfileSeries* chart = ChartAt(position, row);
     const auto onShow = chart ? ExtremesOnShow(*chart, low, high) : std::nullopt;
     if (!onShow || !(onShow->lowest < 0))
         return int16_t{0};

@@ -11,16 +11,15 @@
 //   of PoreType1, 5 that of PoreType2 (maximum + 0.5, rounded down).
 // A chart that plots no values (a pore-pressure kind other than 1, 2 or 3) gives 0.
 //
-// Each window hands the zoom what its charts plot: a profile window its readings 1 to its own
-// plotted count, a result window its grid layers 1 to NumLayers. Only points that exist are
-// read: with fewer than 10 the scan starts at the last one, whatever is plotted; a chart
-// without points gives 0.
+// Each window hands the zoom what its charts plot (ProfileSeries): a profile window its
+// readings 1 to its own plotted count, a result window its grid layers 1 to NumLayers. Only
+// points that exist are read: with fewer than 10 the scan starts at the last one, whatever is
+// plotted; a chart without points gives 0.
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
-#include <vector>
 
+#include "engine/charts/ProfileSeries.h"
 #include "engine/state/Declarations.h"
 #include "engine/state/Message.h"
 
@@ -29,36 +28,14 @@ namespace strelvan {
 // The position of a chart in the row of linked profile charts.
 enum class ZoomChart : int { Tip = 1, Sleeve = 2, Ratio = 3, Pore1 = 4, Pore2 = 5 };
 
-// What one chart of the row plots: points 1 to count of the points 1 to held that exist
-// (index 0 is never a point); point i is the value values[i] at the depth depth[i], drawn at
-// position[i] on the vertical axis (its depth, or its elevation in elevation mode).
-struct ZoomProfile {
-    std::span<const float> depth;
-    std::span<const float> position;
-    std::span<const float> values; // empty: the chart plots no values
-    int32_t count = 0;
-    int32_t held = 0;
-};
-
 // What a row of linked charts plots, and its vertical axis (AxisMode 1 depth, -1 elevation).
 struct ZoomRow {
-    std::array<ZoomProfile, 5> charts{}; // positions 1 to 5
+    std::array<ProfileSeries, 5> charts{}; // positions 1 to 5
     int16_t AxisMode = 1;
     float GroundElev = kNoElevation;
 
-    ZoomProfile& at(ZoomChart position) { return charts[static_cast<std::size_t>(position) - 1]; }
+    ProfileSeries& at(ZoomChart position) { return charts[static_cast<std::size_t>(position) - 1]; }
 };
-
-// A chart of readings 1 to plotCount (within NumPoints) of a column (nullptr: no values),
-// against depth (axisMode 1) or elevation.
-ZoomProfile ReadingZoomProfile(const ConeData& cone, const ConeData::Column* values,
-                               int32_t plotCount, int16_t axisMode);
-// The qc, fs and friction-ratio charts of a profile window that plots readings 1 to plotCount;
-// the window adds its pore-pressure charts at their positions.
-ZoomRow ReadingZoomRow(const ConeData& cone, int32_t plotCount, int16_t axisMode, float groundElev);
-// The qc, fs and friction-ratio charts of a result window: grid layers 1 to NumLayers (none
-// when an array does not hold them all).
-ZoomRow LayerZoomRow(const LayerGrid& grid, int16_t axisMode, float groundElev);
 
 // The maxima of the readings 1 to plotCount, whole numbers: Int(maximum + 10.5) for qc,
 // Int(maximum + 0.5) for the others.
@@ -69,7 +46,7 @@ double MaxPore1ToDepth(const ConeData& cone, int32_t plotCount, double Limit);
 double MaxPore2ToDepth(const ConeData& cone, int32_t plotCount, double Limit);
 
 // The maximum of the chart at a position (1 to 5; any other position gives 0).
-double ZoomMaximum(int position, const ZoomProfile& chart, double Limit);
+double ZoomMaximum(int position, const ProfileSeries& chart, double Limit);
 
 // The depth the maxima scan down to for the vertical range low .. high on show: low itself
 // in depth mode (AxisMode 1); in elevation mode the depth of the top of the range,

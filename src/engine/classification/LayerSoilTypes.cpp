@@ -2,41 +2,18 @@
 
 #include <array>
 
-#include "engine/classification/SoilNames.h"
+#include "engine/classification/Methods.h"
 
 namespace strelvan {
 
-namespace {
-
-struct ChartMethod {
-    int typeCount = 0; // the highest type number; 0 for a method without types
-    const std::vector<int16_t>* types = nullptr;
-    std::string (*text)(int16_t, float, int16_t, float) = nullptr;
-};
-
-ChartMethod MethodOf(int16_t methodCode, const ClassResults& results) {
-    switch (methodCode) {
-    case 2:
-        return {16, &results.TypeTumay02, &LayerTextTumay};
-    case 3:
-        return {12, &results.TypeRobert86, &LayerTextRobert86};
-    case 4:
-        return {4, &results.TypeOlsen, &LayerTextOlsen};
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
 std::string LayerSoilTypes(int16_t first, int16_t last, const ClassResults& results,
                            const ChartSelection& selection) {
-    const ChartMethod method = MethodOf(selection.MethodCode, results);
+    const MethodRow* method = MethodOfCode(selection.MethodCode);
     const int16_t divisor = selection.PointsPerLayer;
-    if (method.typeCount == 0 || divisor <= 0)
+    if (method == nullptr || !method->DescribesLayers() || divisor <= 0)
         return {};
-    const std::vector<int16_t>& types = *method.types;
-    const int n = method.typeCount;
+    const std::vector<int16_t>& types = results.*(method->types);
+    const int n = method->typeCount;
 
     // Counter 0 takes the layers without a type and plays no further part.
     std::array<float, 17> share{};
@@ -69,7 +46,7 @@ std::string LayerSoilTypes(int16_t first, int16_t last, const ClassResults& resu
             type2 = static_cast<int16_t>(j);
             p2 = share[j];
         }
-    return method.text(type1, share[type1], type2, p2);
+    return method->layerText(type1, share[type1], type2, p2);
 }
 
 } // namespace strelvan

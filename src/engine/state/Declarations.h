@@ -123,13 +123,6 @@ struct ChartSelection {
     int16_t PointsPerLayer = 10; // grid layers per described layer
 };
 
-// The point and series counts handed to a chart. Each chart window keeps its own vertical
-// axis mode; none is shared.
-struct PlotState {
-    int32_t PlotPoints = 0;
-    int16_t PlotSeries = 0;
-};
-
 struct Declarations {
     ImportSettings importSettings;
     ProjectInfo project;
@@ -139,7 +132,6 @@ struct Declarations {
     ClassResults results;
     SoilPropArrays props;
     ChartSelection selection;
-    PlotState plot;
 };
 
 } // namespace strelvan

@@ -14,10 +14,8 @@
 namespace strelvan {
 
 namespace {
-// The Zoom button stands at position 6 of the toolbar (placeholders count); its tool tip holds
-// the state of the zoom toggle.
-constexpr ProfileWindowKeys kKeys{.zoomPosition = 6,
-                                  .zoomState = ZoomKeyState::ToolTip,
+// The Zoom button's tool tip holds the state of the zoom toggle.
+constexpr ProfileWindowKeys kKeys{.zoomState = ZoomKeyState::ToolTip,
                                   .ownScale = true,
                                   .nextOffersMethods = false,
                                   .exportKey = true,
@@ -57,7 +55,7 @@ void Frm_CPTData3::BuildToolbar() {
 void Frm_CPTData3::AxisModeSet() {
     const Declarations& decl = Decl();
     Combo1->clear();
-    for (const std::string& item : DepthList(decl.cone, decl.project, AxisMode))
+    for (const std::string& item : DepthList(decl.cone, decl.project, AxisMode()))
         Combo1->addItem(Q(item));
     Combo1->setCurrentIndex(-1); // the list offers; the text stays empty
     Combo1->clearEditText();
@@ -65,7 +63,7 @@ void Frm_CPTData3::AxisModeSet() {
 
 void Frm_CPTData3::CutProfiles() {
     const Declarations& decl = Decl();
-    const DepthCut cut = CutAtDepth(decl.cone, AxisMode, S(Combo1->currentText()));
+    const DepthCut cut = CutAtDepth(decl.cone, AxisMode(), S(Combo1->currentText()));
     if (cut.error) {
         platform::ShowMessage(*cut.error, this);
         return;

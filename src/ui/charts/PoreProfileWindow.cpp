@@ -1,24 +1,21 @@
 #include "ui/charts/PoreProfileWindow.h"
 
 #include <QAction>
-#include <algorithm>
 #include <optional>
 
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Toolbar.h"
+#include "ui/charts/ProfilePlot.h"
 #include "ui/charts/ProfileWindowParts.h"
-#include "ui/charts/ReadingProfile.h"
 #include "ui/charts/ToolbarIcons.h"
 
 namespace strelvan {
 
 namespace {
-// The Zoom button stands at position 10 of the toolbar (placeholders count); its caption holds
-// the state of the zoom toggle. These windows keep no maxima of the readings, have no
-// "Export" key, and end without releasing the history lists.
-constexpr ProfileWindowKeys kKeys{.zoomPosition = 10,
-                                  .zoomState = ZoomKeyState::Caption,
+// The Zoom button's caption holds the state of the zoom toggle. These windows keep no maxima of the
+// readings, have no "Export" key, and end without releasing the history lists.
+constexpr ProfileWindowKeys kKeys{.zoomState = ZoomKeyState::Caption,
                                   .ownScale = false,
                                   .nextOffersMethods = true,
                                   .exportKey = false,
@@ -64,22 +61,11 @@ void PoreProfileWindow::Pore1Plot() {
 }
 
 void PoreProfileWindow::PlotPoreChart(std::size_t k) {
-    Declarations& decl = Decl();
     const PoreChart pore = PoreChartAt(k);
-    decl.plot.PlotSeries = 1;
-    decl.plot.PlotPoints = PlotCount;
-    PlotReadingProfile(*poreCharts_[k], decl.cone, decl.plot, AxisMode, PlotCount,
-                       PoreProfile(pore.kind, pore.column, StressUnit()));
-}
-
-void PoreProfileWindow::LinkFurtherCharts(std::array<platform::ChartFX*, 5>& charts, int16_t& count,
-                                          ZoomRow& row) const {
-    for (std::size_t k = 0; k < poreCharts_.size(); ++k) {
-        const PoreChart pore = PoreChartAt(k);
-        charts[static_cast<std::size_t>(pore.zoomPlace) - 1] = poreCharts_[k];
-        row.at(pore.zoomPlace) = ReadingZoomProfile(Decl().cone, pore.column, PlotCount, AxisMode);
-        count = std::max<int16_t>(count, static_cast<int16_t>(pore.zoomPlace));
-    }
+    Row().Plot(*poreCharts_[k],
+               {ReadingSeries(Decl().cone, pore.column, PlotCount, AxisMode()),
+                PoreLook(pore.kind, StressUnit())},
+               pore.zoomPlace);
 }
 
 } // namespace strelvan

@@ -32,12 +32,10 @@ protected:
     // Adds the next pore-pressure chart at the right end of the row.
     void AddPoreChart(platform::ChartFX* chart);
 
+    // Each pore-pressure chart takes the place in the linked zoom of the readings it shows,
+    // which fixes the maximum its value axis is zoomed to: the one chart of Frm_CPTData4
+    // showing the column of PoreType2 stands fifth.
     void PlotFurtherCharts() override;
-    // Each pore-pressure chart takes the place in the row of linked charts of the readings it
-    // shows, which fixes the maximum its value axis is zoomed to: the one chart of
-    // Frm_CPTData4 showing the column of PoreType2 stands fifth.
-    void LinkFurtherCharts(std::array<platform::ChartFX*, 5>& charts, int16_t& count,
-                           ZoomRow& row) const override;
 
 private:
     void BuildToolbar();

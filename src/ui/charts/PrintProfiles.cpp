@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "engine/charts/PrintedPage.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
@@ -15,7 +16,6 @@
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlack = 0;
 
 // What one header item takes on its row: its texts, the second one a print zone on.
 double ItemWidth(platform::Printer& printer, const QStringList& texts) {
@@ -55,7 +55,7 @@ void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const P
     printer.FontSize(kHeaderFontSize);
     const HeaderLayout header = HeaderLayoutOf(page, RowHeight(printer));
     const HeaderFrame& frame = header.frame;
-    printer.Box(frame.left, frame.top, frame.right, frame.bottom, kBlack);
+    printer.Box(frame.left, frame.top, frame.right, frame.bottom, platform::kChartBlack);
     const std::vector<HeaderItem> items = HeaderItems(project, page, header);
     std::vector<QStringList> texts;
     for (const HeaderItem& item : items) {
@@ -92,7 +92,7 @@ void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const P
 }
 
 void PrintPage(const ProjectInfo& project, int16_t count,
-               const std::array<platform::ChartFX*, kMaxPageCharts>& charts) {
+               std::span<platform::ChartFX* const> charts) {
     platform::Printer& printer = platform::CurrentPrinter();
     printer.Orientation(PageOrientation(count));
     const double pageWidth = printer.Width();
@@ -103,7 +103,7 @@ void PrintPage(const ProjectInfo& project, int16_t count,
     PrintHeader(printer, project, page);
     const std::vector<ChartRect> rects = ChartRects(count, page);
     for (std::size_t k = 0; k < rects.size(); ++k) {
-        if (charts[k] == nullptr)
+        if (k >= charts.size() || charts[k] == nullptr)
             throw platform::PrinterError(
                 QStringLiteral("Chart %1 of the %2 to print is missing.").arg(k + 1).arg(count));
         const ChartRect& r = rects[k];
@@ -111,21 +111,33 @@ void PrintPage(const ProjectInfo& project, int16_t count,
     }
     printer.EndDoc();
 }
+
+// Prints the page, or tells the failure: nothing half printed goes out, and the next page
+// starts clean.
+void PrintOrTell(const ProjectInfo& project, int16_t count,
+                 std::span<platform::ChartFX* const> charts) {
+    try {
+        PrintPage(project, count, charts);
+    } catch (const std::exception& e) {
+        platform::CurrentPrinter().KillDoc();
+        QWidget* parent =
+            !charts.empty() && charts[0] != nullptr && count >= 1 ? charts[0]->window() : nullptr;
+        platform::ShowMessage(Message{e.what(), "", MsgIcon::Critical, MsgButtons::Ok}, parent);
+    }
+}
 } // namespace
+
+void PrintChartRow(const ProjectInfo& project, std::span<platform::ChartFX* const> charts) {
+    const auto count = static_cast<int16_t>(std::min<std::size_t>(charts.size(), INT16_MAX));
+    PrintOrTell(project, count, charts);
+}
 
 void PrintProfiles(const ProjectInfo& project, int16_t count, platform::ChartFX* chart1,
                    platform::ChartFX* chart2, platform::ChartFX* chart3, platform::ChartFX* chart4,
                    platform::ChartFX* chart5) {
     const std::array<platform::ChartFX*, kMaxPageCharts> charts = {chart1, chart2, chart3, chart4,
                                                                    chart5};
-    try {
-        PrintPage(project, count, charts);
-    } catch (const std::exception& e) {
-        // Nothing half printed goes out, and the next page starts clean.
-        platform::CurrentPrinter().KillDoc();
-        QWidget* parent = chart1 != nullptr && count >= 1 ? chart1->window() : nullptr;
-        platform::ShowMessage(Message{e.what(), "", MsgIcon::Critical, MsgButtons::Ok}, parent);
-    }
+    PrintOrTell(project, count, charts);
 }
 
 } // namespace strelvan

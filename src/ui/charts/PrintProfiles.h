@@ -13,18 +13,18 @@
 // within the frame, and a text that cannot fit even so is shortened with an ellipsis: no
 // value is ever printed over another.
 //
-// Every window calls it from the "Print" key of its toolbar with the charts it shows, in
-// display order:
-//     PrintProfiles(Decl().project, 3, ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr);
-// Only the first `count` charts are printed; the others are not looked at and may be
-// anything (nullptr, or charts the window does not show). A count outside 1 to 5 prints
-// the header alone.
+// Every window prints the charts it shows, in display order, from the "Print" key of its
+// toolbar (through its chart row, ChartRow::Print). PrintProfiles takes them as the count and
+// five chart references: only the first `count` charts are printed; the others are not
+// looked at and may be anything (nullptr, or charts the window does not show). A count
+// outside 1 to 5 prints the header alone; so does PrintChartRow given more than five charts.
 //
 // A failure (no printer, a printer that cannot start or take the page, a chart missing
 // among the first `count`) stops the printing, throws the unfinished page away and shows
 // the failure's own description in a message box with the critical icon and the
 // program's title; the call then returns as usual.
 #include <cstdint>
+#include <span>
 
 #include "engine/state/Declarations.h"
 
@@ -34,6 +34,7 @@ namespace platform {
 class ChartFX;
 }
 
+void PrintChartRow(const ProjectInfo& project, std::span<platform::ChartFX* const> charts);
 void PrintProfiles(const ProjectInfo& project, int16_t count, platform::ChartFX* chart1,
                    platform::ChartFX* chart2, platform::ChartFX* chart3, platform::ChartFX* chart4,
                    platform::ChartFX* chart5);

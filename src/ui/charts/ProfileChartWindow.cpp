@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "engine/charts/AxisToggle.h"
 #include "engine/charts/ProfileReadings.h"
 #include "engine/state/ArraySizes.h"
 #include "engine/state/HistoryLists.h"
@@ -21,9 +20,8 @@
 #include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
-#include "ui/charts/PrintProfiles.h"
+#include "ui/charts/ProfilePlot.h"
 #include "ui/charts/ProfileWindowParts.h"
-#include "ui/charts/ReadingProfile.h"
 
 namespace strelvan {
 
@@ -35,21 +33,26 @@ const std::string kTsf = "ton/ft";
 ProfileChartWindow::ProfileChartWindow(AppContext& app, const char* formName,
                                        const ProfileWindowKeys& keys, int width, bool withCPTNo,
                                        const char* elevationLabel, const char* projNumLabel)
-    : Form(app, QString::fromLatin1(formName)), keys_(keys) {
+    : Form(app, QString::fromLatin1(formName)), keys_(keys), row_(*this, keys.zoomState) {
     auto* central = new QWidget(this);
     ChartFX1 = ProfileChart("ChartFX1", central);
     ChartFX2 = ProfileChart("ChartFX2", central);
     ChartFX3 = ProfileChart("ChartFX3", central);
 
     QGridLayout* boxes = BuildProjectBoxes(central, withCPTNo, elevationLabel, projNumLabel);
-    chartRow_ = new QHBoxLayout;
-    chartRow_->setSpacing(6);
+    chartLayout_ = new QHBoxLayout;
+    chartLayout_->setSpacing(6);
     for (platform::ChartFX* chart : {ChartFX1, ChartFX2, ChartFX3})
         AddChart(chart);
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(boxes);
-    layout->addLayout(chartRow_, 1);
+    layout->addLayout(chartLayout_, 1);
     setCentralWidget(central);
+    row_.OnAxisSwitch([this](int16_t) {
+        AxisModeSet();
+        PlotAll();
+    });
+    BindKeys();
 
     munCS = new QMenu(QStringLiteral("Classify Soil"), this);
     munCS->setObjectName("munCS");
@@ -59,13 +62,24 @@ ProfileChartWindow::ProfileChartWindow(AppContext& app, const char* formName,
 
 void ProfileChartWindow::UseToolbar(platform::Toolbar* toolbar) {
     Toolbar1 = toolbar;
-    connect(Toolbar1, &platform::Toolbar::ButtonClick, this,
-            &ProfileChartWindow::Toolbar1_ButtonClick);
+    row_.UseToolbar(toolbar);
 }
 
 void ProfileChartWindow::AddChart(platform::ChartFX* chart) {
-    chartRow_->addWidget(chart, 1);
-    charts_.push_back(chart);
+    chartLayout_->addWidget(chart, 1);
+    row_.Add(chart);
+}
+
+void ProfileChartWindow::BindKeys() {
+    row_.OnKey(QStringLiteral("Back"), [this] { Unload(); }); // the project form shows again
+    if (keys_.nextOffersMethods)
+        row_.OnKey(QStringLiteral("Next"), [this] { OfferMethods(QStringLiteral("Next")); });
+    row_.OnKey(QStringLiteral("Properties"),
+               [this] { App().windows.Show(QStringLiteral("Frm_SoilFactors")); });
+    if (!keys_.exportKey)
+        row_.OnKey(QStringLiteral("Export"), {});
+    row_.OnKey(QStringLiteral("Depth"), [this] { CutProfiles(); });
+    row_.OnKey(QStringLiteral("Exit"), [this] { ExitProgram(); });
 }
 
 void ProfileChartWindow::Form_Load() {
@@ -80,7 +94,7 @@ void ProfileChartWindow::Form_Load() {
     MaxRatio = kept.MaxRatio;
 
     platform::SetMousePointer(platform::MousePointer::Hourglass);
-    AxisMode = 1;
+    row_.SetAxisMode(1);
     AxisModeSet();
     PlotAll();
     platform::SetMousePointer(platform::MousePointer::Default);
@@ -102,51 +116,27 @@ void ProfileChartWindow::PlotAll() {
 }
 
 void ProfileChartWindow::TipPlot() {
-    Declarations& decl = Decl();
-    decl.plot.PlotSeries = 1;
-    decl.plot.PlotPoints = PlotCount;
-    PlotReadingProfile(*ChartFX1, decl.cone, decl.plot, AxisMode, PlotCount,
-                       TipProfile(decl.cone, StressUnit(), ProfileStep(MaxQc)));
+    const ConeData& cone = Decl().cone;
+    row_.Plot(*ChartFX1,
+              {ReadingSeries(cone, &cone.Qc, PlotCount, AxisMode()),
+               TipLook(StressUnit(), ProfileStep(MaxQc))},
+              ZoomChart::Tip);
 }
 
-// The sleeve and ratio charts take the points as the tip chart left them.
 void ProfileChartWindow::SleevePlot() {
-    const Declarations& decl = Decl();
-    PlotReadingProfile(*ChartFX2, decl.cone, decl.plot, AxisMode, PlotCount,
-                       SleeveProfile(decl.cone, StressUnit(), ProfileStep(MaxFs)));
+    const ConeData& cone = Decl().cone;
+    row_.Plot(*ChartFX2,
+              {ReadingSeries(cone, &cone.Fs, PlotCount, AxisMode()),
+               SleeveLook(StressUnit(), ProfileStep(MaxFs))},
+              ZoomChart::Sleeve);
 }
 
 void ProfileChartWindow::Ratioplot() {
-    const Declarations& decl = Decl();
-    PlotReadingProfile(*ChartFX3, decl.cone, decl.plot, AxisMode, PlotCount,
-                       RatioProfile(decl.cone, ProfileStep(MaxRatio)));
-}
-
-void ProfileChartWindow::Toolbar1_ButtonClick(const QString& key) {
-    WindowRegistry& windows = App().windows;
-    if (key == "Back") {
-        Unload(); // clears the instance and shows the project form again
-    } else if (key == "Next" && keys_.nextOffersMethods) {
-        OfferMethods(key);
-    } else if (key == "Properties") {
-        windows.Show("Frm_SoilFactors");
-    } else if (key == "YAxis") {
-        Toggle_Axis();
-    } else if (key == "Zoom") {
-        ZoomToggle();
-    } else if (key == "Print") {
-        // The charts side by side in window order.
-        std::array<platform::ChartFX*, 5> row{};
-        std::copy_n(charts_.begin(), std::min(charts_.size(), row.size()), row.begin());
-        PrintProfiles(Decl().project, static_cast<int16_t>(charts_.size()), row[0], row[1], row[2],
-                      row[3], row[4]);
-    } else if (key == "Export" && keys_.exportKey) {
-        windows.Show("Frm_Export");
-    } else if (key == "Depth") {
-        CutProfiles();
-    } else if (key == "Exit") {
-        ExitProgram();
-    }
+    const ConeData& cone = Decl().cone;
+    row_.Plot(
+        *ChartFX3,
+        {ReadingSeries(cone, &cone.Ratio, PlotCount, AxisMode()), RatioLook(ProfileStep(MaxRatio))},
+        ZoomChart::Ratio);
 }
 
 void ProfileChartWindow::ExitProgram() {
@@ -184,53 +174,12 @@ void ProfileChartWindow::munSubCS5_Click() {
     ClassifyWith(5);
 }
 
-void ProfileChartWindow::Toggle_Axis() {
-    if (const auto refusal = ElevationToggleRefusal(Decl().project)) {
-        platform::ShowMessage(*refusal, this);
-        return;
-    }
-    // A range zoomed in one mode is no range of the other: the charts show all again.
-    EndZoom();
-    AxisMode = static_cast<int16_t>(-AxisMode);
-    AxisModeSet();
-    PlotAll();
-}
-
-QAction& ProfileChartWindow::ZoomButton() const {
-    return *Toolbar1->Item(keys_.zoomPosition);
-}
-
-ProfileChartWindow::LinkedRow ProfileChartWindow::Linked() const {
-    const Declarations& decl = Decl();
-    LinkedRow linked;
-    linked.charts = {ChartFX1, ChartFX2, ChartFX3, nullptr, nullptr};
-    linked.zoom = ReadingZoomRow(decl.cone, PlotCount, AxisMode, decl.project.GroundElev);
-    LinkFurtherCharts(linked.charts, linked.count, linked.zoom);
-    return linked;
-}
-
-// The Zoom button holds the toggle (in its tool tip or its caption): containing "All", the
-// next press makes all charts follow the one zoomed with the mouse; otherwise it returns them
-// to their whole range.
-void ProfileChartWindow::ZoomToggle() {
-    const LinkedRow linked = Linked();
-    const auto& c = linked.charts;
-    PressZoomKey(linked.zoom, this, ZoomButton(), keys_.zoomState, linked.count, c[0], c[1], c[2],
-                 c[3], c[4]);
-}
-
-void ProfileChartWindow::EndZoom() {
-    const LinkedRow linked = Linked();
-    const auto& c = linked.charts;
-    strelvan::EndZoom(ZoomButton(), keys_.zoomState, linked.count, c[0], c[1], c[2], c[3], c[4]);
-}
-
 int16_t ProfileWindowAxisMode(const WindowRegistry& windows) {
     for (const char* name : {"Frm_CPTData3", "Frm_CPTData4", "Frm_CPTData5"}) {
         const auto* window =
             qobject_cast<const ProfileChartWindow*>(windows.Find(QString::fromLatin1(name)));
         if (window != nullptr && window->IsLoaded())
-            return window->AxisMode;
+            return window->AxisMode();
     }
     return 1;
 }

@@ -7,17 +7,16 @@
 // method, switches the vertical axis, zooms all charts together, prints, goes back to the
 // project form or ends the program.
 //
-// The frame owns the load, the three profiles, the depth/elevation switch, the linked zoom,
-// the toolbar's dispatch and the choice of the method; a member adds its toolbar, its
-// further charts and keys, and tells the frame its few differences (ProfileWindowKeys).
+// The frame owns the load, the three profiles, the chart row (which switches depth and
+// elevation, zooms, prints and dispatches the toolbar's keys) and the choice of the method; a
+// member adds its toolbar, its further charts and keys, and tells the frame its few
+// differences (ProfileWindowKeys).
 #include <array>
 #include <cstdint>
-#include <vector>
 
-#include "engine/charts/ZoomMaxima.h"
 #include "platform/Form.h"
+#include "ui/charts/ChartRow.h"
 #include "ui/charts/ProjectParticulars.h"
-#include "ui/charts/ZoomCharts.h"
 
 class QAction;
 class QHBoxLayout;
@@ -34,7 +33,6 @@ class Toolbar;
 
 // What tells the members apart beyond their toolbars and charts.
 struct ProfileWindowKeys {
-    int zoomPosition = 6;                           // the Zoom button (placeholders count)
     ZoomKeyState zoomState = ZoomKeyState::ToolTip; // where the Zoom key keeps its toggle
     // The window keeps the largest readings of the sounding for the steps of its value axes
     // and titles the stresses in the unit of the import settings; otherwise the value axes
@@ -49,12 +47,16 @@ class ProfileChartWindow : public Form, public ProjectParticulars {
     Q_OBJECT
 public:
     // Each redraws one chart from readings 1 to PlotCount, against depth or elevation as the
-    // window's AxisMode says.
+    // window's axis mode says.
     void TipPlot();
     void SleevePlot();
     void Ratioplot();
 
-    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar1_ButtonClick(const QString& key) { row_.Press(key); }
+    void Toggle_Axis() { row_.Toggle_Axis(); }
+    // This window's vertical axis: 1 depth, -1 elevation.
+    int16_t AxisMode() const { return row_.AxisMode(); }
+    ChartRow& Row() { return row_; }
     // The entries of the Classify Soil menu: the method 1 to 5, then the chart selection.
     void munSubCS1_Click();
     void munSubCS2_Click();
@@ -71,8 +73,6 @@ public:
 
     // Readings 1 to PlotCount are plotted.
     int16_t PlotCount = 0;
-    // This window's vertical axis: 1 depth, -1 elevation.
-    int16_t AxisMode = 1;
     // The largest cleaned readings of the sounding (not of the cut); 0 in a window that keeps
     // no maxima.
     float MaxQc = 0;
@@ -89,14 +89,14 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
 
-    // The window's toolbar: its clicks come to Toolbar1_ButtonClick.
+    // The window's toolbar: its clicks are dispatched by the chart row.
     void UseToolbar(platform::Toolbar* toolbar);
     // Adds a further chart at the right end of the row, printed after the others.
     void AddChart(platform::ChartFX* chart);
     // Redraws every chart of the window: the three profiles, then PlotFurtherCharts.
     void PlotAll();
     // Ends the linked zoom: the charts are about to show another vertical range.
-    void EndZoom();
+    void EndZoom() { row_.EndZoom(); }
     // Pops up the Classify Soil menu under the button of the key.
     void OfferMethods(const QString& key);
 
@@ -107,30 +107,17 @@ protected:
     virtual void AxisModeSet() {}
     // "Depth": cut the profiles at a chosen depth.
     virtual void CutProfiles() {}
-    // Places the further charts in the row of linked charts, by the readings each one shows,
-    // and raises the count of charts that take part.
-    virtual void LinkFurtherCharts(std::array<platform::ChartFX*, 5>& /*charts*/,
-                                   int16_t& /*count*/, ZoomRow& /*row*/) const {}
-
     const std::string& StressUnit() const;
 
 private:
-    void Toggle_Axis();
-    void ZoomToggle();
+    // The keys of the profile windows besides those the chart row answers.
+    void BindKeys();
     void ClassifyWith(int16_t methodCode);
     void ExitProgram();
-    struct LinkedRow {
-        std::array<platform::ChartFX*, 5> charts{};
-        int16_t count = 3;
-        ZoomRow zoom;
-    };
-    // The charts of the linked zoom in their positions, and what each one plots.
-    LinkedRow Linked() const;
-    QAction& ZoomButton() const;
 
     const ProfileWindowKeys keys_;
-    QHBoxLayout* chartRow_ = nullptr;
-    std::vector<platform::ChartFX*> charts_; // in window order
+    ChartRow row_;
+    QHBoxLayout* chartLayout_ = nullptr;
 };
 
 // The vertical axis mode of the profile window that is loaded, the window a soil-property

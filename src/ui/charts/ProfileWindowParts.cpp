@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "engine/classification/Methods.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Form.h"
@@ -17,14 +18,11 @@ platform::ChartFX* ProfileChart(const char* name, QWidget* parent) {
 
 std::array<QAction*, 5> AddMethodEntries(QMenu* menu, QObject* receiver,
                                          std::function<void(int16_t)> choose) {
-    static const char* const kMethodCaptions[5] = {
-        "Probabilistic Region Estimation (Zhang and Tumay, 1999)", "Schmertmann, 1978",
-        "Roberston et. al ,1986", "Douglas and Olsen, 1981",
-        "Fuzzy Classification (Zhang and Tumay, 1999)"};
     std::array<QAction*, 5> entries{};
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        const auto code = static_cast<int16_t>(k + 1);
-        entries[k] = menu->addAction(QString::fromLatin1(kMethodCaptions[k]));
+    for (std::size_t k = 0; k < entries.size() && k < Methods().size(); ++k) {
+        const MethodRow& method = Methods()[k];
+        const int16_t code = method.Code();
+        entries[k] = menu->addAction(QString::fromLatin1(method.caption));
         entries[k]->setObjectName(QStringLiteral("munSubCS%1").arg(code));
         QObject::connect(entries[k], &QAction::triggered, receiver,
                          [choose, code] { choose(code); });

@@ -22,8 +22,8 @@ class ChartFX;
 // A chart of the profile look, named for tests.
 platform::ChartFX* ProfileChart(const char* name, QWidget* parent);
 
-// The five classification methods as entries munSubCS1 .. munSubCS5 of a menu, in the order
-// of their codes 1 to 5; picking one calls choose with its code.
+// The five classification methods as entries munSubCS1 .. munSubCS5 of a menu, with their
+// captions and in the order of their codes 1 to 5; picking one calls choose with its code.
 std::array<QAction*, 5> AddMethodEntries(QMenu* menu, QObject* receiver,
                                          std::function<void(int16_t)> choose);
 

@@ -3,36 +3,30 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "engine/properties/PropertyChoice.h"
 #include "engine/state/ArraySizes.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/Program.h"
 #include "platform/Screen.h"
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
-#include "ui/charts/PrintProfiles.h"
 #include "ui/charts/ProfileChartWindow.h"
-#include "ui/charts/ReadingProfile.h"
+#include "ui/charts/ProfilePlot.h"
 #include "ui/charts/ToolbarIcons.h"
 
 namespace strelvan {
 
 namespace {
-constexpr int32_t kRed = 0x0000FF;
 // The profiles of this window always name ton/ft².
 const std::string kTsf = "ton/ft";
-
-// The profiles of this window show every reading of the sounding.
-int32_t AllReadings(const ConeData& cone) {
-    return ReadingsHeld(cone);
-}
 } // namespace
 
-Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
+Frm_PlotProperties::Frm_PlotProperties(AppContext& app)
+    : Form(app, kFormName), row_(*this, ZoomKeyState::Caption) {
     setWindowTitle(QStringLiteral("Soil Properties"));
     auto* central = new QWidget(this);
 
@@ -43,6 +37,7 @@ Frm_PlotProperties::Frm_PlotProperties(AppContext& app) : Form(app, kFormName) {
         ChartFX1[i] = new platform::ChartFX(platform::ChartLook::Profile, central);
         ChartFX1[i]->setObjectName(QStringLiteral("ChartFX1(%1)").arg(i));
         charts->addWidget(ChartFX1[i], 1);
+        row_.Add(ChartFX1[i]);
     }
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(boxes);
@@ -60,15 +55,24 @@ void Frm_PlotProperties::BuildToolbar() {
                                        {"Print", "Print", "", ToolIcon::Print},
                                        {"Export", "Export", "", ToolIcon::Export},
                                        {"Exit", "Exit", "Exit", ToolIcon::Exit}});
-    connect(Toolbar1, &platform::Toolbar::ButtonClick, this,
-            &Frm_PlotProperties::Toolbar1_ButtonClick);
+    row_.UseToolbar(Toolbar1);
+    row_.OnKey(QStringLiteral("Back"), [this] {
+        App().windows.UnloadAndRelease(kFormName);
+        App().windows.Show(QStringLiteral("Frm_SoilFactors"));
+    });
+    row_.OnKey(QStringLiteral("Exit"), [this] {
+        App().windows.UnloadAndRelease(kFormName);
+        ReleaseHistoryLists(Decl().history);
+        platform::EndProgram();
+    });
+    // "Next", and the Depth/Elevation button, do nothing.
 }
 
 void Frm_PlotProperties::Form_Load() {
     setWindowTitle(QStringLiteral("Soil Properties -  File:  ") +
                    Q(Decl().importSettings.FileName));
     FillProjectBoxes(Decl().project);
-    AxisMode = ProfileWindowAxisMode(App().windows);
+    row_.SetAxisMode(ProfileWindowAxisMode(App().windows));
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     TipPlot();
     SleevePlot();
@@ -77,77 +81,44 @@ void Frm_PlotProperties::Form_Load() {
     platform::SetMousePointer(platform::MousePointer::Default);
 }
 
+ProfileSeries Frm_PlotProperties::Readings(const ConeData::Column& values) const {
+    const ConeData& cone = Decl().cone;
+    return ReadingSeries(cone, &values, ReadingsHeld(cone), AxisMode()); // no depth cut here
+}
+
 void Frm_PlotProperties::TipPlot() {
-    Declarations& d = Decl();
-    d.plot.PlotSeries = 1;
-    d.plot.PlotPoints = AllReadings(d.cone); // this window has no depth cut
-    PlotReadingProfile(*ChartFX1[0], d.cone, d.plot, AxisMode, AllReadings(d.cone),
-                       TipProfile(d.cone, kTsf));
+    row_.Plot(*ChartFX1[0], {Readings(Decl().cone.Qc), TipLook(kTsf)});
 }
 
 void Frm_PlotProperties::SleevePlot() {
-    const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[1], d.cone, d.plot, AxisMode, AllReadings(d.cone),
-                       SleeveProfile(d.cone, kTsf));
+    row_.Plot(*ChartFX1[1], {Readings(Decl().cone.Fs), SleeveLook(kTsf)});
 }
 
 void Frm_PlotProperties::Ratioplot() {
-    const Declarations& d = Decl();
-    PlotReadingProfile(*ChartFX1[2], d.cone, d.plot, AxisMode, AllReadings(d.cone),
-                       RatioProfile(d.cone));
+    row_.Plot(*ChartFX1[2], {Readings(Decl().cone.Ratio), RatioLook()});
 }
 
 void Frm_PlotProperties::Propertyplot() {
     Declarations& d = Decl();
-    platform::ChartFX& chart = *ChartFX1[3];
-    const int layers = std::max<int>(d.grid.NumLayers, 0); // read once
-    chart.BeginData(platform::kChartValues, d.plot.PlotSeries, layers);
-    chart.BeginData(platform::kChartXValues, d.plot.PlotSeries, layers);
-    chart.ChartSetting7(50);
-    chart.ChartSetting5(30);
-    chart.ChartSetting16(2);
-    chart.TitleColor(2, kRed);
-    if (d.grid.LayerDepth.size() < static_cast<std::size_t>(layers) + 1)
-        return; // no grid for this sounding: nothing to draw
-    const auto position = [&](int k) { return LayerPosition(d.grid, d.project, AxisMode, k); };
+    Profile profile;
+    profile.look.titleColor = platform::kChartRed;
+    profile.look.setting5 = 30;
     const ChosenProperty* property = PropertyOfChoice(d.props.PropChoice);
-    chart.TitleText(2, property != nullptr ? Q(property->title) : QString());
-    if (property != nullptr) {
-        if (!property->compute(d.grid, d.props, d.project).ok)
-            return; // the property cannot be computed: its chart stays empty
-        const std::vector<float>& values = d.props.*(property->values);
-        platform::ChartSeries series = chart.SeriesList(0);
-        for (int i = 0; i < layers; ++i) {
-            series.PointValue(i, position(i + 1));
-            series.PointXValue(i, values[static_cast<std::size_t>(i) + 1]);
-        }
+    // A grid whose arrays do not hold its layers, or a property that cannot be computed, leaves
+    // the chart without points and axis.
+    layerPosition_.assign(d.grid.LayerDepth.size(), 0.0f);
+    for (std::size_t k = 0; k < layerPosition_.size(); ++k)
+        layerPosition_[k] = LayerPosition(d.grid, d.project, AxisMode(), static_cast<int>(k));
+    if (property == nullptr) {
+        // No property chosen: the chart spans the layers and plots nothing.
+        profile.series = LayerSeriesAt(d.grid, d.grid.LayerDepth, layerPosition_);
+        profile.series.values = {};
+    } else {
+        profile.look.title = Q(property->title);
+        if (property->compute(d.grid, d.props, d.project).ok)
+            profile.series = LayerSeriesAt(d.grid, d.props.*(property->values), layerPosition_);
     }
-    if (layers > 0) {
-        // The axis ends at the last layer, so that layer lies on the chart.
-        chart.AxisList(0).AxisMax(position(1));
-        chart.AxisList(0).AxisMin(position(layers));
-    }
-    chart.Refresh();
-    chart.EndData(platform::kChartValues);
-    chart.EndData(platform::kChartXValues);
-}
-
-void Frm_PlotProperties::Toolbar1_ButtonClick(const QString& key) {
-    WindowRegistry& windows = App().windows;
-    if (key == "Back") {
-        windows.UnloadAndRelease(kFormName);
-        windows.Show("Frm_SoilFactors");
-    } else if (key == "Print") {
-        PrintProfiles(Decl().project, 4, ChartFX1[0], ChartFX1[1], ChartFX1[2], ChartFX1[3],
-                      nullptr);
-    } else if (key == "Export") {
-        windows.Show("Frm_Export");
-    } else if (key == "Exit") {
-        windows.UnloadAndRelease(kFormName);
-        ReleaseHistoryLists(Decl().history);
-        platform::EndProgram();
-    }
-    // "Next", and the Depth/Elevation button, do nothing.
+    row_.Plot(*ChartFX1[3], profile);
 }
 
 } // namespace strelvan

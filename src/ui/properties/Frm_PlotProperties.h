@@ -5,8 +5,10 @@
 // soil factors, prints the page, changes the printer or ends the program.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "platform/Form.h"
+#include "ui/charts/ChartRow.h"
 #include "ui/charts/ProjectParticulars.h"
 
 namespace strelvan {
@@ -29,20 +31,24 @@ public:
     void Ratioplot();
     void Propertyplot();
 
-    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar1_ButtonClick(const QString& key) { row_.Press(key); }
+    // The vertical axis: that of the profile window on loading (1 depth, -1 elevation).
+    int16_t AxisMode() const { return row_.AxisMode(); }
 
     // 0 tip resistance, 1 sleeve friction, 2 friction ratio, 3 the soil property.
     std::array<platform::ChartFX*, 4> ChartFX1;
     platform::Toolbar* Toolbar1;
-
-    // The vertical axis: that of the profile window on loading (1 depth, -1 elevation).
-    int16_t AxisMode = 1;
 
 protected:
     void Form_Load() override;
 
 private:
     void BuildToolbar();
+    // The profiles of the readings: every reading of the sounding.
+    ProfileSeries Readings(const ConeData::Column& values) const;
+
+    ChartRow row_;
+    std::vector<float> layerPosition_; // where each grid layer stands on the vertical axis
 };
 
 } // namespace strelvan

@@ -3,23 +3,10 @@
 #include <QString>
 
 #include "engine/state/ArraySizes.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
-#include "ui/charts/ReadingProfile.h"
 
 namespace strelvan {
-
-namespace {
-constexpr int32_t kBlue = 0xFF0000;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kBlack = 0;
-
-struct LayerProfile {
-    QString title;
-    int32_t titleColor = 0;
-    QString legend;
-    const std::vector<float>* values = nullptr; // none: a kind that draws nothing
-};
-} // namespace
 
 void LayerDepthAxis(platform::ChartFX& chart, int axisItem, const std::vector<float>& position,
                     int n) {
@@ -40,56 +27,44 @@ void ClearChart(platform::ChartFX& chart) {
     chart.DetachAnnotations();
 }
 
-void ConeProfilePlot(int16_t ChartKind, platform::ChartFX& Chart, const LayerGrid& grid,
-                     int16_t axisMode, PlotState& plot, int16_t /*reserved*/) {
-    const bool depth = axisMode == 1;
-    const std::vector<float>& position = depth ? grid.LayerDepth : grid.LayerElev;
-    LayerProfile profile;
+std::optional<Profile> LayerProfile(int16_t ChartKind, const LayerGrid& grid, int16_t axisMode) {
+    const std::string tsf = "ton/ft";
+    ProfileLook look{.setting6 = 20, .axisFont = true};
+    const std::vector<float>* values = nullptr;
     switch (ChartKind) {
     case 0:
-        profile = {StressTitle("Tip Resistance", "ton/ft"), kBlue, "Tip Resistance [qc].",
-                   &grid.LayerQc};
+        look.title = StressTitle("Tip Resistance", tsf);
+        look.titleColor = platform::kChartBlue;
+        look.legend = "Tip Resistance [qc].";
+        look.namesAxis = true;
+        values = &grid.LayerQc;
         break;
     case 1:
-        profile = {StressTitle("Sleeve Resistance", "ton/ft"), kBlack, " Sleeve Resistance [fs] ",
-                   &grid.LayerFs};
+        look.title = StressTitle("Sleeve Resistance", tsf);
+        look.titleColor = platform::kChartBlack;
+        look.legend = " Sleeve Resistance [fs] ";
+        values = &grid.LayerFs;
         break;
     case 2:
-        profile = {" Sleeve/Tip Ratio (%) ", kRed, " [Sleeve/tip] Ratio ", &grid.LayerRatio};
+        look.title = " Sleeve/Tip Ratio (%) ";
+        look.titleColor = platform::kChartRed;
+        look.legend = " [Sleeve/tip] Ratio ";
+        values = &grid.LayerRatio;
         break;
     default:
-        break;
+        return std::nullopt;
     }
-    const int n = profile.values == nullptr ? grid.NumLayers
-                                            : DrawableLayers(grid, {&position, profile.values});
-    if (n < 1 && profile.values != nullptr) {
-        ClearChart(Chart);
+    return Profile{LayerSeries(grid, *values, axisMode), look};
+}
+
+void ConeProfilePlot(int16_t ChartKind, platform::ChartFX& Chart, const LayerGrid& grid,
+                     int16_t axisMode) {
+    if (const auto profile = LayerProfile(ChartKind, grid, axisMode)) {
+        DrawProfile(Chart, *profile, axisMode);
         return;
     }
-
-    plot.PlotSeries = 1;
-    Chart.BeginData(platform::kChartValues, 1, n);
-    Chart.BeginData(platform::kChartXValues, plot.PlotSeries, n);
-    Chart.ChartSetting7(50);
-    Chart.ChartSetting6(20);
-    Chart.ChartSetting16(2);
-    Chart.AxisList(0).AxisFontSize(10);
-    if (profile.values != nullptr) {
-        Chart.TitleText(2, profile.title);
-        Chart.TitleColor(2, profile.titleColor);
-        Chart.SeriesList(0).SeriesLegend(profile.legend);
-        if (ChartKind == 0)
-            Chart.AxisList(0).AxisTitle(depth ? QStringLiteral("Depth (ft)")
-                                              : QStringLiteral("Elevation (ft)"));
-        platform::ChartSeries series = Chart.SeriesList(0);
-        for (int p = 0; p < n; ++p) {
-            const auto k = static_cast<std::size_t>(p) + 1;
-            series.PointValue(p, position[k]);
-            series.PointXValue(p, (*profile.values)[k]);
-        }
-        LayerDepthAxis(Chart, 0, position, n);
-        Chart.Refresh();
-    }
+    Chart.BeginData(platform::kChartValues, 1, grid.NumLayers);
+    Chart.BeginData(platform::kChartXValues, 1, grid.NumLayers);
     Chart.EndData(platform::kChartValues);
     Chart.EndData(platform::kChartXValues);
 }

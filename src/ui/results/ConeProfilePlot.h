@@ -3,8 +3,10 @@
 // charts: tip resistance, sleeve friction and friction ratio of layers 1 to NumLayers against
 // depth or elevation.
 #include <cstdint>
+#include <optional>
 
 #include "engine/state/Declarations.h"
+#include "ui/charts/ProfilePlot.h"
 
 namespace strelvan {
 
@@ -25,11 +27,14 @@ int DrawableLayers(const LayerGrid& grid, std::initializer_list<const std::vecto
 // never shows what an earlier drawing left.
 void ClearChart(platform::ChartFX& chart);
 
-// Draws profile ChartKind (0 qc, 1 fs, 2 friction ratio) of the layer grid on the chart,
-// against depth when axisMode is 1 and elevation otherwise, and sets PlotSeries to 1;
-// PlotPoints stays. Another ChartKind opens and closes the chart's data and writes nothing.
-// A grid with no layer to draw empties the chart. The last argument plays no part.
+// The profile of chart digit ChartKind (0 qc, 1 fs, 2 friction ratio) of the layer grid,
+// against depth when axisMode is 1 and elevation otherwise: layers 1 to NumLayers, none when
+// the grid's arrays do not hold them all. nullopt for another digit.
+std::optional<Profile> LayerProfile(int16_t ChartKind, const LayerGrid& grid, int16_t axisMode);
+
+// Draws profile ChartKind of the layer grid on the chart. Another ChartKind opens and closes
+// the chart's data for NumLayers points and writes nothing.
 void ConeProfilePlot(int16_t ChartKind, platform::ChartFX& Chart, const LayerGrid& grid,
-                     int16_t axisMode, PlotState& plot, int16_t reserved = 0);
+                     int16_t axisMode);
 
 } // namespace strelvan

@@ -4,13 +4,13 @@
 #include <utility>
 
 #include "engine/charts/CurveChartScale.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
 constexpr int kLegendBoxSetting = 256;
 constexpr int kCurves = 3;
 } // namespace
@@ -47,10 +47,8 @@ void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twi
     print();
 }
 
-void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,
-                     const DepthCurveChart& curves, double twipsPerPixel) {
-    plot.PlotSeries = kCurves;
-    plot.PlotPoints = grid.NumLayers;
+void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, const DepthCurveChart& curves,
+                     double twipsPerPixel) {
     ShowLegendBox(chart, twipsPerPixel);
     chart.LegendBox().Option(curves.legendOption);
     for (int s = 0; s < kCurves; ++s)
@@ -59,7 +57,7 @@ void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, PlotState&
     chart.ChartSetting7(curves.setting7);
     chart.ChartSetting5(curves.setting5);
     chart.TitleText(2, curves.title);
-    chart.TitleColor(2, kBlue);
+    chart.TitleColor(2, platform::kChartBlue);
     if (curves.lineWidth) {
         chart.ChartOption85(false);
         chart.ChartSetting16(*curves.lineWidth);

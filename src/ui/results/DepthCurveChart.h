@@ -43,9 +43,9 @@ void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twi
 
 // Draws the three curves of grid layers 1 to NumLayers: point i of each series is grid layer
 // NumLayers - i at its depth, whatever the depth/elevation mode of the window; layer 0 is
-// never drawn. PlotSeries becomes 3 and PlotPoints NumLayers. A grid whose arrays do not hold
-// NumLayers layers leaves the chart with its settings and no points.
-void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,
-                     const DepthCurveChart& curves, double twipsPerPixel);
+// never drawn. A grid whose arrays do not hold NumLayers layers leaves the chart with its
+// settings and no points.
+void DrawDepthCurves(platform::ChartFX& chart, const LayerGrid& grid, const DepthCurveChart& curves,
+                     double twipsPerPixel);
 
 } // namespace strelvan

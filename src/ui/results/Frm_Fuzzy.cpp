@@ -3,7 +3,6 @@
 #include <array>
 
 #include "engine/charts/CurveChartScale.h"
-#include "engine/classification/FuzzyMembership.h"
 #include "engine/classification/UnclassifiedLayers.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
@@ -20,7 +19,7 @@ constexpr auto kFuzzyToolbar = ReducedToolbar("Print All     ", "Export", "Exit 
 ResultFamilyMember Fuzzy() {
     ResultFamilyMember m;
     m.formName = Frm_Fuzzy::kFormName;
-    m.methodCode = 5;
+    m.method = Method::Fuzzy;
     m.designCaption = QStringLiteral("Form1");
     m.captionPrefix = QStringLiteral(" Classification using: Fuzzy Soil Type - File: ");
     m.soilChartTitle = QString::fromLatin1(kChartTitle);
@@ -35,15 +34,11 @@ ResultFamilyMember Fuzzy() {
 Frm_Fuzzy::Frm_Fuzzy(AppContext& app) : ResultWindow(app, Fuzzy()) {}
 
 void Frm_Fuzzy::Form_Load() {
-    unclassified_ = 0;
+    Unclassified = 0;
     ResultWindow::Form_Load();
     // Told once the charts are drawn, as the probability window tells it.
-    if (const auto message = UnclassifiedLayersMessage(unclassified_, IndexGrades::Memberships))
+    if (const auto message = UnclassifiedLayersMessage(Unclassified, IndexGrades::Memberships))
         platform::ShowMessage(*message, this);
-}
-
-void Frm_Fuzzy::ClassifyAveragedLayers() {
-    unclassified_ = FuzzyMembership(Decl().grid, Decl().results);
 }
 
 void Frm_Fuzzy::SoilPlot(platform::ChartFX& ChartSoil) {
@@ -60,7 +55,7 @@ void Frm_Fuzzy::SoilPlot(platform::ChartFX& ChartSoil) {
     chart.valueAxis = 1;
     chart.valueMax = MembershipAxisMax(r, decl.grid.NumLayers);
     chart.valueStep = 0.2;
-    DrawDepthCurves(ChartSoil, decl.grid, decl.plot, chart, platform::TwipsPerPixelY());
+    DrawDepthCurves(ChartSoil, decl.grid, chart, platform::TwipsPerPixelY());
 }
 
 } // namespace strelvan

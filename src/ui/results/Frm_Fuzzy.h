@@ -17,14 +17,8 @@ public:
     void SoilPlot(platform::ChartFX& ChartSoil) override;
 
 protected:
+    // Tells the layers left without a soil classification index once the charts are drawn.
     void Form_Load() override;
-    // The memberships are graded on the layers as averaged, before the clean-up: the
-    // classifier limits qc and fs in its own units and takes the friction ratio uncapped.
-    void ClassifyAveragedLayers() override;
-    void ClassifyLayers() override {}
-
-private:
-    int unclassified_ = 0; // layers of the last grading without a soil classification index
 };
 
 } // namespace strelvan

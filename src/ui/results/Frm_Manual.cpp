@@ -124,8 +124,8 @@ void Frm_Manual::Form_Load() {
 
     // The strip of grid layers, one bar each, the deepest first; then the empty lists that
     // take a label and a line per layer.
-    const int layers = DrawLayerStrip(*ChartText, decl.grid, decl.plot,
-                                      QStringLiteral("Manual Soil Behavior Types "));
+    const int layers =
+        DrawLayerStrip(*ChartText, decl.grid, QStringLiteral("Manual Soil Behavior Types "));
     AnnotX = std::make_shared<platform::ChartAnnotation>();
     AnnotY = std::make_shared<platform::ChartAnnotation>();
     ChartText->AttachAnnotation(AnnotX);

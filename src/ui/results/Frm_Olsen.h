@@ -10,9 +10,6 @@ class Frm_Olsen : public ResultWindow {
 public:
     static constexpr const char* kFormName = "Frm_Olsen";
     explicit Frm_Olsen(AppContext& app);
-
-protected:
-    void ClassifyLayers() override;
 };
 
 } // namespace strelvan

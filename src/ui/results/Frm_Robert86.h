@@ -10,9 +10,6 @@ class Frm_Robert86 : public ResultWindow {
 public:
     static constexpr const char* kFormName = "Frm_Robert86";
     explicit Frm_Robert86(AppContext& app);
-
-protected:
-    void ClassifyLayers() override;
 };
 
 } // namespace strelvan

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "engine/classification/Methods.h"
 #include "engine/state/Message.h"
 #include "platform/AppContext.h"
 #include "platform/ImageControl.h"
@@ -91,9 +92,9 @@ Frm_Select::Frm_Select(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
 }
 
 void Frm_Select::Form_Load() {
-    const int16_t method = Decl().selection.MethodCode;
-    // The probabilistic and fuzzy windows describe no layers, so they take no thickness.
-    Frame3->setVisible(method != 1 && method != 5);
+    // A window that describes no layers (the probabilistic and fuzzy ones) takes no thickness.
+    const MethodRow* method = MethodOfCode(Decl().selection.MethodCode);
+    Frame3->setVisible(method == nullptr || method->DescribesLayers());
 
     ComboChart->clear();
     ComboChart->addItems(kChartEntries);

@@ -3,7 +3,7 @@
 #include "ui/results/Frm_Tumay01.h"
 
 #include "engine/classification/LayerClassification.h"
-#include "engine/classification/SoilProbability.h"
+#include "engine/classification/Methods.h"
 #include "engine/classification/UnclassifiedLayers.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
@@ -29,8 +29,8 @@ void Frm_Tumay01::Form_Load() {
         return;
     // The classifier takes the friction ratio as averaged and raises qc and clears fs
     // itself; the window then only caps the ratio and works out the elevations.
-    const int unclassified = SoilProbability(decl.grid, decl.results);
-    AxisMode = 1;
+    const int unclassified = RowOf(Method::Probabilistic).classify(decl.grid, decl.results);
+    Row().SetAxisMode(1);
     UpdateRatioAndElevation(decl.grid, decl.project.GroundElev);
     Form_Resize();
     SelectChart();
@@ -45,7 +45,7 @@ void Frm_Tumay01::DrawChart(int16_t N, platform::ChartFX& chart) {
     if (N >= 3)
         SoilPlot(chart);
     else
-        ConeProfilePlot(N, chart, Decl().grid, AxisMode, Decl().plot, 0);
+        Row().Plot(chart, *LayerProfile(N, Decl().grid, AxisMode()), static_cast<ZoomChart>(N + 1));
 }
 
 void Frm_Tumay01::SoilPlot(platform::ChartFX& ChartSoil) {
@@ -60,7 +60,7 @@ void Frm_Tumay01::SoilPlot(platform::ChartFX& ChartSoil) {
     chart.setting5 = 5;
     chart.valueAxis = 0;
     chart.valueMax = 100;
-    DrawDepthCurves(ChartSoil, decl.grid, decl.plot, chart, platform::TwipsPerPixelY());
+    DrawDepthCurves(ChartSoil, decl.grid, chart, platform::TwipsPerPixelY());
 }
 
 void Frm_Tumay01::BackKey() {

@@ -10,9 +10,6 @@ class Frm_Tumay02 : public ResultWindow {
 public:
     static constexpr const char* kFormName = "Frm_Tumay02";
     explicit Frm_Tumay02(AppContext& app);
-
-protected:
-    void ClassifyLayers() override;
 };
 
 } // namespace strelvan

@@ -4,13 +4,13 @@
 
 #include "engine/charts/ChartArgs.h"
 #include "engine/state/Numbers.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "ui/results/ConeProfilePlot.h"
 
 namespace strelvan {
 
 namespace {
-constexpr int32_t kBlue = 0xFF0000;
 constexpr int kPlotAreaCoordinates = 3; // ChartMetric: the pixel of a position
 constexpr int kPlotWidth = 7;           // ChartMetric: the plot's width and lower edge
 constexpr int kLabelWidth = 500;
@@ -26,8 +26,7 @@ std::optional<int32_t> PixelOf(platform::ChartFX& chart, float position) {
 }
 } // namespace
 
-int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,
-                   const QString& title) {
+int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QString& title) {
     const int n = DrawableLayers(grid, {&grid.LayerDepth});
     // A new drawing replaces the labels and lines of the last one.
     chart.DetachAnnotations();
@@ -35,8 +34,6 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& p
         ClearChart(chart);
         return 0;
     }
-    plot.PlotSeries = 1;
-    plot.PlotPoints = n;
     chart.AxisList(0).AxisSetting(0);
     chart.AxisList(2).AxisSetting(0);
     chart.ChartOption84(false);
@@ -44,8 +41,8 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& p
     chart.ChartSetting5(10);
     chart.ChartSetting6(0);
     chart.TitleText(2, title);
-    chart.TitleColor(2, kBlue);
-    chart.BeginData(platform::kChartValues, plot.PlotSeries, n);
+    chart.TitleColor(2, platform::kChartBlue);
+    chart.BeginData(platform::kChartValues, 1, n);
     platform::ChartSeries series = chart.SeriesList(0);
     for (int i = 0; i < n; ++i)
         series.PointValue(i, 0.2);
@@ -71,7 +68,7 @@ platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& chart,
     label.FontName(QStringLiteral("Arial"));
     label.FontSize(fontSize);
     label.Text(text);
-    label.Color(kBlue);
+    label.Color(platform::kChartBlue);
     return &label;
 }
 
@@ -86,7 +83,7 @@ platform::ChartAnnotationObject* AddLayerLine(platform::ChartFX& chart,
     line.Left(ChartLoWord(*P));
     line.Top(ChartHiWord(*P));
     line.Width(width);
-    line.Color(kBlue);
+    line.Color(platform::kChartBlue);
     return &line;
 }
 

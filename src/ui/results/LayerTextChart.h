@@ -1,8 +1,8 @@
 #pragma once
 // The charts that describe soil layers in words: a strip of one short bar per grid layer
 // against depth, with a label at the top of each soil layer and a boundary line under it.
-// Labels and lines are placed by position values of the strip (grid layer g at PlotPoints - g)
-// and stay at their depth when the chart is resized or printed.
+// Labels and lines are placed by position values of the strip (grid layer g at n - g, n the
+// layers drawn) and stay at their depth when the chart is resized or printed.
 #include <QString>
 
 #include "engine/state/Declarations.h"
@@ -16,11 +16,10 @@ class ChartFX;
 } // namespace platform
 
 // Draws the strip of grid layers 1 to NumLayers, the deepest first, under the title, from the
-// depth of layer 1 at the top to that of the last layer at the bottom; PlotSeries becomes 1
-// and PlotPoints NumLayers. Returns the number of layers drawn: 0 when the grid holds none,
-// and the chart is then emptied. The labels and lines of an earlier drawing are removed.
-int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, PlotState& plot,
-                   const QString& title);
+// depth of layer 1 at the top to that of the last layer at the bottom. Returns the number of
+// layers drawn: 0 when the grid holds none, and the chart is then emptied. The labels and
+// lines of an earlier drawing are removed.
+int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QString& title);
 
 // Adds a label to the list, attached to the chart: a box of 500 by 20 at the plot's left edge
 // and at the height of the position value, in blue Arial of the given size. nullptr, with

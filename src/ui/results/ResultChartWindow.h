@@ -4,8 +4,9 @@
 // window's own charts), a toolbar of keyed buttons, the depth/elevation toggle of the
 // profiles, the linked zoom of the three profiles, and the printed page of the charts on show.
 //
-// A window of this kind adds how it draws each chart, what it does before a layout or a
-// toggle, how it prints its page, and where its Back, Next and Exit keys lead.
+// The chart row (ChartRow) switches the axis, zooms, prints and dispatches the toolbar's keys;
+// a window of this kind adds how it draws each chart, what it does before a layout or after a
+// switch of the axis, how it prints its page, and where its Back, Next and Exit keys lead.
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -16,7 +17,8 @@
 #include "engine/charts/ResultLayout.h"
 #include "platform/ChartFX.h"
 #include "platform/Form.h"
-#include "ui/results/ChartRow.h"
+#include "ui/charts/ChartRow.h"
+#include "ui/results/ResultChartSlots.h"
 #include "ui/results/ResultToolbar.h"
 
 class QHBoxLayout;
@@ -36,22 +38,23 @@ public:
     void SelectChart();
     // Shows chart N in the display slot whose left edge is XCoord and draws it.
     void ShowChart(int16_t N, int32_t XCoord);
-    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar1_ButtonClick(const QString& key) { row_.Press(key); }
     // Switches the profiles between depth and elevation.
-    void Toggle_Axis();
+    void Toggle_Axis() { row_.Toggle_Axis(); }
+    // The vertical axis of this window's profiles: 1 depth, -1 elevation.
+    int16_t AxisMode() const { return row_.AxisMode(); }
+    // The logical left edge of chart k's display slot as the last layout gave it.
+    int32_t ChartLeft(std::size_t k) const { return row_.Left(ChartFX.at(k)); }
+    ChartRow& Row() { return row_; }
 
     // Controls: one chart per chart digit, and the toolbar.
     std::vector<platform::ChartFX*> ChartFX;
     platform::Toolbar* Toolbar1 = nullptr;
 
     // Window-level variables; they last as long as the window's instance.
-    // The vertical axis of this window's profiles: 1 depth, -1 elevation.
-    int16_t AxisMode = 1;
     int16_t ChartWidth = 0; // width of a chart (pixels), the unit of the layout
     int16_t ChartCount = 0; // charts on show, 1 to 4
     ChartSlots ChartSlot{}; // the chart in each display slot
-    // The logical left edge of each chart's display slot as the last layout gave it.
-    std::vector<int32_t> ChartLeft;
 
 protected:
     // A window of `charts` charts laid out with the slot offsets given; its toolbar holds the
@@ -82,8 +85,8 @@ protected:
     // The hooks of a window of this kind; by default they do nothing.
     // The chart order about to be laid out, to adjust in place.
     virtual void PrepareChartOrder(std::string& /*order*/) {}
-    // Called before the axis mode changes.
-    virtual void BeforeToggle() {}
+    // The axis mode switched from `from`; the charts are laid out and drawn next.
+    virtual void AxisSwitched(int16_t /*from*/) {}
     // Prints the page through `print`; a window that prints its charts otherwise than they
     // stand on screen wraps it.
     virtual void PrintPage(const std::function<void()>& print) { print(); }
@@ -93,15 +96,10 @@ protected:
     virtual void ExitKey() = 0;
 
 private:
-    void ZoomToggle();
-    // Ends the linked zoom of the profiles: they are about to show another vertical range.
-    void EndZoom();
-    // Prints the page with the charts on show, in display order.
-    void PrintCharts();
-
     const SlotOffsets& offsets_;
     const std::span<const ResultToolbarButton> toolbar_;
-    QHBoxLayout* chartRow_ = nullptr;
+    ChartRow row_;
+    QHBoxLayout* chartLayout_ = nullptr;
 };
 
 } // namespace strelvan

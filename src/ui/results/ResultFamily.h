@@ -1,8 +1,9 @@
 #pragma once
-// What sets one member of the family of result windows apart from the others: its method,
-// captions, legend, chart titles, toolbar and the side-by-side layout. The frame of the
-// family (ResultWindow) reads everything else from here; a member adds only the steps that
-// differ in kind, such as its classification.
+// What sets one member of the family of result windows apart from the others: its method
+// (whose row, Methods.h, gives its classification, soil types and layer texts), captions,
+// legend, chart titles, toolbar and the side-by-side layout. The frame of the family
+// (ResultWindow) reads everything from here; a member adds only the steps that differ in
+// kind, such as a chart drawn otherwise.
 #include <QString>
 #include <cstdint>
 #include <span>
@@ -10,6 +11,7 @@
 
 #include "engine/charts/ResultLayout.h"
 #include "engine/charts/SoilTypeLegend.h"
+#include "engine/classification/Methods.h"
 #include "engine/state/Declarations.h"
 #include "platform/ChartFX.h"
 #include "ui/results/ResultToolbar.h"
@@ -22,16 +24,13 @@ std::span<const ResultToolbarButton> FamilyToolbar();
 
 struct ResultFamilyMember {
     const char* formName;
-    int16_t methodCode;      // the method whose types the layer texts describe
-    QString designCaption;   // until the load replaces it
-    QString captionPrefix;   // followed by the file name
-    QString soilChartTitle;  // chart 3
-    QString textChartTitle;  // charts 4 and 5
-    double soilAxisMax = 16; // the highest type number on the soil-type chart
+    Method method;          // the method whose results the window shows
+    QString designCaption;  // until the load replaces it
+    QString captionPrefix;  // followed by the file name
+    QString soilChartTitle; // chart 3
+    QString textChartTitle; // charts 4 and 5
     // Whether the soil-type chart makes the further setting of its value axis.
     bool soilAxisSetting = true;
-    // The types of each grid layer that the soil-type chart shows.
-    std::vector<int16_t> ClassResults::*types = nullptr;
     platform::ChartLook soilChartLook = platform::ChartLook::SoilBars;
 
     // The legend: one line per type number, typesPerBox lines to a text box; the boxes and

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "engine/classification/LayerClassification.h"
+#include "engine/classification/Methods.h"
 #include "engine/state/HistoryLists.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
@@ -25,7 +26,7 @@ void ResultWindow::Form_Load() {
     for (std::size_t k = 0; k < LegendLines.size() && k < member_.legend.size(); ++k)
         LegendLines[k]->BorderColor(member_.legend[k].Color());
     ResetToolbar();
-    AxisMode = 1;
+    Row().SetAxisMode(1);
     DrawnAxisMode = 1;
     Form_Resize();
     // Manual layers come back to a window that has classified this grid already: the grid,
@@ -39,9 +40,14 @@ void ResultWindow::Form_Load() {
     // and the window does not open empty.
     if (!LaySoundingOnGrid(*this).ok)
         return;
-    ClassifyAveragedLayers();
+    // The probabilistic and fuzzy methods grade the layers as averaged, the charts the cleaned
+    // ones.
+    const MethodRow& method = RowOf(member_.method);
+    if (method.classifiesAveragedLayers)
+        Unclassified = method.classify(decl.grid, decl.results);
     CleanGridLayers(decl.grid, decl.project.GroundElev);
-    ClassifyLayers();
+    if (!method.classifiesAveragedLayers)
+        Unclassified = method.classify(decl.grid, decl.results);
     SelectChart();
     platform::SetMousePointer(platform::MousePointer::Default);
 }
@@ -68,14 +74,14 @@ void ResultWindow::DrawChart(int16_t N, platform::ChartFX& chart) {
             manual->setEnabled(true);
         // After a toggle the soil-type and text charts keep their drawing: they stand
         // against depth whatever the profiles show.
-        if (DrawnAxisMode != AxisMode)
+        if (DrawnAxisMode != AxisMode())
             return;
     }
     switch (N) {
     case 0:
     case 1:
     case 2:
-        ConeProfilePlot(N, chart, decl.grid, AxisMode, decl.plot, 0);
+        Row().Plot(chart, *LayerProfile(N, decl.grid, AxisMode()), static_cast<ZoomChart>(N + 1));
         break;
     case 3:
         SoilPlot(chart);
@@ -107,8 +113,8 @@ void ResultWindow::ExitKey() {
     platform::EndProgram();
 }
 
-void ResultWindow::BeforeToggle() {
-    DrawnAxisMode = AxisMode;
+void ResultWindow::AxisSwitched(int16_t from) {
+    DrawnAxisMode = from;
 }
 
 } // namespace strelvan

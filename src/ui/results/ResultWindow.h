@@ -61,6 +61,7 @@ public:
 
     // Window-level variables; they last as long as the window's instance.
     int16_t DrawnAxisMode = 1;  // the axis mode charts 3 to 5 were drawn with
+    int Unclassified = 0;       // grid layers the last classification left without a result
     int16_t TextLayerCount = 0; // layers of the last automatic layer text
     std::vector<float> ManY;    // manual layers 0 to ManCount at least
     std::vector<float> ManX;
@@ -78,18 +79,12 @@ protected:
     // another sounding's).
     bool ShowsManualLayers() const;
 
-    // Classifies grid layers 1 to NumLayers by a method that takes the layers as averaged,
-    // before the clean-up caps the friction ratio.
-    virtual void ClassifyAveragedLayers() {}
-    // Classifies grid layers 1 to NumLayers by the window's method, after the clean-up.
-    virtual void ClassifyLayers() = 0;
-
     // Draws a profile, the soil-type chart or a layer-text chart.
     void DrawChart(int16_t N, platform::ChartFX& chart) override;
     // While manual layers are in force the manual layer text takes the automatic one's place.
     void PrepareChartOrder(std::string& order) override;
-    // The soil-type and layer-text charts keep the drawing of the axis mode in force now.
-    void BeforeToggle() override;
+    // The soil-type and layer-text charts keep the drawing of the axis mode switched from.
+    void AxisSwitched(int16_t from) override;
     void BackKey() override;
     // On to the manual layer editor.
     void NextKey() override;

@@ -5,7 +5,9 @@
 #include "engine/charts/SoilTypeLegend.h"
 #include "engine/classification/LayerBlocks.h"
 #include "engine/classification/LayerSoilTypes.h"
+#include "engine/classification/Methods.h"
 #include "platform/ChartAnnotation.h"
+#include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "platform/Text.h"
 #include "ui/results/ConeProfilePlot.h"
@@ -14,36 +16,30 @@
 
 namespace strelvan {
 
-namespace {
-constexpr int32_t kBlue = 0xFF0000;
-} // namespace
-
 void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
     Declarations& decl = Decl();
     const LayerGrid& grid = decl.grid;
-    const std::vector<int16_t>& types = decl.results.*member_.types;
+    const MethodRow& method = RowOf(member_.method);
+    const std::vector<int16_t>& types = decl.results.*(method.types);
     const int n = DrawableLayers(grid, {&grid.LayerDepth});
     if (n < 1 || types.size() <= static_cast<std::size_t>(n)) {
         ClearChart(ChartSoil);
         return;
     }
-    PlotState& plot = decl.plot;
-    plot.PlotSeries = 1;
-    plot.PlotPoints = n;
     if (member_.soilAxisSetting)
         ChartSoil.AxisList(0).AxisSetting(0);
     ChartSoil.AxisList(0).AxisMin(0);
-    ChartSoil.AxisList(0).AxisMax(member_.soilAxisMax);
+    ChartSoil.AxisList(0).AxisMax(method.typeCount);
     ChartSoil.ChartOption84(false);
     ChartSoil.ChartOption28(true);
     ChartSoil.ChartOption86(true);
     ChartSoil.ChartSetting7(50);
     ChartSoil.ChartSetting5(10);
     ChartSoil.TitleText(2, member_.soilChartTitle);
-    ChartSoil.TitleColor(2, kBlue);
-    ChartSoil.AxisList(1).AxisMax(member_.soilAxisMax);
-    ChartSoil.BeginData(platform::kChartValues, plot.PlotSeries, n);
-    ChartSoil.BeginData(platform::kChartXValues, plot.PlotSeries, n);
+    ChartSoil.TitleColor(2, platform::kChartBlue);
+    ChartSoil.AxisList(1).AxisMax(method.typeCount);
+    ChartSoil.BeginData(platform::kChartValues, 1, n);
+    ChartSoil.BeginData(platform::kChartXValues, 1, n);
     ChartSoil.BeginData(platform::kChartColors, n, 0);
     platform::ChartSeries series = ChartSoil.SeriesList(0);
     // The deepest layer first: grid layer k is point n - k.
@@ -64,9 +60,10 @@ void ResultWindow::SoilPlot(platform::ChartFX& ChartSoil) {
 
 void ResultWindow::SoilText(platform::ChartFX& ChartText) {
     Declarations& decl = Decl();
-    if (DrawLayerStrip(ChartText, decl.grid, decl.plot, member_.textChartTitle) < 1)
+    const int layers = DrawLayerStrip(ChartText, decl.grid, member_.textChartTitle);
+    if (layers < 1)
         return;
-    const auto blocks = AutomaticLayerBlocks(decl.plot.PlotPoints, decl.selection.PointsPerLayer);
+    const auto blocks = AutomaticLayerBlocks(layers, decl.selection.PointsPerLayer);
     if (!blocks)
         return;
     TextLayerCount = blocks->count;
@@ -80,7 +77,7 @@ void ResultWindow::SoilText(platform::ChartFX& ChartText) {
 std::string ResultWindow::DescribeLayers(int16_t first, int16_t last) const {
     const Declarations& decl = Decl();
     ChartSelection selection = decl.selection;
-    selection.MethodCode = member_.methodCode;
+    selection.MethodCode = RowOf(member_.method).Code();
     return LayerSoilTypes(first, last, decl.results, selection);
 }
 
@@ -103,7 +100,7 @@ void ResultWindow::ManualArray(int16_t M, float Y, const QString& Name, float X)
 
 void ResultWindow::ManualText(platform::ChartFX& ChartText) {
     Declarations& decl = Decl();
-    if (DrawLayerStrip(ChartText, decl.grid, decl.plot, member_.textChartTitle) < 1)
+    if (DrawLayerStrip(ChartText, decl.grid, member_.textChartTitle) < 1)
         return;
     // Every manual layer has its line, the last one too (at the foot of the strip).
     for (int k = 1; k <= ManCount; ++k) {

@@ -14,7 +14,7 @@
 #include "platform/LineControl.h"
 #include "platform/Screen.h"
 #include "platform/Toolbar.h"
-#include "ui/results/ChartRow.h"
+#include "ui/results/ResultChartSlots.h"
 #include "ui/results/ResultWindow.h"
 
 namespace strelvan {
