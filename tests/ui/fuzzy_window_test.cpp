@@ -155,28 +155,6 @@ TEST_F(FuzzyWindow, ReducedToolbarWithZoomAtItemSeven) {
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Select"));
 }
 
-TEST_F(FuzzyWindow, ToggleRedrawsTheProfilesOnly) {
-    Sounding(20);
-    auto& w = OpenFuzzy("3 0 2");
-    const std::optional<double> depth = Chart(w, 3).SeriesList(0).PointXValue(0);
-    Click(w, "YAxis");
-    ASSERT_EQ(messages.size(), 1u) << "no ground elevation";
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
-
-    Decl().project.GroundElev = 12.5f;
-    w.Unload();
-    w.Show();
-    Click(w, "YAxis");
-    EXPECT_EQ(w.AxisMode(), -1);
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Elevation (ft)");
-    EXPECT_EQ(Chart(w, 2).SeriesList(0).PointValue(0), 12.5f - Decl().grid.LayerDepth[1]);
-    EXPECT_EQ(Chart(w, 3).SeriesList(0).PointXValue(0), depth) << "memberships stay by depth";
-}
-
-// The window is never handed manual layers: with the flag still set it grades the sounding
-// it is shown for, and its profiles show that sounding's cleaned layers.
 TEST_F(FuzzyWindow, LoadWithManualLayersFlagStillGradesTheSounding) {
     Sounding(20);
     auto& w = OpenFuzzy("0 2 3");

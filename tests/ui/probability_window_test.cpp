@@ -157,17 +157,6 @@ TEST_F(ProbabilityWindow, NoGroundElevationLeavesTheBoxEmptyAndTheAxisAsItIs) {
     EXPECT_EQ(w.AxisMode(), 1);
 }
 
-TEST_F(ProbabilityWindow, ARefusedGridOpensNoWindowAndDrawsNoPoint) {
-    Sounding(0);
-    auto& w = OpenProbability("0 1 2 3");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, " Soil Layer Message");
-    EXPECT_FALSE(w.IsLoaded());
-    EXPECT_EQ(platform::CurrentMousePointer(), platform::MousePointer::Default);
-    w.SoilPlot(Chart(w, 3));
-    EXPECT_EQ(Chart(w, 3).PointCount(), 0);
-}
-
 TEST_F(ProbabilityWindow, BackReleasesTheWindowAndExitClosesTheProfileWindowsToo) {
     Sounding(20);
     QPointer<Form> w = &OpenProbability("0 1 2 3");

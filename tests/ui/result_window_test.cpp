@@ -233,41 +233,6 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ResultFrame, ToggleWithoutElevationOnlyTells) {
-    Sounding(20);
-    auto& w = Open("0 1");
-    Click(w, "YAxis");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(messages[0].title, " Data Plot Message");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
-}
-
-TEST_F(ResultFrame, ASoundingTheGridRefusesShowsItsMessageAndNoWindow) {
-    struct Case {
-        float lastDepth;
-        const char* startsWith;
-    };
-    for (const Case& c : {Case{0.0f, " The sounding holds no readings"},
-                          Case{0.5f, " The sounding is too short to classify"}}) {
-        SCOPED_TRACE(c.lastDepth);
-        messages.clear();
-        Sounding(c.lastDepth);
-        auto& w = Open("0 1 3 4");
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text.rfind(c.startsWith, 0), 0u) << messages[0].text;
-        EXPECT_EQ(messages[0].title, " Soil Layer Message");
-        EXPECT_FALSE(w.IsLoaded());
-        EXPECT_FALSE(w.isVisible());
-        EXPECT_EQ(Decl().grid.NumLayers, 0);
-        for (int k = 0; k < ResultWindow::kCharts; ++k)
-            EXPECT_EQ(Chart(w, k).PointCount(), 0) << k;
-        EXPECT_EQ(platform::CurrentMousePointer(), platform::MousePointer::Default);
-    }
-}
-
 TEST_F(ResultFrame, ChartsOfAnEmptyGridDrawNothing) {
     Sounding(20);
     auto& w = Open("0 3 4");
@@ -313,52 +278,4 @@ TEST_F(ResultFrame, ToolbarKeys) {
     ProcessEvents();
     EXPECT_FALSE(w.IsLoaded());
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Select"));
-}
-
-TEST_F(ResultFrame, ZoomKeyWantsAZoomedProfileAndTogglesItsCaption) {
-    Sounding(30);
-    auto& w = Open("0 1 2 3");
-    QAction* zoom = w.Toolbar1->Item(8);
-    Click(w, "Zoom");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Perform a 'Zoom' on one of the graphs before you 'Zoom All' .. ");
-    EXPECT_EQ(messages[0].title, "");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    EXPECT_EQ(zoom->text(), "Zoom All    ");
-
-    // The user zooms the fs profile with the mouse.
-    ChartFX& fs = Chart(w, 1);
-    const QRectF plot = fs.PlotArea();
-    const int x = static_cast<int>(plot.center().x());
-    const int y0 = static_cast<int>(fs.VerticalPixel(5));
-    const int y1 = static_cast<int>(fs.VerticalPixel(15));
-    QTest::mousePress(fs.viewport(), Qt::LeftButton, {}, QPoint(x, y0));
-    QTest::mouseMove(fs.viewport(), QPoint(x, y1));
-    QTest::mouseRelease(fs.viewport(), Qt::LeftButton, {}, QPoint(x, y1));
-    ASSERT_TRUE(fs.ZoomActive());
-    double low = 0, high = 0;
-    fs.AxisList(0).AxisZoomRange(low, high);
-    Click(w, "Zoom");
-    EXPECT_EQ(zoom->text(), "Zoom Out    ");
-    // The other profiles show the depths zoomed on the fs profile.
-    for (int k : {0, 2}) {
-        double l = 0, h = 0;
-        Chart(w, k).AxisList(0).AxisZoomRange(l, h);
-        EXPECT_DOUBLE_EQ(l, low) << k;
-        EXPECT_DOUBLE_EQ(h, high) << k;
-    }
-    Click(w, "Zoom");
-    EXPECT_EQ(zoom->text(), "Zoom All    ");
-    for (int k : {0, 1, 2}) {
-        EXPECT_FALSE(Chart(w, k).ZoomActive()) << k;
-        double l = 0, h = 0;
-        Chart(w, k).AxisList(0).AxisZoomRange(l, h);
-        EXPECT_GT(h - l, high - low + 10) << k;
-    }
-    EXPECT_EQ(messages.size(), 1u);
-
-    // Each load starts from the stored caption.
-    w.Unload();
-    w.Show();
-    EXPECT_EQ(zoom->text(), "Zoom All     ");
 }
