@@ -7,6 +7,7 @@
 namespace strelvan::platform {
 
 void ChartAnnotationObject::Left(const ChartPlace& place) {
+    left_ = 0;
     hPlace_ = place;
     leftGiven_ = true;
     leftInPixels_ = false;
@@ -14,6 +15,7 @@ void ChartAnnotationObject::Left(const ChartPlace& place) {
 }
 
 void ChartAnnotationObject::Top(const ChartPlace& place) {
+    top_ = 0;
     vPlace_ = place;
     topGiven_ = true;
     topInPixels_ = false;
@@ -21,6 +23,7 @@ void ChartAnnotationObject::Top(const ChartPlace& place) {
 }
 
 void ChartAnnotationObject::WidthShare(double share) {
+    width_ = 0;
     widthShare_ = share;
     widthInPixels_ = false;
     Changed(true);
