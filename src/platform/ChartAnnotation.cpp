@@ -2,26 +2,65 @@
 
 #include <stdexcept>
 
-#include "platform/ChartFX.h"
+#include "platform/ChartData.h"
 
 namespace strelvan::platform {
 
+void ChartAnnotationObject::Left(const ChartPlace& place) {
+    left_ = 0;
+    hPlace_ = place;
+    leftGiven_ = true;
+    leftInPixels_ = false;
+    Changed(true);
+}
+
+void ChartAnnotationObject::Top(const ChartPlace& place) {
+    top_ = 0;
+    vPlace_ = place;
+    topGiven_ = true;
+    topInPixels_ = false;
+    Changed(true);
+}
+
+void ChartAnnotationObject::WidthShare(double share) {
+    width_ = 0;
+    widthShare_ = share;
+    widthInPixels_ = false;
+    Changed(true);
+}
+
+// Until a chart keeps them in its own terms, places given in pixels stand as pixels.
 void ChartAnnotationObject::Left(int x) {
     left_ = x;
+    hPlace_ = {ChartPlace::Mode::Pixel, static_cast<double>(x)};
     leftGiven_ = true;
+    leftInPixels_ = true;
     Changed(true);
 }
 
 void ChartAnnotationObject::Top(int y) {
     top_ = y;
+    vPlace_ = {ChartPlace::Mode::Pixel, static_cast<double>(y)};
     topGiven_ = true;
+    topInPixels_ = true;
     Changed(true);
 }
 
 void ChartAnnotationObject::Width(int w) {
     width_ = w;
-    widthGiven_ = true;
+    widthShare_ = -1;
+    widthInPixels_ = true;
     Changed(true);
+}
+
+void ChartAnnotationObject::KeepPixelPlace(const ChartPlace& left, const ChartPlace& top,
+                                           double widthShare) {
+    if (leftInPixels_)
+        hPlace_ = left;
+    if (topInPixels_)
+        vPlace_ = top;
+    if (widthInPixels_)
+        widthShare_ = widthShare;
 }
 
 void ChartAnnotationObject::Height(int h) {
@@ -94,11 +133,8 @@ void ChartAnnotation::Clear() {
 }
 
 void ChartAnnotation::Changed(ChartAnnotationObject* placed) {
-    if (chart_ == nullptr)
-        return;
-    if (placed != nullptr)
-        chart_->PlaceObject(*placed);
-    chart_->AnnotationsChanged();
+    if (chart_ != nullptr)
+        chart_->AnnotationChanged(placed);
 }
 
 } // namespace strelvan::platform

@@ -1,10 +1,12 @@
-// The chart control: its coordinate service and the labels and lines placed with it.
+// The chart control: its coordinate service and the labels and lines it draws.
 #include <QChart>
 #include <QFontMetricsF>
 #include <QGraphicsItem>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "engine/charts/ChartArgs.h"
 #include "platform/ChartFX.h"
@@ -15,10 +17,11 @@ namespace strelvan::platform {
 // of the chart (screen, printer, image) holds them.
 class AnnotationLayer : public QGraphicsItem {
 public:
-    AnnotationLayer(ChartFX* owner, QGraphicsItem* parent) : QGraphicsItem(parent), owner_(owner) {}
+    AnnotationLayer(std::function<void(QPainter*)> paint, QGraphicsItem* parent)
+        : QGraphicsItem(parent), paint_(std::move(paint)) {}
     QRectF boundingRect() const override { return rect_; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
-        owner_->PaintAnnotations(painter);
+        paint_(painter);
     }
     void SetRect(const QRectF& rect) {
         if (rect == rect_)
@@ -28,7 +31,7 @@ public:
     }
 
 private:
-    ChartFX* owner_;
+    std::function<void(QPainter*)> paint_;
     QRectF rect_;
 };
 
@@ -47,7 +50,7 @@ int32_t PackPixels(int16_t x, int16_t y) {
 } // namespace
 
 void ChartFX::SetUpAnnotationLayer() {
-    annotationLayer_ = new AnnotationLayer(this, chart_);
+    annotationLayer_ = new AnnotationLayer([this](QPainter* p) { PaintAnnotations(p); }, chart_);
     annotationLayer_->setZValue(1000);
     annotationLayer_->SetRect(chart_->rect());
     QObject::connect(chart_, &QGraphicsWidget::geometryChanged, chart_,
@@ -56,35 +59,29 @@ void ChartFX::SetUpAnnotationLayer() {
                      [this] { annotationLayer_->update(); });
 }
 
+void ChartFX::RepaintAnnotations() {
+    annotationLayer_->update();
+}
+
 int32_t ChartFX::ChartMetric(int32_t value, int code) {
     if (code == 3) {
         const QRectF plot = PlotArea();
         // The inverse of ChartMakeLong: a negative low half borrowed from the high half.
         const int lo = ChartLoWord(value);
         const int hi = static_cast<int>((static_cast<int64_t>(value) - lo) / 65536);
-        MetricQuery q;
-        q.valid = true;
-        q.h = lo == -1 ? ChartPlace{ChartPlace::Mode::PlotEdge, 0}
-                       : ChartPlace{ChartPlace::Mode::Value, static_cast<double>(lo)};
-        q.v = hi == -1 ? ChartPlace{ChartPlace::Mode::PlotEdge, 0}
-                       : ChartPlace{ChartPlace::Mode::Value, static_cast<double>(hi)};
-        const int16_t x = PixelWord(PlacePixel(q.h, true, plot));
-        const int16_t y = PixelWord(PlacePixel(q.v, false, plot));
-        q.x = x;
-        q.y = y;
-        lastMetric_ = q;
-        return PackPixels(x, y);
+        const ChartPlace h = lo == -1 ? ChartPlace::AtPlotEdge() : ChartPlace::AtValue(lo);
+        const ChartPlace v = hi == -1 ? ChartPlace::AtPlotEdge() : ChartPlace::AtValue(hi);
+        return PackPixels(PixelWord(PlacePixel(h, true, plot)),
+                          PixelWord(PlacePixel(v, false, plot)));
     }
     if (code == 7) {
         const QRectF plot = PlotArea();
-        const int16_t w = PixelWord(plot.width());
-        lastPlotWidth_ = w;
-        return PackPixels(w, PixelWord(plot.bottom()));
+        return PackPixels(PixelWord(plot.width()), PixelWord(plot.bottom()));
     }
     return 0;
 }
 
-double ChartFX::PlacePixel(const ChartPlace& place, bool horizontal, const QRectF& plot) {
+double ChartFX::PlacePixel(const ChartPlace& place, bool horizontal, const QRectF& plot) const {
     switch (place.mode) {
     case ChartPlace::Mode::Pixel:
         return place.value;
@@ -97,93 +94,46 @@ double ChartFX::PlacePixel(const ChartPlace& place, bool horizontal, const QRect
     return place.value;
 }
 
-void ChartFX::PlaceObject(ChartAnnotationObject& o) {
+void ChartFX::PlacePixels(ChartAnnotationObject& o) {
     const QRectF plot = PlotArea();
-    if (o.leftGiven_) {
-        if (lastMetric_.valid && o.left_ == lastMetric_.x)
-            o.hPlace_ = lastMetric_.h;
-        else
-            o.hPlace_ = {ChartPlace::Mode::PlotEdge, o.left_ - plot.left()};
-    }
-    if (o.topGiven_) {
-        if (lastMetric_.valid && o.top_ == lastMetric_.y)
-            o.vPlace_ = lastMetric_.v;
-        else if (plot.height() > 1)
-            o.vPlace_ = {ChartPlace::Mode::Value,
-                         PositionFromScale(VerticalItem(), VerticalValueAt(o.top_))};
-        else
-            o.vPlace_ = {ChartPlace::Mode::Pixel, static_cast<double>(o.top_)};
-    }
-    if (o.widthGiven_) {
-        if (lastPlotWidth_ > 0 && o.width_ == lastPlotWidth_)
-            o.widthShare_ = 1.0;
-        else if (plot.width() > 1)
-            o.widthShare_ = o.width_ / plot.width();
-        else
-            o.widthShare_ = -1;
-    }
-}
-
-void ChartFX::AttachAnnotation(const std::shared_ptr<ChartAnnotation>& annotation) {
-    if (!annotation || annotation->chart_ == this)
-        return;
-    if (annotation->chart_ != nullptr)
-        annotation->chart_->DetachAnnotation(annotation.get());
-    annotations_.push_back(annotation);
-    annotation->chart_ = this;
-    for (auto& o : annotation->objects_)
-        PlaceObject(*o);
-    AnnotationsChanged();
-}
-
-void ChartFX::DetachAnnotation(const ChartAnnotation* annotation) {
-    auto it = std::find_if(annotations_.begin(), annotations_.end(),
-                           [&](const auto& a) { return a.get() == annotation; });
-    if (it == annotations_.end())
-        return;
-    (*it)->chart_ = nullptr;
-    annotations_.erase(it);
-    AnnotationsChanged();
-}
-
-void ChartFX::DetachAnnotations() {
-    for (auto& a : annotations_)
-        a->chart_ = nullptr;
-    annotations_.clear();
-    AnnotationsChanged();
-}
-
-void ChartFX::AnnotationsChanged() {
-    annotationLayer_->update();
+    const ChartPlace left = ChartPlace::AtPlotEdge(o.Left() - plot.left());
+    // A plot of no height has no scale to read a value from: the top stays a pixel.
+    const ChartPlace top =
+        plot.height() > 1 ? ChartPlace::AtValue(data_.PositionFromScale(data_.VerticalItem(),
+                                                                        VerticalValueAt(o.Top())))
+                          : ChartPlace{ChartPlace::Mode::Pixel, static_cast<double>(o.Top())};
+    const double share = plot.width() > 1 ? o.Width() / plot.width() : -1;
+    o.KeepPixelPlace(left, top, share);
 }
 
 void ChartFX::PaintAnnotations(QPainter* painter) {
-    if (annotations_.empty())
+    if (data_.Annotations().empty())
         return;
     const QRectF plot = chart_->plotArea();
     painter->save();
     painter->setClipRect(chart_->rect());
     painter->setRenderHint(QPainter::Antialiasing, false);
-    for (const auto& a : annotations_) {
-        for (const auto& o : a->objects_) {
-            if (!o->Placed())
+    for (const auto& a : data_.Annotations()) {
+        for (int i = 0; i < a->Count(); ++i) {
+            const ChartAnnotationObject& o = a->Item(i);
+            if (!o.Placed())
                 continue;
-            const double x = PlacePixel(o->hPlace_, true, plot);
-            const double y = PlacePixel(o->vPlace_, false, plot);
-            const double w = o->widthShare_ >= 0 ? o->widthShare_ * plot.width() : o->width_;
-            const QColor color = ChartColor(o->color_);
-            if (o->kind_ == AnnotationKind::Line) {
+            const double x = PlacePixel(o.HorizontalPlace(), true, plot);
+            const double y = PlacePixel(o.VerticalPlace(), false, plot);
+            const double w = o.WidthShare() >= 0 ? o.WidthShare() * plot.width() : o.Width();
+            const QColor color = ChartColor(o.Color());
+            if (o.Kind() == AnnotationKind::Line) {
                 painter->setPen(QPen(color, 1));
-                painter->drawLine(QPointF(x, y), QPointF(x + w, y + o->height_));
+                painter->drawLine(QPointF(x, y), QPointF(x + w, y + o.Height()));
                 continue;
             }
-            const QFont font = ChartFont(o->fontSize_, false, o->fontName_);
+            const QFont font = ChartFont(o.FontSize(), false, o.FontName());
             painter->setFont(font);
             painter->setPen(color);
-            const double h = std::max<double>(o->height_, QFontMetricsF(font).height());
+            const double h = std::max<double>(o.Height(), QFontMetricsF(font).height());
             // A little room between the strip or the plot's edge and the text.
             painter->drawText(QRectF(x + 2, y, std::max(w - 2, 0.0), h),
-                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, o->text_);
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, o.Text());
         }
     }
     painter->restore();

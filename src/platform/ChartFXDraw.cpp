@@ -1,4 +1,4 @@
-// The chart control: turning what it was given into Qt Charts series and axes.
+// The chart control: drawing what the chart holds as Qt Charts series and axes.
 #include <QAreaSeries>
 #include <QChart>
 #include <QFontMetricsF>
@@ -45,135 +45,18 @@ template <class Series> void RemoveSeries(QChart& chart, std::vector<Series*>& s
     }
     series.clear();
 }
-
-// A step the axis can draw: the given one unless it would crowd the axis with ticks.
-double UsableStep(std::optional<double> given, double span, int ticks) {
-    if (given && *given > 0 && std::isfinite(*given) && span / *given <= 50)
-        return *given;
-    return NiceStep(span, ticks);
-}
 } // namespace
 
-double ChartFX::IndexPosition(double index) const {
-    const auto& a = axes_[2];
-    if (a.min && a.max && pointCount_ > 1)
-        return *a.min + index * (*a.max - *a.min) / (pointCount_ - 1);
-    if (a.min && pointCount_ == 1)
-        return *a.min;
-    return index;
-}
-
-double ChartFX::ScalePosition(int item, double position) const {
-    return item == 2 && !hasX_ ? IndexPosition(position) : position;
-}
-
-double ChartFX::PositionFromScale(int item, double value) const {
-    if (item != 2 || hasX_)
-        return value;
-    const auto& a = axes_[2];
-    if (a.min && a.max && pointCount_ > 1 && *a.max != *a.min)
-        return (value - *a.min) * (pointCount_ - 1) / (*a.max - *a.min);
-    if (a.min && pointCount_ == 1)
-        return 0;
-    return value;
-}
-
-double ChartFX::XPosition(int series, int point) const {
-    if (!hasX_)
-        return IndexPosition(point);
-    const auto s = static_cast<std::size_t>(series);
-    const auto p = static_cast<std::size_t>(point);
-    if (s >= xValues_.size() || p >= xValues_[s].size())
-        return std::nan("");
-    return xValues_[s][p];
-}
-
-ChartFX::Scale ChartFX::VerticalScale() const {
-    const AxisState& a = axes_[static_cast<std::size_t>(VerticalItem())];
-    const double dLo = DepthOnXAxis() ? xLo_ : valueLo_;
-    const double dHi = DepthOnXAxis() ? xHi_ : valueHi_;
-    auto farthestFrom = [&](double v) {
-        return std::fabs(dHi - v) >= std::fabs(dLo - v) ? dHi : dLo;
-    };
-    double top = 0, bottom = 10;
-    if (a.max && a.min) {
-        top = *a.max;
-        bottom = *a.min;
-    } else if (a.max) {
-        top = *a.max;
-        bottom = hasData_ ? farthestFrom(top) : top;
-    } else if (a.min) {
-        bottom = *a.min;
-        top = hasData_ ? farthestFrom(bottom) : bottom;
-    } else if (hasData_) { // depth grows downward
-        top = dLo;
-        bottom = dHi;
-    }
-    Scale s;
-    s.lo = std::min(top, bottom);
-    s.hi = std::max(top, bottom);
-    s.reversed = top < bottom;
-    if (!(s.hi - s.lo > 1e-9)) { // one depth only: show a little around it, downward
-        const double pad = std::max(1.0, std::fabs(s.lo) * 0.05);
-        s.lo -= pad;
-        s.hi += pad;
-        s.reversed = true;
-    }
-    if (a.zoom && a.zoom->second > a.zoom->first) {
-        s.lo = a.zoom->first;
-        s.hi = a.zoom->second;
-    }
-    s.step = UsableStep(a.step, s.hi - s.lo, 8);
-    return s;
-}
-
-ChartFX::Scale ChartFX::HorizontalScale() const {
-    const AxisState& a = axes_[DepthOnXAxis() ? 0 : 2];
-    const AxisState* second = DepthOnXAxis() ? &axes_[1] : nullptr;
-    const auto pick = [&](std::optional<double> AxisState::*member) {
-        const auto& v = a.*member;
-        return v || second == nullptr ? v : second->*member;
-    };
-    const auto givenMin = pick(&AxisState::min);
-    const auto givenMax = pick(&AxisState::max);
-    const auto givenStep = pick(&AxisState::step);
-    const double dLo = DepthOnXAxis() ? valueLo_ : xLo_;
-    const double dHi = DepthOnXAxis() ? valueHi_ : xHi_;
-
-    double left = givenMin.value_or(hasData_ ? std::min(0.0, dLo) : 0.0);
-    double right = givenMax.value_or(hasData_ ? std::max(dHi, left) : left + 1);
-    double step = UsableStep(givenStep, right - left, 6);
-    if (!givenMin)
-        left = RoundDownTo(left, step);
-    if (!givenMax) {
-        right = RoundUpTo(right, step);
-        if (right <= left)
-            right = left + step;
-    }
-    Scale s;
-    s.lo = std::min(left, right);
-    s.hi = std::max(left, right);
-    s.reversed = left > right;
-    if (!(s.hi - s.lo > 1e-12))
-        s.hi = s.lo + 1;
-    if (a.zoom && a.zoom->second > a.zoom->first) {
-        s.lo = a.zoom->first;
-        s.hi = a.zoom->second;
-    }
-    s.step = UsableStep(givenStep, s.hi - s.lo, 6);
-    return s;
-}
-
 void ChartFX::ApplyAxes() {
-    const Scale h = HorizontalScale();
-    const Scale v = VerticalScale();
-    const AxisState& ha = axes_[DepthOnXAxis() ? 0 : 2];
-    const AxisState& va = axes_[static_cast<std::size_t>(VerticalItem())];
-    const bool strip = look_ == ChartLook::LayerStrip;
+    const ChartScale h = data_.HorizontalScale();
+    const ChartScale v = data_.VerticalScale();
+    const ChartAxisState& ha = data_.Axis(data_.HorizontalItem());
+    const ChartAxisState& va = data_.Axis(data_.VerticalItem());
+    const bool strip = data_.Look() == ChartLook::LayerStrip;
     struct Target {
         QValueAxis* axis;
-        const Scale& scale;
-        const AxisState& state;
+        const ChartScale& scale;
+        const ChartAxisState& state;
         bool labels;
         bool horizontal;
     };
@@ -224,14 +107,14 @@ void ChartFX::ApplyAxes() {
     }
     layoutDirty_ = true;
     if (annotationLayer_ != nullptr)
-        AnnotationsChanged();
+        RepaintAnnotations();
 }
 
 void ChartFX::ApplyTitle() {
     // A title wider than the chart is set in a smaller type, down to 6 points, rather than cut
     // short; the top margin takes up the height the smaller type saves, so that the plot stays
     // level with the plots of the charts beside it.
-    const QString text = TitleText(2);
+    const QString text = data_.TitleText(2);
     const QFont full = ChartFont(9, true);
     QFont font = full;
     const double room = width() - kTitleRoomLost;
@@ -244,19 +127,19 @@ void ChartFX::ApplyTitle() {
     chart_->setMargins(margins);
     chart_->setTitle(text);
     chart_->setTitleFont(font);
-    chart_->setTitleBrush(ChartColor(TitleColor(2)));
+    chart_->setTitleBrush(ChartColor(data_.TitleColor(2)));
     layoutDirty_ = true;
 }
 
 void ChartFX::ApplyLegend() {
     QLegend* legend = chart_->legend();
-    legend->setVisible(LegendShown());
+    legend->setVisible(data_.LegendShown());
     // Beside the plot, so that the plot keeps the height of the charts beside it and their
     // depths stay level.
     legend->setAlignment(Qt::AlignRight);
     legend->setFont(ChartFont(8));
     for (std::size_t s = 0; s < lines_.size(); ++s)
-        lines_[s]->setName(s < legends_.size() ? legends_[s] : QString());
+        lines_[s]->setName(data_.SeriesLegend(static_cast<int>(s)));
     for (QLegendMarker* m : legend->markers())
         m->setVisible(qobject_cast<QLineSeries*>(m->series()) != nullptr);
     layoutDirty_ = true;
@@ -266,25 +149,7 @@ void ChartFX::CommitData() {
     if (!dataDirty_)
         return;
     dataDirty_ = false;
-    // Extents of what will be drawn.
-    hasData_ = false;
-    for (int s = 0; s < SeriesCount(); ++s)
-        for (int p = 0; p < pointCount_; ++p) {
-            const double v = values_[static_cast<std::size_t>(s)][static_cast<std::size_t>(p)];
-            const double x = XPosition(s, p);
-            if (std::isnan(v) || std::isnan(x))
-                continue;
-            if (!hasData_) {
-                valueLo_ = valueHi_ = v;
-                xLo_ = xHi_ = x;
-                hasData_ = true;
-            }
-            valueLo_ = std::min(valueLo_, v);
-            valueHi_ = std::max(valueHi_, v);
-            xLo_ = std::min(xLo_, x);
-            xHi_ = std::max(xHi_, x);
-        }
-    if (BarLook())
+    if (data_.BarLook())
         CommitBars();
     else
         CommitLines();
@@ -294,35 +159,36 @@ void ChartFX::CommitData() {
 
 void ChartFX::CommitLines() {
     RemoveSeries(*chart_, areas_);
-    while (static_cast<int>(lines_.size()) > SeriesCount()) {
+    const int seriesCount = data_.SeriesCount();
+    const int pointCount = data_.PointCount();
+    while (static_cast<int>(lines_.size()) > seriesCount) {
         chart_->removeSeries(lines_.back());
         delete lines_.back();
         lines_.pop_back();
     }
-    while (static_cast<int>(lines_.size()) < SeriesCount()) {
+    while (static_cast<int>(lines_.size()) < seriesCount) {
         auto* line = new QLineSeries();
         chart_->addSeries(line);
         line->attachAxis(hAxis_);
         line->attachAxis(vAxis_);
         lines_.push_back(line);
     }
-    const double width = std::clamp<int>(Setting(16).value_or(1), 1, 10);
-    const bool profile = look_ == ChartLook::Profile;
-    for (int s = 0; s < SeriesCount(); ++s) {
+    const double width = std::clamp<int>(data_.ChartSetting16().value_or(1), 1, 10);
+    const bool profile = data_.Look() == ChartLook::Profile;
+    for (int s = 0; s < seriesCount; ++s) {
         QList<QPointF> points;
-        points.reserve(pointCount_);
-        const auto& values = values_[static_cast<std::size_t>(s)];
-        for (int p = 0; p < pointCount_; ++p) {
-            const double v = values[static_cast<std::size_t>(p)];
-            const double x = XPosition(s, p);
-            if (std::isnan(v) || std::isnan(x))
+        points.reserve(pointCount);
+        for (int p = 0; p < pointCount; ++p) {
+            const auto v = data_.PointValue(s, p);
+            const double x = data_.XPosition(s, p);
+            if (!v || std::isnan(x))
                 continue;
-            points.append(profile ? QPointF(x, v) : QPointF(v, x));
+            points.append(profile ? QPointF(x, *v) : QPointF(*v, x));
         }
         QLineSeries* line = lines_[static_cast<std::size_t>(s)];
         // A profile takes the colour of its title; curves take the series colours.
-        const QColor color = profile && s == 0 && titleColors_.count(2) != 0
-                                 ? ChartColor(titleColors_.at(2))
+        const QColor color = profile && s == 0 && data_.HasTitleColor(2)
+                                 ? ChartColor(data_.TitleColor(2))
                                  : SeriesColor(s);
         QPen pen(color, width);
         pen.setCapStyle(Qt::FlatCap); // bevel joins stroke thousands of points fast
@@ -335,13 +201,12 @@ void ChartFX::CommitLines() {
 void ChartFX::CommitBars() {
     RemoveSeries(*chart_, lines_);
     RemoveSeries(*chart_, areas_);
-    if (SeriesCount() == 0 || pointCount_ == 0)
+    const int n = data_.PointCount();
+    if (data_.SeriesCount() == 0 || n == 0)
         return;
-    const auto& values = values_[0];
-    const int n = pointCount_;
     std::vector<double> pos(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        pos[static_cast<std::size_t>(i)] = XPosition(0, i);
+        pos[static_cast<std::size_t>(i)] = data_.XPosition(0, i);
     // Each bar reaches half way to its neighbours along the depth.
     struct Bar {
         double from, to, length;
@@ -352,8 +217,8 @@ void ChartFX::CommitBars() {
     bars.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         const double d = pos[static_cast<std::size_t>(i)];
-        const double v = values[static_cast<std::size_t>(i)];
-        if (std::isnan(d) || std::isnan(v))
+        const auto v = data_.PointValue(0, i);
+        if (std::isnan(d) || !v)
             continue;
         const bool hasNext = i + 1 < n && !std::isnan(pos[static_cast<std::size_t>(i) + 1]);
         const bool hasPrev = i > 0 && !std::isnan(pos[static_cast<std::size_t>(i) - 1]);
@@ -363,9 +228,7 @@ void ChartFX::CommitBars() {
             up = hasPrev ? down : 0.5;
         if (!hasPrev)
             down = up;
-        const auto c = i < static_cast<int>(colors_.size()) ? colors_[static_cast<std::size_t>(i)]
-                                                            : std::nullopt;
-        bars.push_back({d - down, d + up, v, c.value_or(kOwnColor)});
+        bars.push_back({d - down, d + up, *v, data_.PointColor(i).value_or(kOwnColor)});
     }
     if (bars.empty())
         return;
@@ -422,15 +285,15 @@ QRectF ChartFX::PlotArea() {
 }
 
 double ChartFX::HorizontalPixelIn(double position, const QRectF& plot) const {
-    const Scale s = HorizontalScale();
-    const double v = ScalePosition(DepthOnXAxis() ? 0 : 2, position);
+    const ChartScale s = data_.HorizontalScale();
+    const double v = data_.ScalePosition(data_.HorizontalItem(), position);
     const double t = (v - s.lo) / (s.hi - s.lo);
     return s.reversed ? plot.right() - t * plot.width() : plot.left() + t * plot.width();
 }
 
 double ChartFX::VerticalPixelIn(double position, const QRectF& plot) const {
-    const Scale s = VerticalScale();
-    const double v = ScalePosition(VerticalItem(), position);
+    const ChartScale s = data_.VerticalScale();
+    const double v = data_.ScalePosition(data_.VerticalItem(), position);
     const double t = (v - s.lo) / (s.hi - s.lo);
     return s.reversed ? plot.top() + t * plot.height() : plot.bottom() - t * plot.height();
 }
@@ -445,7 +308,7 @@ double ChartFX::VerticalPixel(double position) {
 
 double ChartFX::VerticalValueAt(double y) {
     const QRectF plot = PlotArea();
-    const Scale s = VerticalScale();
+    const ChartScale s = data_.VerticalScale();
     if (plot.height() <= 0)
         return s.lo;
     const double t =

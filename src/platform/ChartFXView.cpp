@@ -76,15 +76,7 @@ void ChartFX::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChartFX::DragZoom(double a, double b) {
-    if (!std::isfinite(a) || !std::isfinite(b) || a == b)
-        return;
-    axes_[static_cast<std::size_t>(VerticalItem())].zoom =
-        std::make_pair(std::min(a, b), std::max(a, b));
-    // A cut of the values that an earlier Zoom All fitted to another range would hide the
-    // values of this one: the values are shown whole again.
-    axes_[DepthOnXAxis() ? 0 : 2].zoom.reset();
-    zoomActive_ = true;
-    ApplyAxes();
+    data_.ZoomVertical(a, b);
     viewport()->update();
 }
 
@@ -110,7 +102,7 @@ void LayOut(QChart& chart, const QSizeF& size) {
 int ChartFX::WholeLegendWidth() {
     SyncLayout();
     QSizeF layout = ScreenLayoutSize();
-    if (!LegendShown())
+    if (!data_.LegendShown())
         return static_cast<int>(layout.width());
     // The legend takes at most a share of the chart's width: widen the chart by what its
     // texts lack until they fit (two or three rounds).
@@ -147,7 +139,7 @@ void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t
     LayOut(*chart_, logical);
     const QRectF plot = chart_->plotArea();
     lastPrintout_ = {QRectF(target.topLeft() + plot.topLeft() * scale, plot.size() * scale),
-                     LegendShown(), LegendWholeAtLayout()};
+                     data_.LegendShown(), LegendWholeAtLayout()};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     scene()->render(&painter, target, QRectF(QPointF(0, 0), logical), Qt::IgnoreAspectRatio);

@@ -101,7 +101,7 @@ TEST_F(ChartFXTest, KeepsWhatItWasGiven) {
     c->BeginData(kChartValues, 1, 3);
     c->BeginData(kChartXValues, 1, 3);
     c->BeginData(kChartColors, 3, 0);
-    EXPECT_TRUE(c->DataOpen(kChartColors));
+    EXPECT_TRUE(c->Data().DataOpen(kChartColors));
     for (int i = 0; i < 3; ++i) {
         c->SeriesList(0).PointXValue(i, 0.328 * (3 - i));
         c->SeriesList(0).PointValue(i, i * 5);
@@ -114,41 +114,41 @@ TEST_F(ChartFXTest, KeepsWhatItWasGiven) {
     c->EndData(kChartColors);
     c->EndData(kChartXValues);
     c->EndData(kChartValues);
-    EXPECT_FALSE(c->DataOpen(kChartValues));
+    EXPECT_FALSE(c->Data().DataOpen(kChartValues));
 
-    EXPECT_EQ(c->SeriesCount(), 1);
-    EXPECT_EQ(c->PointCount(), 3);
-    EXPECT_EQ(c->SeriesList(0).PointValue(2), 10.0);
-    EXPECT_FLOAT_EQ(*c->SeriesList(0).PointXValue(0), 0.984f);
-    EXPECT_EQ(c->SeriesList(0).PointValue(3), std::nullopt);
-    EXPECT_EQ(c->SeriesList(1).PointValue(0), std::nullopt);
-    EXPECT_EQ(c->PointColor(1), kRed);
-    EXPECT_EQ(c->PointColor(0), std::nullopt);
-    EXPECT_EQ(c->ChartOption84(), false);
-    EXPECT_EQ(c->ChartOption28(), true);
-    EXPECT_EQ(c->ChartOption86(), std::nullopt);
-    EXPECT_EQ(c->ChartSetting5(), 10);
-    EXPECT_EQ(c->AxisList(0).AxisMax(), 16.0);
-    EXPECT_EQ(c->AxisList(1).AxisMax(), 16.0);
-    EXPECT_EQ(c->AxisList(2).AxisStep(), std::nullopt);
+    EXPECT_EQ(c->Data().SeriesCount(), 1);
+    EXPECT_EQ(c->Data().PointCount(), 3);
+    EXPECT_EQ(c->Data().SeriesList(0).PointValue(2), 10.0);
+    EXPECT_FLOAT_EQ(*c->Data().SeriesList(0).PointXValue(0), 0.984f);
+    EXPECT_EQ(c->Data().SeriesList(0).PointValue(3), std::nullopt);
+    EXPECT_EQ(c->Data().SeriesList(1).PointValue(0), std::nullopt);
+    EXPECT_EQ(c->Data().PointColor(1), kRed);
+    EXPECT_EQ(c->Data().PointColor(0), std::nullopt);
+    EXPECT_EQ(c->Data().ChartOption84(), false);
+    EXPECT_EQ(c->Data().ChartOption28(), true);
+    EXPECT_EQ(c->Data().ChartOption86(), std::nullopt);
+    EXPECT_EQ(c->Data().ChartSetting5(), 10);
+    EXPECT_EQ(c->Data().AxisList(0).AxisMax(), 16.0);
+    EXPECT_EQ(c->Data().AxisList(1).AxisMax(), 16.0);
+    EXPECT_EQ(c->Data().AxisList(2).AxisStep(), std::nullopt);
 
     // The next drawing drops the points, X values and colours of the last one.
     c->BeginData(kChartValues, 1, 2);
     c->EndData(kChartValues);
-    EXPECT_EQ(c->PointCount(), 2);
-    EXPECT_FALSE(c->HasXValues());
-    EXPECT_EQ(c->SeriesList(0).PointValue(0), std::nullopt);
-    EXPECT_EQ(c->PointColor(1), std::nullopt);
+    EXPECT_EQ(c->Data().PointCount(), 2);
+    EXPECT_FALSE(c->Data().HasXValues());
+    EXPECT_EQ(c->Data().SeriesList(0).PointValue(0), std::nullopt);
+    EXPECT_EQ(c->Data().PointColor(1), std::nullopt);
 
     // Counts no chart needs open what the chart can hold; negative ones open nothing.
     c->BeginData(kChartValues, 100000, 2000000000);
     c->EndData(kChartValues);
-    EXPECT_EQ(c->SeriesCount(), kMaxChartSeries);
-    EXPECT_EQ(c->PointCount(), kMaxChartPoints);
+    EXPECT_EQ(c->Data().SeriesCount(), kMaxChartSeries);
+    EXPECT_EQ(c->Data().PointCount(), kMaxChartPoints);
     c->BeginData(kChartValues, -1, -5);
     c->EndData(kChartValues);
-    EXPECT_EQ(c->SeriesCount(), 0);
-    EXPECT_EQ(c->PointCount(), 0);
+    EXPECT_EQ(c->Data().SeriesCount(), 0);
+    EXPECT_EQ(c->Data().PointCount(), 0);
 
     // A drawing that opens X values first has no values yet: no series, no points, nothing
     // drawn from the values of the drawing before.
@@ -157,24 +157,24 @@ TEST_F(ChartFXTest, KeepsWhatItWasGiven) {
     c->BeginData(kChartXValues, 2, 3);
     c->SeriesList(1).PointXValue(2, 1.5);
     c->EndData(kChartXValues);
-    EXPECT_EQ(c->SeriesCount(), 0);
-    EXPECT_EQ(c->PointCount(), 0);
-    EXPECT_EQ(c->SeriesList(1).PointXValue(2), 1.5);
-    EXPECT_EQ(c->SeriesList(1).PointValue(2), std::nullopt);
+    EXPECT_EQ(c->Data().SeriesCount(), 0);
+    EXPECT_EQ(c->Data().PointCount(), 0);
+    EXPECT_EQ(c->Data().SeriesList(1).PointXValue(2), 1.5);
+    EXPECT_EQ(c->Data().SeriesList(1).PointValue(2), std::nullopt);
 }
 
 TEST_F(ChartFXTest, TitlesAxesAndLegends) {
     auto c = Make(ChartLook::DepthCurves);
     DrawProfile(*c, 10);
-    EXPECT_EQ(c->TitleText(2), QString::fromUtf8(" Tip Resistance (ton/ft\u00b2) "));
-    EXPECT_EQ(c->chart()->title(), c->TitleText(2));
-    EXPECT_EQ(c->TitleColor(2), kBlue);
+    EXPECT_EQ(c->Data().TitleText(2), QString::fromUtf8(" Tip Resistance (ton/ft\u00b2) "));
+    EXPECT_EQ(c->chart()->title(), c->Data().TitleText(2));
+    EXPECT_EQ(c->Data().TitleColor(2), kBlue);
     EXPECT_EQ(c->chart()->titleBrush().color(), QColor(0, 0, 255));
     EXPECT_EQ(ChartColor(kRed), QColor(255, 0, 0));
     EXPECT_EQ(ChartColor(0x00FF00), QColor(0, 255, 0));
-    EXPECT_EQ(c->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(c->AxisList(0).AxisFontSize(), 10);
-    EXPECT_EQ(c->ChartSetting16(), 2);
+    EXPECT_EQ(c->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(c->Data().AxisList(0).AxisFontSize(), 10);
+    EXPECT_EQ(c->Data().ChartSetting16(), 2);
 
     // Curves: the legend box names the series.
     c->BeginData(kChartValues, 3, 4);
@@ -189,7 +189,7 @@ TEST_F(ChartFXTest, TitlesAxesAndLegends) {
     }
     c->EndData(kChartValues);
     c->EndData(kChartXValues);
-    EXPECT_TRUE(c->LegendShown());
+    EXPECT_TRUE(c->Data().LegendShown());
     EXPECT_TRUE(c->chart()->legend()->isVisible());
     QStringList shown;
     for (QLegendMarker* m : c->chart()->legend()->markers())
@@ -217,7 +217,7 @@ TEST_F(ChartFXTest, DepthGrowsDownwardAndElevationUpward) {
     EXPECT_NEAR(q.y(), c->VerticalPixel(p.y()), 1.0);
     EXPECT_NEAR(q.x(), c->HorizontalPixel(p.x()), 1.0);
     double low = 0, high = 0;
-    c->AxisList(0).AxisZoomRange(low, high);
+    c->Data().AxisList(0).AxisZoomRange(low, high);
     EXPECT_DOUBLE_EQ(low, 0.5);
     EXPECT_DOUBLE_EQ(high, 40);
 
@@ -242,7 +242,7 @@ TEST_F(ChartFXTest, OneDepthOnlyStillDrawsAnAxis) {
     auto c = Make(ChartLook::Profile);
     DrawProfile(*c, 1);
     double low = 0, high = 0;
-    c->AxisList(0).AxisZoomRange(low, high);
+    c->Data().AxisList(0).AxisZoomRange(low, high);
     EXPECT_LT(low, 0.5);
     EXPECT_GT(high, 0.5);
     EXPECT_TRUE(std::isfinite(c->VerticalPixel(0.5)));
@@ -253,10 +253,10 @@ TEST_F(ChartFXTest, ValueAxisFollowsTheGivenStep) {
     DrawProfile(*c, 40); // values 10 .. 30
     c->AxisList(2).AxisStep(5);
     double low = 0, high = 0;
-    c->AxisList(2).AxisZoomRange(low, high);
+    c->Data().AxisList(2).AxisZoomRange(low, high);
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, 30); // the next multiple of the step at or above the largest value
-    EXPECT_EQ(c->AxisList(2).AxisStep(), 5.0);
+    EXPECT_EQ(c->Data().AxisList(2).AxisStep(), 5.0);
 }
 
 TEST_F(ChartFXTest, ZoomedValueAxisKeepsThreeLabelledTicks) {
@@ -264,23 +264,23 @@ TEST_F(ChartFXTest, ZoomedValueAxisKeepsThreeLabelledTicks) {
     DrawProfile(*c, 40);
     c->AxisList(2).AxisStep(60); // the step of a sounding whose qc reaches 360
     c->AxisList(2).AxisZoom(0, 180);
-    EXPECT_EQ(c->AxisList(2).LabelStep(), 60); // 0, 60, 120, 180: the given step stays
+    EXPECT_EQ(c->LabelStep(2), 60); // 0, 60, 120, 180: the given step stays
     // Cut short of the step, where it would label 0 alone: a division of it labels three.
     c->AxisList(2).AxisZoom(0, 18);
-    const double step = c->AxisList(2).LabelStep();
+    const double step = c->LabelStep(2);
     EXPECT_GE(MultiplesWithin(step, 0, 18), 3);
     EXPECT_DOUBLE_EQ(std::fmod(60, step), 0);
     // A step that is not a round number gives way to a round one: labels 0, 5, 10, 15.
     c->AxisList(2).AxisStep(61);
     c->AxisList(2).AxisZoom(0, 18);
-    EXPECT_EQ(c->AxisList(2).LabelStep(), 5);
+    EXPECT_EQ(c->LabelStep(2), 5);
 }
 
 TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {
     auto c = Make(ChartLook::LayerStrip, 260, 520);
     const int n = 60;
     DrawStrip(*c, n);
-    EXPECT_FALSE(c->HasXValues());
+    EXPECT_FALSE(c->Data().HasXValues());
     // Point 0 (the deepest layer) at the bottom, point n-1 (layer 1) at the top.
     const QRectF plot = c->PlotArea();
     EXPECT_NEAR(c->VerticalPixel(0), plot.bottom(), 0.5);
@@ -331,6 +331,45 @@ TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {
     EXPECT_TRUE(ColorNear(shot, static_cast<int>(plotB.center().x()), y10b, QColor(255, 0, 0), 1));
     EXPECT_TRUE(ColorNear(shot, static_cast<int>(plotB.right()) - 3, y10b, QColor(255, 0, 0), 1));
     EXPECT_FALSE(ColorNear(shot, static_cast<int>(plotB.center().x()), y10, QColor(255, 0, 0), 1));
+}
+
+TEST_F(ChartFXTest, LinesPlacedByValueStandAtTheirDepthInEveryLayout) {
+    // Placed while the chart is not yet on show, as a window does while it loads: the place
+    // owes nothing to the layout of that moment.
+    ChartFX c(ChartLook::LayerStrip);
+    const int n = 50;
+    DrawStrip(c, n);
+    auto lines = std::make_shared<ChartAnnotation>();
+    c.AttachAnnotation(lines);
+    auto& line = lines->Add(3);
+    line.Left(ChartPlace::AtPlotEdge());
+    line.Top(ChartPlace::AtValue(n - 30)); // grid layer 30
+    line.WidthShare(1.0);
+    line.Color(kRed);
+    EXPECT_TRUE(line.Placed());
+    EXPECT_FALSE(line.InPixels());
+    const QColor red(255, 0, 0);
+    for (const QSize size : {QSize(220, 420), QSize(320, 760)}) {
+        c.resize(size);
+        c.show();
+        Settle();
+        const QRectF plot = c.PlotArea();
+        const int y = static_cast<int>(std::lround(c.VerticalPixel(n - 30)));
+        EXPECT_NEAR(c.VerticalPixel(n - 30), plot.top() + (plot.height() * 29) / (n - 1), 0.5);
+        const QImage shot = c.grab().toImage();
+        EXPECT_TRUE(ColorNear(shot, static_cast<int>(plot.left()) + 3, y, red, 1)) << size.height();
+        EXPECT_TRUE(ColorNear(shot, static_cast<int>(plot.right()) - 3, y, red, 1));
+        EXPECT_FALSE(ColorNear(shot, static_cast<int>(plot.center().x()), y - 6, red, 1));
+    }
+    // On a page twice the size, the line is at twice its height on screen.
+    QImage page(2 * c.width(), 2 * c.height(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        c.PrintChartTo(painter, 0, 0, page.width(), page.height());
+    }
+    EXPECT_TRUE(ColorNear(page, 2 * static_cast<int>(c.PlotArea().center().x()),
+                          2 * static_cast<int>(std::lround(c.VerticalPixel(n - 30))), red, 2));
 }
 
 TEST_F(ChartFXTest, PrintDrawsTheSamePictureAsTheScreen) {
@@ -429,7 +468,7 @@ TEST_F(ChartFXTest, BarsTakeTheirPointColours) {
 TEST_F(ChartFXTest, UserZoomShowsTheDraggedRangeUntilReset) {
     auto c = Make(ChartLook::Profile, 300, 600);
     DrawProfile(*c, 80); // 0.5 .. 40 ft
-    EXPECT_FALSE(c->ZoomActive());
+    EXPECT_FALSE(c->Data().ZoomActive());
     const QRectF plot = c->PlotArea();
     const int x = static_cast<int>(plot.center().x());
     const int y0 = static_cast<int>(c->VerticalPixel(10));
@@ -438,9 +477,9 @@ TEST_F(ChartFXTest, UserZoomShowsTheDraggedRangeUntilReset) {
     QTest::mouseMove(c->viewport(), QPoint(x, (y0 + y1) / 2));
     QTest::mouseMove(c->viewport(), QPoint(x, y1));
     QTest::mouseRelease(c->viewport(), Qt::LeftButton, {}, QPoint(x, y1));
-    EXPECT_TRUE(c->ZoomActive());
+    EXPECT_TRUE(c->Data().ZoomActive());
     double low = 0, high = 0;
-    c->AxisList(0).AxisZoomRange(low, high);
+    c->Data().AxisList(0).AxisZoomRange(low, high);
     EXPECT_NEAR(low, 10, 0.2);
     EXPECT_NEAR(high, 20, 0.2);
     // Depth still grows downward inside the zoom, over the whole plot.
@@ -451,28 +490,28 @@ TEST_F(ChartFXTest, UserZoomShowsTheDraggedRangeUntilReset) {
     auto other = Make(ChartLook::Profile);
     DrawProfile(*other, 80);
     QTest::mouseClick(other->viewport(), Qt::LeftButton, {}, QPoint(x, y0));
-    EXPECT_FALSE(other->ZoomActive());
+    EXPECT_FALSE(other->Data().ZoomActive());
     // Another chart follows with AxisZoom; its own zoom state stays off.
     other->AxisList(0).AxisZoom(high, low);
     other->AxisList(2).AxisZoom(0, 15);
     double oLow = 0, oHigh = 0;
-    other->AxisList(0).AxisZoomRange(oLow, oHigh);
+    other->Data().AxisList(0).AxisZoomRange(oLow, oHigh);
     EXPECT_DOUBLE_EQ(oLow, low);
     EXPECT_DOUBLE_EQ(oHigh, high);
-    other->AxisList(2).AxisZoomRange(oLow, oHigh);
+    other->Data().AxisList(2).AxisZoomRange(oLow, oHigh);
     EXPECT_EQ(oHigh, 15);
-    EXPECT_FALSE(other->ZoomActive());
+    EXPECT_FALSE(other->Data().ZoomActive());
 
     c->ZoomActive(false);
     c->ZoomResetFlag(false);
     c->Refresh();
-    EXPECT_FALSE(c->ZoomActive());
-    EXPECT_FALSE(c->ZoomResetFlag());
-    c->AxisList(0).AxisZoomRange(low, high);
+    EXPECT_FALSE(c->Data().ZoomActive());
+    EXPECT_FALSE(c->Data().ZoomResetFlag());
+    c->Data().AxisList(0).AxisZoomRange(low, high);
     EXPECT_DOUBLE_EQ(low, 0.5);
     EXPECT_DOUBLE_EQ(high, 40);
     other->ZoomActive(false);
-    other->AxisList(2).AxisZoomRange(oLow, oHigh);
+    other->Data().AxisList(2).AxisZoomRange(oLow, oHigh);
     EXPECT_EQ(oHigh, 30); // its whole range again
 }
 
@@ -491,21 +530,21 @@ TEST_F(ChartFXTest, AnnotationsAreCountedRemovedAndReplaced) {
     EXPECT_EQ(first->Item(0).Text(), "a");
     EXPECT_THROW(first->Add(5), std::invalid_argument);
     EXPECT_THROW(first->Item(9), std::out_of_range);
-    EXPECT_EQ(first->Chart(), c.get());
+    EXPECT_EQ(first->Chart(), &c->Data());
 
     // A new drawing of the chart may replace its annotations.
     c->DetachAnnotations();
     EXPECT_EQ(first->Chart(), nullptr);
     auto second = std::make_shared<ChartAnnotation>();
     c->AttachAnnotation(second);
-    ASSERT_EQ(c->Annotations().size(), 1u);
-    EXPECT_EQ(c->Annotations().front(), second);
+    ASSERT_EQ(c->Data().Annotations().size(), 1u);
+    EXPECT_EQ(c->Data().Annotations().front(), second);
 
     // Attached to another chart, a list moves there.
     auto d = Make(ChartLook::LayerStrip);
     d->AttachAnnotation(second);
-    EXPECT_TRUE(c->Annotations().empty());
-    EXPECT_EQ(second->Chart(), d.get());
+    EXPECT_TRUE(c->Data().Annotations().empty());
+    EXPECT_EQ(second->Chart(), &d->Data());
 }
 
 TEST_F(ChartFXTest, WidthVisibleAndMove) {
@@ -535,8 +574,8 @@ TEST_F(ChartFXTest, ALongTitleIsSetSmallerAndThePlotStaysLevel) {
     const int full = shortTitle->chart()->titleFont().pixelSize();
     const int small = longTitle->chart()->titleFont().pixelSize();
     EXPECT_LT(small, full);
-    EXPECT_GE(small, 8);                                             // never below 6 points
-    EXPECT_EQ(longTitle->chart()->title(), longTitle->TitleText(2)); // whole, not cut short
+    EXPECT_GE(small, 8);                                                    // never below 6 points
+    EXPECT_EQ(longTitle->chart()->title(), longTitle->Data().TitleText(2)); // whole, not cut short
     // The depths of the two charts stand level, as charts side by side must.
     EXPECT_NEAR(longTitle->PlotArea().top(), shortTitle->PlotArea().top(), 1.0);
     EXPECT_NEAR(longTitle->VerticalPixel(5), shortTitle->VerticalPixel(5), 1.0);

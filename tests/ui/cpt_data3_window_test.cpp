@@ -87,36 +87,36 @@ TEST_F(CPTData3Window, ThreeChartsHoldTheProfiles) {
     auto& w = Open();
     const ConeData& cone = Decl().cone;
     ChartFX* charts[] = {w.ChartFX1, w.ChartFX2, w.ChartFX3};
-    EXPECT_EQ(w.ChartFX1->TitleText(2), " Tip Resistance (" + kTsf + ") ");
-    EXPECT_EQ(w.ChartFX2->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
-    EXPECT_EQ(w.ChartFX3->TitleText(2), " Sleeve/Tip Ratio (%) ");
-    EXPECT_EQ(w.ChartFX1->TitleColor(2), 0xFF0000);
-    EXPECT_EQ(w.ChartFX2->TitleColor(2), 0);
-    EXPECT_EQ(w.ChartFX3->TitleColor(2), 0x0000FF);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisFontSize(), 10);
-    EXPECT_EQ(w.ChartFX2->AxisList(0).AxisTitle(), "");
-    EXPECT_EQ(w.ChartFX1->ChartSetting5(), std::nullopt);
-    EXPECT_EQ(w.ChartFX2->ChartSetting5(), 10);
-    EXPECT_EQ(w.ChartFX3->ChartSetting5(), 10);
+    EXPECT_EQ(w.ChartFX1->Data().TitleText(2), " Tip Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX2->Data().TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX3->Data().TitleText(2), " Sleeve/Tip Ratio (%) ");
+    EXPECT_EQ(w.ChartFX1->Data().TitleColor(2), 0xFF0000);
+    EXPECT_EQ(w.ChartFX2->Data().TitleColor(2), 0);
+    EXPECT_EQ(w.ChartFX3->Data().TitleColor(2), 0x0000FF);
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisFontSize(), 10);
+    EXPECT_EQ(w.ChartFX2->Data().AxisList(0).AxisTitle(), "");
+    EXPECT_EQ(w.ChartFX1->Data().ChartSetting5(), std::nullopt);
+    EXPECT_EQ(w.ChartFX2->Data().ChartSetting5(), 10);
+    EXPECT_EQ(w.ChartFX3->Data().ChartSetting5(), 10);
     for (ChartFX* c : charts) {
-        EXPECT_EQ(c->ChartSetting7(), 50);
-        EXPECT_EQ(c->ChartSetting16(), 2);
-        EXPECT_EQ(c->PointCount(), 120);
-        EXPECT_FALSE(c->DataOpen(platform::kChartValues));
+        EXPECT_EQ(c->Data().ChartSetting7(), 50);
+        EXPECT_EQ(c->Data().ChartSetting16(), 2);
+        EXPECT_EQ(c->Data().PointCount(), 120);
+        EXPECT_FALSE(c->Data().DataOpen(platform::kChartValues));
         // Depth from the first reading at the top to the last one plotted at the bottom.
-        EXPECT_EQ(c->AxisList(0).AxisMax(), 0.5f);
-        EXPECT_EQ(c->AxisList(0).AxisMin(), 60.0f);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMax(), 0.5f);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMin(), 60.0f);
         EXPECT_LT(c->VerticalPixel(0.5), c->VerticalPixel(60));
-        EXPECT_EQ(c->SeriesList(0).PointValue(119), 60.0f);
+        EXPECT_EQ(c->Data().SeriesList(0).PointValue(119), 60.0f);
     }
-    EXPECT_EQ(w.ChartFX1->SeriesList(0).PointXValue(9), cone.Qc[10]);
-    EXPECT_EQ(w.ChartFX2->SeriesList(0).PointXValue(9), cone.Fs[10]);
-    EXPECT_EQ(w.ChartFX3->SeriesList(0).PointXValue(9), cone.Ratio[10]);
+    EXPECT_EQ(w.ChartFX1->Data().SeriesList(0).PointXValue(9), cone.Qc[10]);
+    EXPECT_EQ(w.ChartFX2->Data().SeriesList(0).PointXValue(9), cone.Fs[10]);
+    EXPECT_EQ(w.ChartFX3->Data().SeriesList(0).PointXValue(9), cone.Ratio[10]);
     // Value-axis steps: Int(max / 6) when above 1, else as stored.
-    EXPECT_EQ(w.ChartFX1->AxisList(2).AxisStep(), 13.0);         // max qc 80
-    EXPECT_EQ(w.ChartFX2->AxisList(2).AxisStep(), std::nullopt); // max fs 0.8
-    EXPECT_EQ(w.ChartFX3->AxisList(2).AxisStep(), std::nullopt); // max ratio about 1.3
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(2).AxisStep(), 13.0);         // max qc 80
+    EXPECT_EQ(w.ChartFX2->Data().AxisList(2).AxisStep(), std::nullopt); // max fs 0.8
+    EXPECT_EQ(w.ChartFX3->Data().AxisList(2).AxisStep(), std::nullopt); // max ratio about 1.3
 }
 
 TEST_F(CPTData3Window, DepthListEndsWithAnUnevenLastDepth) {
@@ -131,20 +131,20 @@ TEST_F(CPTData3Window, DepthKeyCutsAllThreeProfiles) {
     CutAt(w, "30");
     EXPECT_EQ(w.PlotCount, 60); // reading 60 is at 30 ft
     for (ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
-        EXPECT_EQ(c->PointCount(), 60);
-        EXPECT_EQ(c->AxisList(0).AxisMin(), 30.0f); // the last plotted reading, on the chart
+        EXPECT_EQ(c->Data().PointCount(), 60);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMin(), 30.0f); // the last plotted reading, on the chart
     }
     EXPECT_EQ(w.MaxQc, 80); // not recomputed for the cut
 
     CutAt(w, "100"); // beyond the last reading: the count stays
     EXPECT_EQ(w.PlotCount, 60);
-    EXPECT_EQ(w.ChartFX2->PointCount(), 60);
+    EXPECT_EQ(w.ChartFX2->Data().PointCount(), 60);
 
     CutAt(w, "0.2"); // above the first reading: one reading
     EXPECT_EQ(w.PlotCount, 1);
-    EXPECT_EQ(w.ChartFX1->PointCount(), 1);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMax(), 0.5f);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMin(), 0.5f);
+    EXPECT_EQ(w.ChartFX1->Data().PointCount(), 1);
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisMax(), 0.5f);
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisMin(), 0.5f);
 
     CutAt(w, ""); // empty: the last reading's depth
     EXPECT_EQ(w.Combo1->currentText(), "60");
@@ -161,7 +161,7 @@ TEST_F(CPTData3Window, DepthThatIsNotANumberChangesNothing) {
     EXPECT_EQ(messages[0].text, " The depth to plot to must be a number. ");
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(w.PlotCount, 60);
-    EXPECT_EQ(w.ChartFX3->PointCount(), 60);
+    EXPECT_EQ(w.ChartFX3->Data().PointCount(), 60);
     EXPECT_EQ(w.Combo1->currentText(), "thirty");
 }
 
@@ -174,8 +174,8 @@ TEST_F(CPTData3Window, ToggleWithoutElevationOnlyTells) {
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(w.ChartFX1->SeriesList(0).PointValue(0), 0.5f);
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1->Data().SeriesList(0).PointValue(0), 0.5f);
 }
 
 TEST_F(CPTData3Window, ToggleWithElevationPlotsElevationsUpward) {
@@ -188,22 +188,22 @@ TEST_F(CPTData3Window, ToggleWithElevationPlotsElevationsUpward) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(w.AxisMode(), -1);
     EXPECT_EQ(w.PlotCount, 60); // the cut stays
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
     EXPECT_EQ(Items(w.Combo1),
               QStringList({"12.5", "2.5", "-7.5", "-17.5", "-27.5", "-37.5", "-47.5", "-52"}));
     EXPECT_EQ(w.Combo1->currentText(), "");
     for (ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
-        EXPECT_EQ(c->SeriesList(0).PointValue(0), 12.0f);
-        EXPECT_EQ(c->AxisList(0).AxisMax(), 12.0f);
-        EXPECT_EQ(c->AxisList(0).AxisMin(), -17.5f);
+        EXPECT_EQ(c->Data().SeriesList(0).PointValue(0), 12.0f);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMax(), 12.0f);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMin(), -17.5f);
         EXPECT_LT(c->VerticalPixel(12), c->VerticalPixel(-17.5)); // the highest at the top
     }
     CutAt(w, "-10"); // the first reading at or below -10 ft is at 22.5 ft depth
     EXPECT_EQ(w.PlotCount, 45);
     Click(w, "YAxis");
     EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisMin(), 22.5f);
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisMin(), 22.5f);
 }
 
 TEST_F(CPTData3Window, ClassifySoilMenuSetsTheMethodAndShowsTheSelection) {
@@ -294,16 +294,16 @@ TEST_F(CPTData3Window, RealSoundingsAfterConversion) {
         auto& w = Open();
         EXPECT_EQ(w.PlotCount, n);
         for (ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
-            EXPECT_EQ(c->PointCount(), n);
-            EXPECT_EQ(c->AxisList(0).AxisMax(), cone.Depth[1]);
-            EXPECT_EQ(c->AxisList(0).AxisMin(), cone.Depth[n]);
+            EXPECT_EQ(c->Data().PointCount(), n);
+            EXPECT_EQ(c->Data().AxisList(0).AxisMax(), cone.Depth[1]);
+            EXPECT_EQ(c->Data().AxisList(0).AxisMin(), cone.Depth[n]);
         }
         for (int i = 1; i <= n; ++i) {
             ASSERT_GT(cone.Qc[i], 0) << i;
             ASSERT_GE(cone.Fs[i], 0) << i;
             ASSERT_LE(cone.Ratio[i], 20) << i;
         }
-        EXPECT_EQ(w.ChartFX1->SeriesList(0).PointXValue(n - 1), cone.Qc[n]);
+        EXPECT_EQ(w.ChartFX1->Data().SeriesList(0).PointXValue(n - 1), cone.Qc[n]);
         EXPECT_LE(w.MaxRatio, 20);
         app->windows.UnloadAndRelease("Frm_CPTData3");
         ProcessEvents();
@@ -353,5 +353,5 @@ TEST_F(CPTData3Window, PrintKeyPrintsTheProfilesOfARealSounding) {
     }
     // The window and its readings are as they were.
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.ChartFX1->PointCount(), Decl().cone.NumPoints);
+    EXPECT_EQ(w.ChartFX1->Data().PointCount(), Decl().cone.NumPoints);
 }

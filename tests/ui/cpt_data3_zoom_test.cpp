@@ -40,7 +40,7 @@ protected:
     static QString Tip(const Frm_CPTData3& w) { return w.Toolbar1->Item(6)->toolTip(); }
 
     static void Shown(const ChartFX* chart, int axis, double& low, double& high) {
-        chart->AxisList(axis).AxisZoomRange(low, high);
+        chart->Data().AxisList(axis).AxisZoomRange(low, high);
     }
 };
 
@@ -73,8 +73,8 @@ TEST_F(CPTData3Zoom, ZoomAllThenZoomOut) {
     PressZoom(w); // back to the whole range
     EXPECT_EQ(Tip(w), "Zoom All    ");
     for (const ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3}) {
-        EXPECT_FALSE(c->ZoomActive());
-        EXPECT_FALSE(c->ZoomResetFlag());
+        EXPECT_FALSE(c->Data().ZoomActive());
+        EXPECT_FALSE(c->Data().ZoomResetFlag());
         Shown(c, 0, low, high);
         EXPECT_EQ(low, 0.5);
         EXPECT_EQ(high, 50);

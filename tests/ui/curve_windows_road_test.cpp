@@ -26,11 +26,11 @@ protected:
     // The three curves of a layer grid: every layer drawn, each value within its range.
     static void ExpectCurves(const ChartFX& chart, int n, double top) {
         ASSERT_GT(n, 10);
-        ASSERT_EQ(chart.SeriesCount(), 3);
-        ASSERT_EQ(chart.PointCount(), n);
+        ASSERT_EQ(chart.Data().SeriesCount(), 3);
+        ASSERT_EQ(chart.Data().PointCount(), n);
         for (int s = 0; s < 3; ++s)
             for (int i = 0; i < n; ++i) {
-                const std::optional<double> v = chart.SeriesList(s).PointValue(i);
+                const std::optional<double> v = chart.Data().SeriesList(s).PointValue(i);
                 ASSERT_TRUE(v && *v >= 0.0 && *v <= top) << s << " " << i;
             }
     }
@@ -45,19 +45,19 @@ protected:
             ASSERT_LE(Decl().grid.LayerRatio[k], 20.0f) << k;
         }
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(w.ChartFX[static_cast<std::size_t>(k)]->PointCount(), n) << k;
+            EXPECT_EQ(w.ChartFX[static_cast<std::size_t>(k)]->Data().PointCount(), n) << k;
     }
 
     void ExpectMemberships(Frm_Fuzzy& w) {
         const int n = Decl().grid.NumLayers;
         ChartFX& chart = *w.ChartFX[3];
         ExpectCurves(chart, n, 1.0);
-        const std::optional<double> top = chart.AxisList(1).AxisMax();
+        const std::optional<double> top = chart.Data().AxisList(1).AxisMax();
         ASSERT_TRUE(top);
         EXPECT_GE(*top, 1.0);
         EXPECT_LT(*top, 3.0);
         for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(w.ChartFX[static_cast<std::size_t>(k)]->PointCount(), n) << k;
+            EXPECT_EQ(w.ChartFX[static_cast<std::size_t>(k)]->Data().PointCount(), n) << k;
     }
 };
 
@@ -101,7 +101,8 @@ TEST_F(CurveWindowsRoad, FromASampleFileToTheProbabilityAndFuzzyWindows) {
     ExpectMemberships(*fuzzy);
     // Against elevation: the profiles follow, the memberships stay by depth.
     fuzzy->Toolbar1->ButtonByKey("YAxis")->trigger();
-    EXPECT_EQ(fuzzy->ChartFX[0]->SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
+    EXPECT_EQ(fuzzy->ChartFX[0]->Data().SeriesList(0).PointValue(0),
+              8.5f - Decl().grid.LayerDepth[1]);
     EXPECT_EQ(endProgramCalls, 0);
 }
 

@@ -56,13 +56,13 @@ TEST_F(FuzzyWindow, GradesTheAveragedLayersAndDrawsTheirMemberships) {
     EXPECT_NEAR(r.SoilIndexU[5], *U30, 1e-4);
     EXPECT_GT(std::fabs(*U30 - *U20), 1.0);
     EXPECT_EQ(g.LayerRatio[5], 20.0f);
-    EXPECT_EQ(Chart(w, 2).SeriesList(0).PointXValue(4), 20.0f);
+    EXPECT_EQ(Chart(w, 2).Data().SeriesList(0).PointXValue(4), 20.0f);
 
     // Three curves, the deepest layer first; layer 0 is never drawn.
     ChartFX& fuzzy = Chart(w, 3);
-    EXPECT_EQ(fuzzy.Look(), platform::ChartLook::DepthCurves);
-    ASSERT_EQ(fuzzy.SeriesCount(), 3);
-    ASSERT_EQ(fuzzy.PointCount(), n);
+    EXPECT_EQ(fuzzy.Data().Look(), platform::ChartLook::DepthCurves);
+    ASSERT_EQ(fuzzy.Data().SeriesCount(), 3);
+    ASSERT_EQ(fuzzy.Data().PointCount(), n);
     const std::vector<float>* curves[] = {&r.MuHPS, &r.MuHPM, &r.MuHPC};
     const char* legends[] = {"HPS", "HPM", "HPC"};
     for (int s = 0; s < 3; ++s) {
@@ -74,23 +74,23 @@ TEST_F(FuzzyWindow, GradesTheAveragedLayersAndDrawsTheirMemberships) {
             EXPECT_EQ(series.PointValue(i), (*curves[s])[k]) << s << " " << i;
         }
     }
-    EXPECT_EQ(fuzzy.SeriesList(2).PointValue(n - 5), 1.0f) << "layer 5 is clay";
+    EXPECT_EQ(fuzzy.Data().SeriesList(2).PointValue(n - 5), 1.0f) << "layer 5 is clay";
 
     // The membership axis runs from 0 to the largest sum of a layer's memberships.
     float largest = 0;
     for (int k = 1; k <= n; ++k)
         largest = std::max(largest, r.MuHPC[k] + r.MuHPS[k] + r.MuHPM[k]);
     EXPECT_GE(largest, 1.0f);
-    EXPECT_EQ(fuzzy.AxisList(0).AxisMin(), 0.0);
-    EXPECT_EQ(fuzzy.AxisList(1).AxisMax(), largest);
-    EXPECT_EQ(fuzzy.AxisList(1).AxisStep(), 0.2);
-    EXPECT_EQ(fuzzy.AxisList(2).AxisMax(), g.LayerDepth[1]);
-    EXPECT_EQ(fuzzy.TitleText(2), " Fuzzy Soil Type ");
-    EXPECT_EQ(fuzzy.TitleColor(2), 0xFF0000);
-    EXPECT_TRUE(fuzzy.LegendShown());
-    EXPECT_EQ(fuzzy.LegendBox().Width(), LegendBoxWidth(platform::TwipsPerPixelY()));
-    EXPECT_EQ(fuzzy.LegendBox().Width(), 34) << "the offscreen screen has 15 twips a pixel";
-    EXPECT_EQ(fuzzy.LegendBox().Option(), true);
+    EXPECT_EQ(fuzzy.Data().AxisList(0).AxisMin(), 0.0);
+    EXPECT_EQ(fuzzy.Data().AxisList(1).AxisMax(), largest);
+    EXPECT_EQ(fuzzy.Data().AxisList(1).AxisStep(), 0.2);
+    EXPECT_EQ(fuzzy.Data().AxisList(2).AxisMax(), g.LayerDepth[1]);
+    EXPECT_EQ(fuzzy.Data().TitleText(2), " Fuzzy Soil Type ");
+    EXPECT_EQ(fuzzy.Data().TitleColor(2), 0xFF0000);
+    EXPECT_TRUE(fuzzy.Data().LegendShown());
+    EXPECT_EQ(fuzzy.Data().LegendBox().Width(), LegendBoxWidth(platform::TwipsPerPixelY()));
+    EXPECT_EQ(fuzzy.Data().LegendBox().Width(), 34) << "the offscreen screen has 15 twips a pixel";
+    EXPECT_EQ(fuzzy.Data().LegendBox().Option(), true);
 }
 
 TEST_F(FuzzyWindow, NoLayersGiveAnEmptyChartOnAnAxisOfZero) {
@@ -101,13 +101,13 @@ TEST_F(FuzzyWindow, NoLayersGiveAnEmptyChartOnAnAxisOfZero) {
     EXPECT_FALSE(w.IsLoaded());
     ASSERT_EQ(Decl().grid.NumLayers, 0);
     w.SoilPlot(Chart(w, 3));
-    EXPECT_EQ(Chart(w, 3).AxisList(1).AxisMax(), 0.0);
-    EXPECT_EQ(Chart(w, 3).PointCount(), 0);
+    EXPECT_EQ(Chart(w, 3).Data().AxisList(1).AxisMax(), 0.0);
+    EXPECT_EQ(Chart(w, 3).Data().PointCount(), 0);
 
     // A grid whose arrays do not hold its layer count draws no point either.
     Decl().grid.NumLayers = 12;
     w.SoilPlot(Chart(w, 3));
-    EXPECT_EQ(Chart(w, 3).PointCount(), 0);
+    EXPECT_EQ(Chart(w, 3).Data().PointCount(), 0);
 }
 
 TEST_F(FuzzyWindow, ReducedToolbarWithZoomAtItemSeven) {
@@ -138,7 +138,7 @@ TEST_F(FuzzyWindow, ReducedToolbarWithZoomAtItemSeven) {
     Click(w, "Zoom");
     EXPECT_EQ(bar.Item(7)->text(), "Zoom Out    ");
     double low = 0, high = 0;
-    Chart(w, 2).AxisList(0).AxisZoomRange(low, high);
+    Chart(w, 2).Data().AxisList(0).AxisZoomRange(low, high);
     EXPECT_DOUBLE_EQ(low, 5);
     EXPECT_DOUBLE_EQ(high, 15);
 
@@ -166,10 +166,10 @@ TEST_F(FuzzyWindow, LoadWithManualLayersFlagStillGradesTheSounding) {
     ProcessEvents();
     const LayerGrid& g = Decl().grid;
     ASSERT_EQ(g.NumLayers, 91);
-    EXPECT_EQ(Chart(w, 3).PointCount(), 91);
+    EXPECT_EQ(Chart(w, 3).Data().PointCount(), 91);
     EXPECT_NEAR(Decl().results.SoilIndexU[5],
                 *SoilClassIndex(1.0f * static_cast<float>(kTsfToKgPerCm2), 30.0), 1e-4);
     EXPECT_EQ(g.LayerRatio[5], 20.0f);
     EXPECT_EQ(g.LayerElev[91], 3.0f - g.LayerDepth[91]);
-    EXPECT_EQ(Chart(w, 0).PointCount(), 91);
+    EXPECT_EQ(Chart(w, 0).Data().PointCount(), 91);
 }

@@ -87,10 +87,10 @@ TEST_F(ManualEditor, LoadSetsTheFirstLayerAndHandsItOver) {
     Frm_Manual& e = OpenEditor();
     EXPECT_EQ(e.windowTitle(), " Manual Classification  - File: C:/soundings/levee-7.txt");
     ChartFX& chart = *e.ChartText;
-    EXPECT_EQ(chart.TitleText(2), "Manual Soil Behavior Types ");
-    EXPECT_EQ(chart.TitleColor(2), 0xFF0000);
-    EXPECT_EQ(chart.PointCount(), 40);
-    EXPECT_EQ(chart.SeriesList(0).PointValue(39), 0.2);
+    EXPECT_EQ(chart.Data().TitleText(2), "Manual Soil Behavior Types ");
+    EXPECT_EQ(chart.Data().TitleColor(2), 0xFF0000);
+    EXPECT_EQ(chart.Data().PointCount(), 40);
+    EXPECT_EQ(chart.Data().SeriesList(0).PointValue(39), 0.2);
 
     EXPECT_EQ(e.Walk.LayerTop, 1);
     EXPECT_EQ(e.Walk.LayerBottom, 10);
@@ -317,7 +317,7 @@ TEST_F(ManualEditor, ALabelNearTheFootKeepsItsDescription) {
     ASSERT_EQ(e.Walk.LayerTop, 40);
     const auto* label = Labels(*e.ChartText).back();
     const int lowerEdge = ChartHiWord(e.ChartText->ChartMetric(0, 7));
-    ASSERT_GT(label->Top(), 0.91 * lowerEdge);
+    ASSERT_GT(e.ChartText->VerticalPixel(label->VerticalPlace().value), 0.91 * lowerEdge);
     ASSERT_FALSE(Described(40, 40).empty());
     EXPECT_EQ(label->Text(), Q(Described(40, 40)));
     EXPECT_EQ(label->FontSize(), 7);

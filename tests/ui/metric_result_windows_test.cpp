@@ -81,7 +81,7 @@ protected:
     // (point layer - 1) shows it.
     void ExpectRatioShown(ResultWindow& w, int layer, float ratio) {
         EXPECT_FLOAT_EQ(Decl().grid.LayerRatio[static_cast<std::size_t>(layer)], ratio) << layer;
-        EXPECT_EQ(Chart(w, 2).SeriesList(0).PointXValue(layer - 1),
+        EXPECT_EQ(Chart(w, 2).Data().SeriesList(0).PointXValue(layer - 1),
                   Decl().grid.LayerRatio[static_cast<std::size_t>(layer)])
             << layer;
     }
@@ -116,24 +116,25 @@ protected:
         const std::vector<int16_t>& type = Decl().results.*look.types;
         EXPECT_EQ(Decl().results.TypeTumay02, std::vector<int16_t>(type.size(), 0));
         ChartFX& soil = Chart(w, 3);
-        EXPECT_EQ(soil.TitleText(2), look.soilTitle);
-        EXPECT_EQ(soil.TitleColor(2), kBlue);
-        EXPECT_EQ(soil.AxisList(0).AxisMin(), 0.0);
-        EXPECT_EQ(soil.AxisList(0).AxisMax(), look.axisMax);
-        EXPECT_EQ(soil.AxisList(1).AxisMax(), look.axisMax);
-        EXPECT_EQ(soil.AxisList(0).AxisSetting(), look.axisSetting);
-        ASSERT_EQ(soil.PointCount(), n);
-        EXPECT_EQ(soil.SeriesList(0).PointXValue(0), g.LayerDepth[static_cast<std::size_t>(n)]);
+        EXPECT_EQ(soil.Data().TitleText(2), look.soilTitle);
+        EXPECT_EQ(soil.Data().TitleColor(2), kBlue);
+        EXPECT_EQ(soil.Data().AxisList(0).AxisMin(), 0.0);
+        EXPECT_EQ(soil.Data().AxisList(0).AxisMax(), look.axisMax);
+        EXPECT_EQ(soil.Data().AxisList(1).AxisMax(), look.axisMax);
+        EXPECT_EQ(soil.Data().AxisList(0).AxisSetting(), look.axisSetting);
+        ASSERT_EQ(soil.Data().PointCount(), n);
+        EXPECT_EQ(soil.Data().SeriesList(0).PointXValue(0),
+                  g.LayerDepth[static_cast<std::size_t>(n)]);
         for (int i = 0; i < n; ++i) {
             const auto k = static_cast<std::size_t>(n - i);
             ASSERT_GE(type[k], 1) << k;
-            ASSERT_EQ(soil.SeriesList(0).PointValue(i), type[k]) << i;
-            ASSERT_EQ(soil.PointColor(i), TypeColor(look.legend, type[k])) << i;
+            ASSERT_EQ(soil.Data().SeriesList(0).PointValue(i), type[k]) << i;
+            ASSERT_EQ(soil.Data().PointColor(i), TypeColor(look.legend, type[k])) << i;
         }
 
         // The layer texts, automatic and manual, described by the window's own method.
         ChartFX& text = Chart(w, 4);
-        EXPECT_EQ(text.TitleText(2), look.textTitle);
+        EXPECT_EQ(text.Data().TitleText(2), look.textTitle);
         ChartSelection selection = Decl().selection;
         ASSERT_NE(selection.MethodCode, look.method);
         selection.MethodCode = look.method;
@@ -145,7 +146,7 @@ protected:
                                      static_cast<int16_t>(10 * j + 10), Decl().results, selection));
         w.ManualArray(1, 100, "Fill", 90);
         w.ManualText(Chart(w, 5));
-        EXPECT_EQ(Chart(w, 5).TitleText(2), look.textTitle);
+        EXPECT_EQ(Chart(w, 5).Data().TitleText(2), look.textTitle);
     }
 
     // Back with manual layers: shown on the grid they were set on, without classifying; after
@@ -167,7 +168,7 @@ protected:
         const auto labels = Labels(Chart(w, 5));
         ASSERT_EQ(labels.size(), 2u);
         EXPECT_EQ(labels[1]->Text(), "Sand");
-        EXPECT_EQ(Chart(w, 5).TitleText(2), look.textTitle);
+        EXPECT_EQ(Chart(w, 5).Data().TitleText(2), look.textTitle);
 
         // Another window sets the grid up anew.
         Declarations& d = Decl();
@@ -181,8 +182,8 @@ protected:
         EXPECT_EQ(Decl().selection.ChartOrder, "0 3 4");
         EXPECT_GE(types[5], 1) << "classified afresh";
         ChartFX& soil = Chart(w, 3);
-        ASSERT_EQ(soil.PointCount(), Decl().grid.NumLayers);
-        EXPECT_EQ(soil.SeriesList(0).PointValue(0),
+        ASSERT_EQ(soil.Data().PointCount(), Decl().grid.NumLayers);
+        EXPECT_EQ(soil.Data().SeriesList(0).PointValue(0),
                   types[static_cast<std::size_t>(Decl().grid.NumLayers)]);
         EXPECT_FALSE(Chart(w, 5).isVisible());
         EXPECT_TRUE(Chart(w, 4).isVisible());
@@ -227,7 +228,7 @@ TEST_F(MetricResultWindows, RobertsonClassifiesTheCorrectedTipAndShowsTheLayerRa
     // Zone 8 in the colour of its legend line.
     const int32_t red = 255 | 40 << 8 | 4 << 16;
     ASSERT_EQ(zones[80], 8);
-    EXPECT_EQ(Chart(w, 3).PointColor(n - 80), red);
+    EXPECT_EQ(Chart(w, 3).Data().PointColor(n - 80), red);
     EXPECT_EQ(w.findChild<platform::LineControl*>("Line8")->BorderColor(), red);
 
     // The corrected tip resistance is classified, and left as the averaging gave it.
@@ -254,7 +255,7 @@ TEST_F(MetricResultWindows, OlsenClassifiesTheCorrectedTipAndShowsTheLayerRatios
     EXPECT_EQ(Decl().results.TypeOlsen[50], OlsenZone(30.0f / 10.44277f, 0.11f));
     // Sand at 10 MPa, where the layer's qc of 10 ton/ft2 would be clay.
     EXPECT_EQ(Decl().results.TypeOlsen[80], 4);
-    EXPECT_EQ(Chart(w, 3).PointColor(Decl().grid.NumLayers - 80), 255 | 255 << 8);
+    EXPECT_EQ(Chart(w, 3).Data().PointColor(Decl().grid.NumLayers - 80), 255 | 255 << 8);
 }
 
 TEST_F(MetricResultWindows, ManualLayersLoadOnlyOnTheGridTheyWereSetOn) {

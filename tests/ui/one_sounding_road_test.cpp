@@ -151,15 +151,15 @@ protected:
         for (std::size_t k = 0; k < w.ChartFX.size(); ++k) {
             const ChartFX& chart = *w.ChartFX[k];
             if (chart.isHidden()) {
-                EXPECT_EQ(chart.PointCount(), 0) << k;
-                EXPECT_TRUE(chart.Annotations().empty()) << k;
+                EXPECT_EQ(chart.Data().PointCount(), 0) << k;
+                EXPECT_TRUE(chart.Data().Annotations().empty()) << k;
                 continue;
             }
-            EXPECT_EQ(chart.PointCount(), n) << k;
+            EXPECT_EQ(chart.Data().PointCount(), n) << k;
             if (k < 3) {
                 const std::vector<float>& values = *profiles[k];
-                EXPECT_EQ(chart.SeriesList(0).PointXValue(0), values[1]) << k;
-                EXPECT_EQ(chart.SeriesList(0).PointXValue(n - 1),
+                EXPECT_EQ(chart.Data().SeriesList(0).PointXValue(0), values[1]) << k;
+                EXPECT_EQ(chart.Data().SeriesList(0).PointXValue(n - 1),
                           values[static_cast<std::size_t>(n)])
                     << k;
             }
@@ -246,10 +246,11 @@ TEST_P(ByManualMethod, ManualLayersShowOnlyOnTheGridTheyWereSetOn) {
         const int n = Decl().grid.NumLayers;
         int typed = 0;
         for (int i = 0; i < n; ++i)
-            typed += Chart(*w, 3).PointColor(i).has_value() ? 1 : 0;
+            typed += Chart(*w, 3).Data().PointColor(i).has_value() ? 1 : 0;
         EXPECT_GT(typed, n * 9 / 10);
         Click(*w, "YAxis");
-        EXPECT_EQ(Chart(*w, 0).SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
+        EXPECT_EQ(Chart(*w, 0).Data().SeriesList(0).PointValue(0),
+                  8.5f - Decl().grid.LayerDepth[1]);
     }
 }
 
@@ -403,7 +404,7 @@ TEST_P(ByMethod, EachLoadStartsUnzoomed) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->Toolbar1->ButtonByKey("Zoom")->text(), stored);
     for (int k = 0; k < 4; ++k)
-        EXPECT_FALSE(Chart(*w, k).ZoomActive()) << k;
+        EXPECT_FALSE(Chart(*w, k).Data().ZoomActive()) << k;
     ExpectCurrent(*w);
 }
 
@@ -438,8 +439,9 @@ namespace {
 // The values a profile chart holds, one per grid layer from the top.
 std::vector<float> ProfileValues(const ChartFX& chart) {
     std::vector<float> values;
-    for (int i = 0; i < chart.PointCount(); ++i)
-        values.push_back(static_cast<float>(chart.SeriesList(0).PointXValue(i).value_or(-1.0)));
+    for (int i = 0; i < chart.Data().PointCount(); ++i)
+        values.push_back(
+            static_cast<float>(chart.Data().SeriesList(0).PointXValue(i).value_or(-1.0)));
     return values;
 }
 

@@ -83,50 +83,51 @@ TEST_F(PlotPropertiesWindow, LoadFillsTheCaptionAndTheNineProjectBoxes) {
 TEST_F(PlotPropertiesWindow, ProfilesShowEveryReadingDownToTheLast) {
     auto& w = Open();
     const ConeData& cone = Decl().cone;
-    EXPECT_EQ(w.ChartFX1[0]->TitleText(2), " Tip Resistance (" + kTsf + ") ");
-    EXPECT_EQ(w.ChartFX1[1]->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
-    EXPECT_EQ(w.ChartFX1[2]->TitleText(2), " Sleeve/Tip Ratio (%) ");
-    EXPECT_EQ(w.ChartFX1[0]->TitleColor(2), 0xFF0000);
-    EXPECT_EQ(w.ChartFX1[1]->TitleColor(2), 0);
-    EXPECT_EQ(w.ChartFX1[2]->TitleColor(2), 0x0000FF);
-    EXPECT_EQ(w.ChartFX1[0]->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(w.ChartFX1[0]->AxisList(0).AxisFontSize(), 10);
-    EXPECT_EQ(w.ChartFX1[1]->ChartSetting5(), 10);
+    EXPECT_EQ(w.ChartFX1[0]->Data().TitleText(2), " Tip Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX1[1]->Data().TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w.ChartFX1[2]->Data().TitleText(2), " Sleeve/Tip Ratio (%) ");
+    EXPECT_EQ(w.ChartFX1[0]->Data().TitleColor(2), 0xFF0000);
+    EXPECT_EQ(w.ChartFX1[1]->Data().TitleColor(2), 0);
+    EXPECT_EQ(w.ChartFX1[2]->Data().TitleColor(2), 0x0000FF);
+    EXPECT_EQ(w.ChartFX1[0]->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX1[0]->Data().AxisList(0).AxisFontSize(), 10);
+    EXPECT_EQ(w.ChartFX1[1]->Data().ChartSetting5(), 10);
     const ConeData::Column* readings[] = {&cone.Qc, &cone.Fs, &cone.Ratio};
     for (int c = 0; c < 3; ++c) {
         SCOPED_TRACE(c);
         ChartFX& chart = *w.ChartFX1[c];
-        EXPECT_EQ(chart.PointCount(), 16);
-        EXPECT_EQ(chart.ChartSetting7(), 50);
-        EXPECT_EQ(chart.ChartSetting16(), 2);
-        EXPECT_EQ(chart.AxisList(2).AxisStep(), std::nullopt); // max qc 36 would give 6
-        EXPECT_EQ(chart.AxisList(0).AxisMax(), 1.0f);
-        EXPECT_EQ(chart.AxisList(0).AxisMin(), 16.0f); // the last reading, not the one before
-        EXPECT_EQ(chart.SeriesList(0).PointValue(15), 16.0f);
-        EXPECT_EQ(chart.SeriesList(0).PointXValue(15), (*readings[c])[16]);
-        EXPECT_FALSE(chart.DataOpen(platform::kChartValues));
+        EXPECT_EQ(chart.Data().PointCount(), 16);
+        EXPECT_EQ(chart.Data().ChartSetting7(), 50);
+        EXPECT_EQ(chart.Data().ChartSetting16(), 2);
+        EXPECT_EQ(chart.Data().AxisList(2).AxisStep(), std::nullopt); // max qc 36 would give 6
+        EXPECT_EQ(chart.Data().AxisList(0).AxisMax(), 1.0f);
+        EXPECT_EQ(chart.Data().AxisList(0).AxisMin(),
+                  16.0f); // the last reading, not the one before
+        EXPECT_EQ(chart.Data().SeriesList(0).PointValue(15), 16.0f);
+        EXPECT_EQ(chart.Data().SeriesList(0).PointXValue(15), (*readings[c])[16]);
+        EXPECT_FALSE(chart.Data().DataOpen(platform::kChartValues));
     }
 }
 
 TEST_F(PlotPropertiesWindow, ModulusChartIsFourTimesQtWithoutVerticalStress) {
     auto& w = Open();
     ChartFX& chart = *w.ChartFX1[3];
-    EXPECT_EQ(chart.TitleText(2), " Constrained Modulus (" + kTsf + ") ");
-    EXPECT_EQ(chart.TitleColor(2), 0x0000FF);
-    EXPECT_EQ(chart.ChartSetting5(), 30);
-    EXPECT_EQ(chart.ChartSetting7(), 50);
-    EXPECT_EQ(chart.ChartSetting16(), 2);
-    EXPECT_EQ(chart.AxisList(0).AxisTitle(), ""); // the property chart names no axis
-    EXPECT_EQ(chart.PointCount(), 3);
+    EXPECT_EQ(chart.Data().TitleText(2), " Constrained Modulus (" + kTsf + ") ");
+    EXPECT_EQ(chart.Data().TitleColor(2), 0x0000FF);
+    EXPECT_EQ(chart.Data().ChartSetting5(), 30);
+    EXPECT_EQ(chart.Data().ChartSetting7(), 50);
+    EXPECT_EQ(chart.Data().ChartSetting16(), 2);
+    EXPECT_EQ(chart.Data().AxisList(0).AxisTitle(), ""); // the property chart names no axis
+    EXPECT_EQ(chart.Data().PointCount(), 3);
     const float qt[] = {25, 40, 60};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(chart.SeriesList(0).PointValue(i), 5.0f * (i + 1));
-        EXPECT_EQ(chart.SeriesList(0).PointXValue(i), 4.0f * qt[i]);
+        EXPECT_EQ(chart.Data().SeriesList(0).PointValue(i), 5.0f * (i + 1));
+        EXPECT_EQ(chart.Data().SeriesList(0).PointXValue(i), 4.0f * qt[i]);
     }
-    EXPECT_EQ(chart.AxisList(0).AxisMax(), 5.0f);
-    EXPECT_EQ(chart.AxisList(0).AxisMin(), 15.0f); // the last layer lies on the chart
+    EXPECT_EQ(chart.Data().AxisList(0).AxisMax(), 5.0f);
+    EXPECT_EQ(chart.Data().AxisList(0).AxisMin(), 15.0f); // the last layer lies on the chart
     EXPECT_LT(chart.VerticalPixel(5), chart.VerticalPixel(15));
-    EXPECT_FALSE(chart.DataOpen(platform::kChartXValues));
+    EXPECT_FALSE(chart.Data().DataOpen(platform::kChartXValues));
     EXPECT_EQ(Decl().props.ConsModulus[2], 160.0f);
 }
 
@@ -140,27 +141,27 @@ TEST_F(PlotPropertiesWindow, ElevationModeDrawsTheLayersBelowTheGroundElevation)
     auto& w = Open();
     EXPECT_EQ(w.TxtElevation->text(), "100");
     ChartFX& chart = *w.ChartFX1[3];
-    EXPECT_EQ(chart.SeriesList(0).PointValue(1), 90.0f); // the layer at 10 ft
-    EXPECT_EQ(chart.AxisList(0).AxisMax(), 95.0f);
-    EXPECT_EQ(chart.AxisList(0).AxisMin(), 85.0f);
+    EXPECT_EQ(chart.Data().SeriesList(0).PointValue(1), 90.0f); // the layer at 10 ft
+    EXPECT_EQ(chart.Data().AxisList(0).AxisMax(), 95.0f);
+    EXPECT_EQ(chart.Data().AxisList(0).AxisMin(), 85.0f);
     EXPECT_LT(chart.VerticalPixel(95), chart.VerticalPixel(85));
-    EXPECT_EQ(w.ChartFX1[0]->AxisList(0).AxisTitle(), "Elevation (ft)");
-    EXPECT_EQ(w.ChartFX1[0]->SeriesList(0).PointValue(0), 99.0f);
-    EXPECT_EQ(w.ChartFX1[2]->AxisList(0).AxisMin(), 84.0f);
+    EXPECT_EQ(w.ChartFX1[0]->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(w.ChartFX1[0]->Data().SeriesList(0).PointValue(0), 99.0f);
+    EXPECT_EQ(w.ChartFX1[2]->Data().AxisList(0).AxisMin(), 84.0f);
 }
 
 TEST_F(PlotPropertiesWindow, NoLayersGiveAnEmptyPropertyChart) {
     Layers({}, {});
     auto& w = Open();
-    EXPECT_EQ(w.ChartFX1[3]->PointCount(), 0);
-    EXPECT_EQ(w.ChartFX1[3]->AxisList(0).AxisMin(), std::nullopt);
-    EXPECT_EQ(w.ChartFX1[0]->PointCount(), 16);
+    EXPECT_EQ(w.ChartFX1[3]->Data().PointCount(), 0);
+    EXPECT_EQ(w.ChartFX1[3]->Data().AxisList(0).AxisMin(), std::nullopt);
+    EXPECT_EQ(w.ChartFX1[0]->Data().PointCount(), 16);
     // A grid whose arrays hold fewer layers than its count draws no property either.
     Layers({5.0f, 10.0f}, {25.0f, 40.0f});
     Decl().grid.NumLayers = 30;
     w.Unload();
     Open();
-    EXPECT_EQ(w.ChartFX1[3]->SeriesList(0).PointXValue(0), std::nullopt);
+    EXPECT_EQ(w.ChartFX1[3]->Data().SeriesList(0).PointXValue(0), std::nullopt);
 }
 
 TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
@@ -176,7 +177,7 @@ TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
     EXPECT_EQ(w.Toolbar1->ButtonByKey("Exit")->toolTip(), "Exit");
 
     // Next and Depth/Elevation change nothing on show.
-    const auto pointValue = [&] { return w.ChartFX1[3]->SeriesList(0).PointValue(2); };
+    const auto pointValue = [&] { return w.ChartFX1[3]->Data().SeriesList(0).PointValue(2); };
     const auto before = pointValue();
     Click(w, "Next");
     w.Toolbar1->Item(6)->trigger();

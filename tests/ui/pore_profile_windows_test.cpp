@@ -80,7 +80,7 @@ protected:
     static QString ZoomCaption(const PoreProfileWindow& w) { return w.Toolbar1->Item(10)->text(); }
     static std::pair<double, double> Shown(const ChartFX* chart, int axis) {
         double low = 0, high = 0;
-        chart->AxisList(axis).AxisZoomRange(low, high);
+        chart->Data().AxisList(axis).AxisZoomRange(low, high);
         return {low, high};
     }
     static QString PoreTitle(const char* kind) {
@@ -90,14 +90,14 @@ protected:
     static void ExpectWholeProfile(const ChartFX* c, const ConeData& cone,
                                    const ConeData::Column* values) {
         const int n = cone.NumPoints;
-        EXPECT_EQ(c->PointCount(), n);
-        EXPECT_FALSE(c->DataOpen(platform::kChartValues));
-        EXPECT_EQ(c->AxisList(0).AxisMax(), cone.Depth[1]);
-        EXPECT_EQ(c->AxisList(0).AxisMin(), cone.Depth[n]);
-        EXPECT_EQ(c->AxisList(2).AxisStep(), std::nullopt); // the chart's own scale
-        EXPECT_EQ(c->SeriesList(0).PointValue(n - 1), cone.Depth[n]);
+        EXPECT_EQ(c->Data().PointCount(), n);
+        EXPECT_FALSE(c->Data().DataOpen(platform::kChartValues));
+        EXPECT_EQ(c->Data().AxisList(0).AxisMax(), cone.Depth[1]);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMin(), cone.Depth[n]);
+        EXPECT_EQ(c->Data().AxisList(2).AxisStep(), std::nullopt); // the chart's own scale
+        EXPECT_EQ(c->Data().SeriesList(0).PointValue(n - 1), cone.Depth[n]);
         if (values != nullptr) {
-            EXPECT_EQ(c->SeriesList(0).PointXValue(n - 1), (*values)[n]);
+            EXPECT_EQ(c->Data().SeriesList(0).PointXValue(n - 1), (*values)[n]);
         }
     }
 };
@@ -120,23 +120,23 @@ TEST_F(PoreProfileWindows, SecondColumnOnlyOpensTheOneColumnWindowWithItsKind) {
     EXPECT_EQ(cone.Ratio[4], 20);
     EXPECT_EQ(w->AxisMode(), 1);
 
-    EXPECT_EQ(w->ChartFX1->TitleText(2), " Tip Resistance (" + kTsf + ") ");
-    EXPECT_EQ(w->ChartFX2->TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
-    EXPECT_EQ(w->ChartFX3->TitleText(2), " Sleeve/Tip Ratio (%) ");
-    EXPECT_EQ(w->ChartFX4->TitleText(2), PoreTitle("3"));
+    EXPECT_EQ(w->ChartFX1->Data().TitleText(2), " Tip Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w->ChartFX2->Data().TitleText(2), " Sleeve Resistance (" + kTsf + ") ");
+    EXPECT_EQ(w->ChartFX3->Data().TitleText(2), " Sleeve/Tip Ratio (%) ");
+    EXPECT_EQ(w->ChartFX4->Data().TitleText(2), PoreTitle("3"));
     const int32_t colours[] = {0xFF0000, 0, 0x0000FF, 0xFF0000};
     const ChartFX* charts[] = {w->ChartFX1, w->ChartFX2, w->ChartFX3, w->ChartFX4};
     const ConeData::Column* values[] = {&cone.Qc, &cone.Fs, &cone.Ratio, &cone.U3};
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(k + 1);
-        EXPECT_EQ(charts[k]->TitleColor(2), colours[k]);
-        EXPECT_EQ(charts[k]->ChartSetting5(),
+        EXPECT_EQ(charts[k]->Data().TitleColor(2), colours[k]);
+        EXPECT_EQ(charts[k]->Data().ChartSetting5(),
                   k == 1 || k == 2 ? std::optional<int16_t>(10) : std::nullopt);
-        EXPECT_EQ(charts[k]->AxisList(0).AxisFontSize(), k == 0 || k == 3 ? 10 : 8);
+        EXPECT_EQ(charts[k]->Data().AxisList(0).AxisFontSize(), k == 0 || k == 3 ? 10 : 8);
         ExpectWholeProfile(charts[k], cone, values[k]);
     }
-    EXPECT_EQ(w->ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(w->ChartFX4->AxisList(0).AxisTitle(), "");
+    EXPECT_EQ(w->ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w->ChartFX4->Data().AxisList(0).AxisTitle(), "");
     EXPECT_EQ(w->findChild<ChartFX*>("ChartFX5"), nullptr);
 }
 
@@ -144,11 +144,11 @@ TEST_F(PoreProfileWindows, TwoColumnsOpenTheTwoColumnWindowEachWithItsKind) {
     auto* w = dynamic_cast<Frm_CPTData5*>(OpenThroughProjectForm(2, 1));
     ASSERT_NE(w, nullptr);
     const ConeData& cone = Decl().cone;
-    EXPECT_EQ(w->ChartFX4->TitleText(2), PoreTitle("2"));
-    EXPECT_EQ(w->ChartFX5->TitleText(2), PoreTitle("1"));
+    EXPECT_EQ(w->ChartFX4->Data().TitleText(2), PoreTitle("2"));
+    EXPECT_EQ(w->ChartFX5->Data().TitleText(2), PoreTitle("1"));
     ExpectWholeProfile(w->ChartFX4, cone, &cone.U2);
     ExpectWholeProfile(w->ChartFX5, cone, &cone.U1);
-    EXPECT_EQ(w->ChartFX4->SeriesList(0).PointXValue(0), -1.9f); // negative u2 as read
+    EXPECT_EQ(w->ChartFX4->Data().SeriesList(0).PointXValue(0), -1.9f); // negative u2 as read
     // The charts stand side by side in their order.
     EXPECT_LT(w->ChartFX4->x(), w->ChartFX5->x());
     EXPECT_LT(w->ChartFX3->x(), w->ChartFX4->x());
@@ -156,9 +156,9 @@ TEST_F(PoreProfileWindows, TwoColumnsOpenTheTwoColumnWindowEachWithItsKind) {
     // A kind naming no column: the chart has its title and axis, and no points.
     app->windows.Find("Frm_CPTData5")->Unload();
     auto& odd = Open<Frm_CPTData5>(2, 7);
-    EXPECT_EQ(odd.ChartFX5->TitleText(2), PoreTitle("7"));
-    EXPECT_EQ(odd.ChartFX5->SeriesList(0).PointXValue(0), std::nullopt);
-    EXPECT_EQ(odd.ChartFX5->AxisList(0).AxisMin(), cone.Depth[100]);
+    EXPECT_EQ(odd.ChartFX5->Data().TitleText(2), PoreTitle("7"));
+    EXPECT_EQ(odd.ChartFX5->Data().SeriesList(0).PointXValue(0), std::nullopt);
+    EXPECT_EQ(odd.ChartFX5->Data().AxisList(0).AxisMin(), cone.Depth[100]);
 }
 
 TEST_F(PoreProfileWindows, ProjectBoxesAndToolbarAsStored) {
@@ -214,7 +214,7 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(none.AxisMode(), 1);
-    EXPECT_EQ(none.ChartFX5->SeriesList(0).PointValue(0), 0.5f);
+    EXPECT_EQ(none.ChartFX5->Data().SeriesList(0).PointValue(0), 0.5f);
     none.Unload();
 
     Decl().project.GroundElev = 12.0f;
@@ -223,16 +223,16 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
     Click(w, "YAxis");
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(w.AxisMode(), -1);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
     for (const ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3, w.ChartFX4, w.ChartFX5}) {
-        EXPECT_EQ(c->SeriesList(0).PointValue(0), 11.5f);
-        EXPECT_EQ(c->AxisList(0).AxisMax(), 11.5f);
-        EXPECT_EQ(c->AxisList(0).AxisMin(), -38.0f); // the last reading, on the chart
+        EXPECT_EQ(c->Data().SeriesList(0).PointValue(0), 11.5f);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMax(), 11.5f);
+        EXPECT_EQ(c->Data().AxisList(0).AxisMin(), -38.0f); // the last reading, on the chart
     }
     Click(w, "YAxis");
     EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(w.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(w.ChartFX5->SeriesList(0).PointValue(0), 0.5f);
+    EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(w.ChartFX5->Data().SeriesList(0).PointValue(0), 0.5f);
 }
 
 TEST_F(PoreProfileWindows, ZoomKeyFollowsTheZoomedChartAndComesBack) {
@@ -259,7 +259,7 @@ TEST_F(PoreProfileWindows, ZoomKeyFollowsTheZoomedChartAndComesBack) {
     Click(w, "Zoom");
     EXPECT_EQ(ZoomCaption(w), "Zoom All    ");
     for (const ChartFX* c : {w.ChartFX1, w.ChartFX4, w.ChartFX5}) {
-        EXPECT_FALSE(c->ZoomActive());
+        EXPECT_FALSE(c->Data().ZoomActive());
         EXPECT_EQ(Shown(c, 0), (std::pair<double, double>{0.5, 50}));
     }
 }
@@ -394,18 +394,19 @@ TEST_F(PoreProfileWindows, RealSoundingsInTheTwoColumnWindow) {
         w.Show();
         const int n = cone.NumPoints;
         for (const ChartFX* c : {w.ChartFX1, w.ChartFX2, w.ChartFX3, w.ChartFX4, w.ChartFX5}) {
-            EXPECT_EQ(c->PointCount(), n);
-            EXPECT_EQ(c->AxisList(0).AxisMin(), cone.Depth[n]); // unsorted depths too
+            EXPECT_EQ(c->Data().PointCount(), n);
+            EXPECT_EQ(c->Data().AxisList(0).AxisMin(), cone.Depth[n]); // unsorted depths too
         }
         for (int i = 1; i <= n; ++i) {
             ASSERT_GT(cone.Qc[i], 0) << i;
             ASSERT_GE(cone.Fs[i], 0) << i;
             ASSERT_LE(cone.Ratio[i], 20) << i;
-            ASSERT_FLOAT_EQ(static_cast<float>(*w.ChartFX4->SeriesList(0).PointXValue(i - 1)),
-                            metric.U2[i] * 10.44277f)
+            ASSERT_FLOAT_EQ(
+                static_cast<float>(*w.ChartFX4->Data().SeriesList(0).PointXValue(i - 1)),
+                metric.U2[i] * 10.44277f)
                 << i;
         }
-        EXPECT_EQ(w.ChartFX5->SeriesList(0).PointXValue(n - 1), 0.0f);
+        EXPECT_EQ(w.ChartFX5->Data().SeriesList(0).PointXValue(n - 1), 0.0f);
         app->windows.UnloadAndRelease("Frm_CPTData5");
         ProcessEvents();
     }

@@ -75,31 +75,31 @@ TEST_F(ProbabilityWindow, LoadShowsTheProjectAndTheProbabilitiesOfEveryLayer) {
 
     // Three curves that add up to 100 % at every depth, the deepest layer first.
     ChartFX& prob = Chart(w, 3);
-    EXPECT_EQ(prob.Look(), platform::ChartLook::DepthCurves);
-    ASSERT_EQ(prob.SeriesCount(), 3);
-    ASSERT_EQ(prob.PointCount(), n);
+    EXPECT_EQ(prob.Data().Look(), platform::ChartLook::DepthCurves);
+    ASSERT_EQ(prob.Data().SeriesCount(), 3);
+    ASSERT_EQ(prob.Data().PointCount(), n);
     for (int i = 0; i < n; ++i) {
         double sum = 0;
         for (int s = 0; s < 3; ++s) {
-            ASSERT_EQ(prob.SeriesList(s).PointXValue(i),
+            ASSERT_EQ(prob.Data().SeriesList(s).PointXValue(i),
                       g.LayerDepth[static_cast<std::size_t>(n - i)]);
-            sum += *prob.SeriesList(s).PointValue(i);
+            sum += *prob.Data().SeriesList(s).PointValue(i);
         }
         ASSERT_NEAR(sum, 100.0, 1e-3) << i;
     }
-    EXPECT_EQ(prob.SeriesList(0).PointValue(0),
+    EXPECT_EQ(prob.Data().SeriesList(0).PointValue(0),
               Decl().results.ProbSand[static_cast<std::size_t>(n)]);
-    EXPECT_EQ(prob.SeriesList(2).PointValue(n - 5), Decl().results.ProbClay[5]);
-    EXPECT_FLOAT_EQ(*prob.SeriesList(2).PointValue(n - 5), 97.81f) << "clay above 5 ft";
-    EXPECT_EQ(prob.SeriesList(0).SeriesLegend(), "% Sand");
-    EXPECT_EQ(prob.SeriesList(1).SeriesLegend(), "% Silt");
-    EXPECT_EQ(prob.SeriesList(2).SeriesLegend(), "% Clay");
-    EXPECT_EQ(prob.TitleText(2), " Probability of Soil Types - Zhang&Tumay'99");
-    EXPECT_EQ(prob.AxisList(0).AxisMin(), 0.0);
-    EXPECT_EQ(prob.AxisList(0).AxisMax(), 100.0);
-    EXPECT_EQ(prob.LegendBox().Width(), LegendBoxWidth(platform::TwipsPerPixelY()));
-    EXPECT_EQ(prob.LegendBox().Option(), false);
-    EXPECT_EQ(prob.LegendBox().Setting(), 256);
+    EXPECT_EQ(prob.Data().SeriesList(2).PointValue(n - 5), Decl().results.ProbClay[5]);
+    EXPECT_FLOAT_EQ(*prob.Data().SeriesList(2).PointValue(n - 5), 97.81f) << "clay above 5 ft";
+    EXPECT_EQ(prob.Data().SeriesList(0).SeriesLegend(), "% Sand");
+    EXPECT_EQ(prob.Data().SeriesList(1).SeriesLegend(), "% Silt");
+    EXPECT_EQ(prob.Data().SeriesList(2).SeriesLegend(), "% Clay");
+    EXPECT_EQ(prob.Data().TitleText(2), " Probability of Soil Types - Zhang&Tumay'99");
+    EXPECT_EQ(prob.Data().AxisList(0).AxisMin(), 0.0);
+    EXPECT_EQ(prob.Data().AxisList(0).AxisMax(), 100.0);
+    EXPECT_EQ(prob.Data().LegendBox().Width(), LegendBoxWidth(platform::TwipsPerPixelY()));
+    EXPECT_EQ(prob.Data().LegendBox().Option(), false);
+    EXPECT_EQ(prob.Data().LegendBox().Setting(), 256);
 
     // The toolbar as stored: Zoom at item 7.
     platform::Toolbar& bar = *w.Toolbar1;
@@ -132,13 +132,13 @@ TEST_F(ProbabilityWindow, LayoutOffsetsAndEveryChartRedrawnOnAToggle) {
     Chart(w, 3).TitleText(2, "stale");
     Click(w, "YAxis");
     EXPECT_EQ(w.AxisMode(), -1);
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Elevation (ft)");
-    EXPECT_EQ(Chart(w, 1).SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
-    EXPECT_EQ(Chart(w, 3).TitleText(2), " Probability of Soil Types - Zhang&Tumay'99");
-    EXPECT_EQ(Chart(w, 3).SeriesList(1).PointXValue(0),
+    EXPECT_EQ(Chart(w, 0).Data().AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(Chart(w, 1).Data().SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
+    EXPECT_EQ(Chart(w, 3).Data().TitleText(2), " Probability of Soil Types - Zhang&Tumay'99");
+    EXPECT_EQ(Chart(w, 3).Data().SeriesList(1).PointXValue(0),
               Decl().grid.LayerDepth[static_cast<std::size_t>(Decl().grid.NumLayers)]);
     Click(w, "YAxis");
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(Chart(w, 0).Data().AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -195,8 +195,8 @@ TEST_F(ProbabilityWindow, PrintPrintsWholeLegendsAndLeavesTheWindowAsItWas) {
     const auto looks = [&w] {
         std::vector<Look> all;
         for (int k = 0; k < Frm_Tumay01::kCharts; ++k)
-            all.push_back({Chart(w, k).ChartOption84(), Chart(w, k).LegendShown(),
-                           Chart(w, k).LegendBox().Width(), Chart(w, k).PlotArea()});
+            all.push_back({Chart(w, k).Data().ChartOption84(), Chart(w, k).Data().LegendShown(),
+                           Chart(w, k).Data().LegendBox().Width(), Chart(w, k).PlotArea()});
         return all;
     };
     const std::vector<Look> before = looks();

@@ -53,18 +53,18 @@ protected:
         const LayerGrid& grid = Decl().grid;
         const int n = cone.NumPoints;
         for (int c = 0; c < 3; ++c) {
-            EXPECT_EQ(plot.ChartFX1[c]->PointCount(), n);
-            EXPECT_EQ(plot.ChartFX1[c]->AxisList(0).AxisMin(), cone.Depth[n]);
+            EXPECT_EQ(plot.ChartFX1[c]->Data().PointCount(), n);
+            EXPECT_EQ(plot.ChartFX1[c]->Data().AxisList(0).AxisMin(), cone.Depth[n]);
         }
         const ChartFX& modulus = *plot.ChartFX1[3];
         ASSERT_GT(grid.NumLayers, 1);
-        ASSERT_EQ(modulus.PointCount(), grid.NumLayers);
+        ASSERT_EQ(modulus.Data().PointCount(), grid.NumLayers);
         for (int k = 1; k <= grid.NumLayers; ++k) {
-            ASSERT_EQ(modulus.SeriesList(0).PointValue(k - 1), grid.LayerDepth[k]) << k;
-            ASSERT_EQ(modulus.SeriesList(0).PointXValue(k - 1), 4.0f * grid.LayerQt[k]) << k;
+            ASSERT_EQ(modulus.Data().SeriesList(0).PointValue(k - 1), grid.LayerDepth[k]) << k;
+            ASSERT_EQ(modulus.Data().SeriesList(0).PointXValue(k - 1), 4.0f * grid.LayerQt[k]) << k;
             ASSERT_GE(grid.LayerQt[k], 1.0f) << k; // the grid of the cleaned readings
         }
-        EXPECT_EQ(modulus.AxisList(0).AxisMin(), grid.LayerDepth[grid.NumLayers]);
+        EXPECT_EQ(modulus.Data().AxisList(0).AxisMin(), grid.LayerDepth[grid.NumLayers]);
         EXPECT_TRUE(messages.empty());
     }
 };

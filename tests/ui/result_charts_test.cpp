@@ -82,28 +82,28 @@ TEST_F(ResultCharts, ProfilesOfTheLayerGrid) {
             ConeProfilePlot(kind, chart, g, mode);
             const Kind& k = kinds[kind];
             const std::vector<float>& position = mode == 1 ? g.LayerDepth : g.LayerElev;
-            EXPECT_EQ(chart.TitleText(2), k.title);
-            EXPECT_EQ(chart.TitleColor(2), k.color);
-            EXPECT_EQ(chart.SeriesList(0).SeriesLegend(), k.legend);
-            EXPECT_EQ(chart.ChartSetting7(), 50);
-            EXPECT_EQ(chart.ChartSetting6(), 20);
-            EXPECT_EQ(chart.ChartSetting16(), 2);
-            EXPECT_EQ(chart.AxisList(0).AxisFontSize(), 10);
-            EXPECT_EQ(chart.AxisList(0).AxisTitle(), kind != 0   ? ""
-                                                     : mode == 1 ? "Depth (ft)"
-                                                                 : "Elevation (ft)");
-            ASSERT_EQ(chart.PointCount(), 40);
+            EXPECT_EQ(chart.Data().TitleText(2), k.title);
+            EXPECT_EQ(chart.Data().TitleColor(2), k.color);
+            EXPECT_EQ(chart.Data().SeriesList(0).SeriesLegend(), k.legend);
+            EXPECT_EQ(chart.Data().ChartSetting7(), 50);
+            EXPECT_EQ(chart.Data().ChartSetting6(), 20);
+            EXPECT_EQ(chart.Data().ChartSetting16(), 2);
+            EXPECT_EQ(chart.Data().AxisList(0).AxisFontSize(), 10);
+            EXPECT_EQ(chart.Data().AxisList(0).AxisTitle(), kind != 0   ? ""
+                                                            : mode == 1 ? "Depth (ft)"
+                                                                        : "Elevation (ft)");
+            ASSERT_EQ(chart.Data().PointCount(), 40);
             // Point p is layer p + 1; layer 0 is never drawn.
             for (int p = 0; p < 40; ++p) {
-                ASSERT_EQ(chart.SeriesList(0).PointValue(p), position[p + 1]);
-                ASSERT_EQ(chart.SeriesList(0).PointXValue(p), (*k.values)[p + 1]);
+                ASSERT_EQ(chart.Data().SeriesList(0).PointValue(p), position[p + 1]);
+                ASSERT_EQ(chart.Data().SeriesList(0).PointXValue(p), (*k.values)[p + 1]);
             }
             // The axis runs from the first layer to the last one drawn.
-            EXPECT_EQ(chart.AxisList(0).AxisMax(), position[1]);
-            EXPECT_EQ(chart.AxisList(0).AxisMin(), position[40]);
-            EXPECT_EQ(chart.AxisList(2).AxisStep(), std::nullopt);
-            EXPECT_FALSE(chart.DataOpen(platform::kChartValues));
-            EXPECT_FALSE(chart.DataOpen(platform::kChartXValues));
+            EXPECT_EQ(chart.Data().AxisList(0).AxisMax(), position[1]);
+            EXPECT_EQ(chart.Data().AxisList(0).AxisMin(), position[40]);
+            EXPECT_EQ(chart.Data().AxisList(2).AxisStep(), std::nullopt);
+            EXPECT_FALSE(chart.Data().DataOpen(platform::kChartValues));
+            EXPECT_FALSE(chart.Data().DataOpen(platform::kChartXValues));
         }
     }
 }
@@ -113,21 +113,21 @@ TEST_F(ResultCharts, AnotherChartKindOpensAndClosesTheDataOnly) {
     ChartFX chart;
     ConeProfilePlot(0, chart, g, 1);
     ConeProfilePlot(3, chart, g, 1);
-    EXPECT_FALSE(chart.DataOpen(platform::kChartValues));
-    EXPECT_FALSE(chart.DataOpen(platform::kChartXValues));
-    EXPECT_EQ(chart.PointCount(), 12);
-    EXPECT_EQ(chart.SeriesList(0).PointValue(0), std::nullopt);
+    EXPECT_FALSE(chart.Data().DataOpen(platform::kChartValues));
+    EXPECT_FALSE(chart.Data().DataOpen(platform::kChartXValues));
+    EXPECT_EQ(chart.Data().PointCount(), 12);
+    EXPECT_EQ(chart.Data().SeriesList(0).PointValue(0), std::nullopt);
 }
 
 TEST_F(ResultCharts, AGridWithoutLayersEmptiesTheProfile) {
     ChartFX chart;
     LayerGrid g = MadeGrid(12);
     ConeProfilePlot(1, chart, g, 1);
-    ASSERT_EQ(chart.PointCount(), 12);
+    ASSERT_EQ(chart.Data().PointCount(), 12);
     for (int16_t layers : {0, 13}) { // none, or more than the arrays hold
         g.NumLayers = layers;
         ConeProfilePlot(1, chart, g, 1);
-        EXPECT_EQ(chart.PointCount(), 0);
+        EXPECT_EQ(chart.Data().PointCount(), 0);
     }
 }
 
@@ -137,21 +137,21 @@ TEST_F(ResultCharts, SoilTypesFromTheDeepestLayerUpInTheirColours) {
     const LayerGrid& g = Decl().grid;
     const int n = g.NumLayers;
     ChartFX& soil = Chart(w, 3);
-    EXPECT_EQ(soil.TitleText(2), "Soil Types - Schmertmann'78");
-    EXPECT_EQ(soil.TitleColor(2), kBlue);
-    EXPECT_EQ(soil.AxisList(0).AxisMin(), 0.0);
-    EXPECT_EQ(soil.AxisList(0).AxisMax(), 16.0);
-    EXPECT_EQ(soil.AxisList(1).AxisMax(), 16.0);
-    EXPECT_EQ(soil.AxisList(0).AxisSetting(), 0);
-    EXPECT_EQ(soil.AxisList(2).AxisMax(), g.LayerDepth[1]);
-    EXPECT_EQ(soil.AxisList(2).AxisMin(), g.LayerDepth[static_cast<std::size_t>(n)]);
-    ASSERT_EQ(soil.PointCount(), n);
+    EXPECT_EQ(soil.Data().TitleText(2), "Soil Types - Schmertmann'78");
+    EXPECT_EQ(soil.Data().TitleColor(2), kBlue);
+    EXPECT_EQ(soil.Data().AxisList(0).AxisMin(), 0.0);
+    EXPECT_EQ(soil.Data().AxisList(0).AxisMax(), 16.0);
+    EXPECT_EQ(soil.Data().AxisList(1).AxisMax(), 16.0);
+    EXPECT_EQ(soil.Data().AxisList(0).AxisSetting(), 0);
+    EXPECT_EQ(soil.Data().AxisList(2).AxisMax(), g.LayerDepth[1]);
+    EXPECT_EQ(soil.Data().AxisList(2).AxisMin(), g.LayerDepth[static_cast<std::size_t>(n)]);
+    ASSERT_EQ(soil.Data().PointCount(), n);
     const auto& types = Decl().results.TypeTumay02;
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(n - i);
-        ASSERT_EQ(soil.SeriesList(0).PointXValue(i), g.LayerDepth[k]) << i;
-        ASSERT_EQ(soil.SeriesList(0).PointValue(i), types[k]) << i;
-        ASSERT_EQ(soil.PointColor(i), TypeColor(SchmertmannLegend(), types[k])) << i;
+        ASSERT_EQ(soil.Data().SeriesList(0).PointXValue(i), g.LayerDepth[k]) << i;
+        ASSERT_EQ(soil.Data().SeriesList(0).PointValue(i), types[k]) << i;
+        ASSERT_EQ(soil.Data().PointColor(i), TypeColor(SchmertmannLegend(), types[k])) << i;
     }
 
     // A layer with no type (0) or a number beyond the chart keeps the chart's own colour.
@@ -159,10 +159,10 @@ TEST_F(ResultCharts, SoilTypesFromTheDeepestLayerUpInTheirColours) {
     Decl().results.TypeTumay02[static_cast<std::size_t>(n - 1)] = 17;
     Decl().results.TypeTumay02[static_cast<std::size_t>(n - 2)] = 16;
     w.SoilPlot(soil);
-    EXPECT_EQ(soil.SeriesList(0).PointValue(0), 0.0);
-    EXPECT_EQ(soil.PointColor(0), std::nullopt);
-    EXPECT_EQ(soil.PointColor(1), std::nullopt);
-    EXPECT_EQ(soil.PointColor(2), 0x0000FF);
+    EXPECT_EQ(soil.Data().SeriesList(0).PointValue(0), 0.0);
+    EXPECT_EQ(soil.Data().PointColor(0), std::nullopt);
+    EXPECT_EQ(soil.Data().PointColor(1), std::nullopt);
+    EXPECT_EQ(soil.Data().PointColor(2), 0x0000FF);
 }
 
 TEST_F(ResultCharts, NinetyFiveLayersLeaveTheRestUndescribed) {
@@ -170,13 +170,13 @@ TEST_F(ResultCharts, NinetyFiveLayersLeaveTheRestUndescribed) {
     auto& w = Open("0 4");
     ASSERT_EQ(Decl().grid.NumLayers, 95);
     ChartFX& text = Chart(w, 4);
-    EXPECT_EQ(text.TitleText(2), "Soil Types - Schmertmann'78");
-    EXPECT_EQ(text.PointCount(), 95);
-    EXPECT_EQ(text.SeriesList(0).PointValue(94), 0.2);
-    EXPECT_EQ(text.AxisList(2).AxisMin(), Decl().grid.LayerDepth[95]);
-    EXPECT_EQ(text.AxisList(0).AxisMax(), 20.0);
-    EXPECT_EQ(text.AxisList(0).AxisSetting(), 0);
-    EXPECT_EQ(text.AxisList(2).AxisSetting(), 0);
+    EXPECT_EQ(text.Data().TitleText(2), "Soil Types - Schmertmann'78");
+    EXPECT_EQ(text.Data().PointCount(), 95);
+    EXPECT_EQ(text.Data().SeriesList(0).PointValue(94), 0.2);
+    EXPECT_EQ(text.Data().AxisList(2).AxisMin(), Decl().grid.LayerDepth[95]);
+    EXPECT_EQ(text.Data().AxisList(0).AxisMax(), 20.0);
+    EXPECT_EQ(text.Data().AxisList(0).AxisSetting(), 0);
+    EXPECT_EQ(text.Data().AxisList(2).AxisSetting(), 0);
     EXPECT_EQ(w.TextLayerCount, 9);
     EXPECT_EQ(Positions(Labels(text)), (std::vector<double>{94, 84, 74, 64, 54, 44, 34, 24, 14}));
     EXPECT_EQ(Positions(Lines(text)), (std::vector<double>{85, 75, 65, 55, 45, 35, 25, 15, 5}));
@@ -237,8 +237,8 @@ TEST_F(ResultCharts, FewerLayersThanABlock) {
     w.Show();
     ASSERT_EQ(Decl().grid.NumLayers, 5);
     EXPECT_EQ(w.TextLayerCount, 0);
-    EXPECT_TRUE(Chart(w, 4).Annotations().empty());
-    EXPECT_EQ(Chart(w, 4).PointCount(), 5);
+    EXPECT_TRUE(Chart(w, 4).Data().Annotations().empty());
+    EXPECT_EQ(Chart(w, 4).Data().PointCount(), 5);
 }
 
 TEST_F(ResultCharts, MoreThanThirtyLayersAreLabelledSmaller) {
@@ -269,8 +269,8 @@ TEST_F(ResultCharts, AThicknessOfNoLayersDrawsTheStripOnly) {
     ASSERT_EQ(w.TextLayerCount, 4);
     Decl().selection.PointsPerLayer = 0;
     w.SoilText(Chart(w, 4));
-    EXPECT_EQ(Chart(w, 4).PointCount(), 40);
-    EXPECT_TRUE(Chart(w, 4).Annotations().empty());
+    EXPECT_EQ(Chart(w, 4).Data().PointCount(), 40);
+    EXPECT_TRUE(Chart(w, 4).Data().Annotations().empty());
     EXPECT_EQ(w.TextLayerCount, 4) << "unchanged";
 }
 
@@ -289,8 +289,8 @@ TEST_F(ResultCharts, ManualLayersAsHandedOver) {
 
     ChartFX& manual = Chart(w, 5);
     w.ManualText(manual);
-    EXPECT_EQ(manual.PointCount(), 40);
-    EXPECT_EQ(manual.TitleText(2), "Soil Types - Schmertmann'78");
+    EXPECT_EQ(manual.Data().PointCount(), 40);
+    EXPECT_EQ(manual.Data().TitleText(2), "Soil Types - Schmertmann'78");
     EXPECT_EQ(LabelTexts(manual), QStringList({"Soft Clay", "Sand and Silt"}));
     EXPECT_EQ(Positions(Labels(manual)), (std::vector<double>{39, 29}));
     // Every manual layer has its line, the last one at the foot too.
@@ -307,7 +307,7 @@ TEST_F(ResultCharts, RedrawingReplacesTheLabelsAndLines) {
     EXPECT_EQ(Lines(Chart(w, 4)).size(), 9u);
     // The label and line lists each window keeps are the last ones drawn.
     ASSERT_TRUE(w.AnnotX && w.AnnotY);
-    EXPECT_EQ(w.AnnotX->Chart(), &Chart(w, 4));
+    EXPECT_EQ(w.AnnotX->Chart(), &Chart(w, 4).Data());
     EXPECT_EQ(w.AnnotX->Item(0).VerticalPlace().value, 14);
     EXPECT_EQ(w.AnnotY->Item(0).VerticalPlace().value, 5);
 

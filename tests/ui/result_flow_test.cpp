@@ -96,10 +96,10 @@ protected:
         }
         EXPECT_GE(types.size(), 2u);
         ChartFX& soil = Chart(w, 3);
-        ASSERT_EQ(soil.PointCount(), n);
+        ASSERT_EQ(soil.Data().PointCount(), n);
         int coloured = 0;
         for (int i = 0; i < n; ++i)
-            coloured += soil.PointColor(i).has_value() ? 1 : 0;
+            coloured += soil.Data().PointColor(i).has_value() ? 1 : 0;
         EXPECT_GT(coloured, n * 9 / 10);
 
         ChartFX& text = Chart(w, 4);
@@ -109,8 +109,8 @@ protected:
         ASSERT_EQ(labels.size(), blocks->blocks.size());
         for (const auto* label : labels)
             EXPECT_FALSE(label->Text().trimmed().isEmpty());
-        EXPECT_EQ(Chart(w, 0).PointCount(), n);
-        EXPECT_EQ(Chart(w, 2).PointCount(), n);
+        EXPECT_EQ(Chart(w, 0).Data().PointCount(), n);
+        EXPECT_EQ(Chart(w, 2).Data().PointCount(), n);
     }
 
     static QString AllLabels(const ChartFX& chart) {
@@ -144,7 +144,7 @@ TEST_F(ResultFlow, FromASampleFileToTheSchmertmannWindow) {
 
     // Against elevation and back; then back to the selection.
     Click(*w, "YAxis");
-    EXPECT_EQ(Chart(*w, 0).SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
+    EXPECT_EQ(Chart(*w, 0).Data().SeriesList(0).PointValue(0), 8.5f - Decl().grid.LayerDepth[1]);
     Click(*w, "Back");
     ProcessEvents();
     EXPECT_FALSE(w->IsLoaded());

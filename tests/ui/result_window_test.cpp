@@ -132,7 +132,7 @@ TEST_F(ResultFrame, DisplayOrderIsKeptWhileChartsAreDrawnByDigit) {
     EXPECT_EQ(w.ChartLeft(0), W + 300);
     EXPECT_EQ(OnScreen(w), (std::vector<int>{3, 0}));
     // Chart 0 was drawn before chart 3: the soil-type chart set the plot count last.
-    EXPECT_EQ(Chart(w, 0).PointCount(), Decl().grid.NumLayers);
+    EXPECT_EQ(Chart(w, 0).Data().PointCount(), Decl().grid.NumLayers);
 
     // One chart stands at 300 and keeps the width of one of four.
     Decl().selection.ChartOrder = "2";
@@ -193,9 +193,10 @@ TEST_F(ResultFrame, ARatioAboveSixIsClassifiedAsFiveNinetyNineAndShownAsItIs) {
     const LayerGrid& g = Decl().grid;
     ChartFX& ratio = Chart(w, 2);
     EXPECT_FLOAT_EQ(g.LayerRatio[10], 8.0f);
-    EXPECT_EQ(ratio.SeriesList(0).PointXValue(9), g.LayerRatio[10]) << "not the chart's 5.99";
+    EXPECT_EQ(ratio.Data().SeriesList(0).PointXValue(9), g.LayerRatio[10])
+        << "not the chart's 5.99";
     EXPECT_EQ(Decl().results.TypeTumay02[10], 1) << "organic clay, as at 5.99";
-    EXPECT_EQ(ratio.SeriesList(0).PointXValue(49), 6.0f);
+    EXPECT_EQ(ratio.Data().SeriesList(0).PointXValue(49), 6.0f);
 }
 
 TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
@@ -204,23 +205,23 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
     auto& w = Open("0 3 4 2");
     const LayerGrid& g = Decl().grid;
     const int n = g.NumLayers;
-    const auto textLists = Chart(w, 4).Annotations();
+    const auto textLists = Chart(w, 4).Data().Annotations();
     ASSERT_FALSE(textLists.empty());
-    const std::optional<double> soilDepth = Chart(w, 3).SeriesList(0).PointXValue(0);
+    const std::optional<double> soilDepth = Chart(w, 3).Data().SeriesList(0).PointXValue(0);
 
     Click(w, "YAxis");
     EXPECT_EQ(w.AxisMode(), -1);
     EXPECT_EQ(w.DrawnAxisMode, 1);
     ChartFX& tip = Chart(w, 0);
-    EXPECT_EQ(tip.AxisList(0).AxisTitle(), "Elevation (ft)");
-    EXPECT_EQ(tip.SeriesList(0).PointValue(0), 12.5f - g.LayerDepth[1]);
-    EXPECT_EQ(tip.AxisList(0).AxisMax(), g.LayerElev[1]);
-    EXPECT_EQ(tip.AxisList(0).AxisMin(), g.LayerElev[static_cast<std::size_t>(n)]);
-    EXPECT_EQ(Chart(w, 2).SeriesList(0).PointValue(n - 1),
+    EXPECT_EQ(tip.Data().AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(tip.Data().SeriesList(0).PointValue(0), 12.5f - g.LayerDepth[1]);
+    EXPECT_EQ(tip.Data().AxisList(0).AxisMax(), g.LayerElev[1]);
+    EXPECT_EQ(tip.Data().AxisList(0).AxisMin(), g.LayerElev[static_cast<std::size_t>(n)]);
+    EXPECT_EQ(Chart(w, 2).Data().SeriesList(0).PointValue(n - 1),
               g.LayerElev[static_cast<std::size_t>(n)]);
     // The soil-type and text charts keep their drawing and their slots.
-    EXPECT_EQ(Chart(w, 4).Annotations(), textLists);
-    EXPECT_EQ(Chart(w, 3).SeriesList(0).PointXValue(0), soilDepth);
+    EXPECT_EQ(Chart(w, 4).Data().Annotations(), textLists);
+    EXPECT_EQ(Chart(w, 3).Data().SeriesList(0).PointXValue(0), soilDepth);
     EXPECT_EQ(w.ChartSlot, (std::array<int16_t, 4>{0, 3, 4, 2}));
     EXPECT_TRUE(Chart(w, 4).isVisible());
 
@@ -228,8 +229,8 @@ TEST_F(ResultFrame, ToggleRedrawsOnlyTheProfilesAgainstElevation) {
     Click(w, "YAxis");
     EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.DrawnAxisMode, -1);
-    EXPECT_EQ(tip.AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(Chart(w, 4).Annotations(), textLists);
+    EXPECT_EQ(tip.Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(Chart(w, 4).Data().Annotations(), textLists);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -237,8 +238,8 @@ TEST_F(ResultFrame, ChartsOfAnEmptyGridDrawNothing) {
     Sounding(20);
     auto& w = Open("0 3 4");
     w.ManualArray(1, 50, "Sand", 20);
-    ASSERT_GT(Chart(w, 0).PointCount(), 0);
-    ASSERT_FALSE(Chart(w, 4).Annotations().empty());
+    ASSERT_GT(Chart(w, 0).Data().PointCount(), 0);
+    ASSERT_FALSE(Chart(w, 4).Data().Annotations().empty());
     // Back with manual layers to a grid that another window could not set up, with arrays
     // that do not hold its layer count: nothing of the earlier drawings stays on show.
     const int32_t generation = Decl().grid.Generation;
@@ -252,9 +253,9 @@ TEST_F(ResultFrame, ChartsOfAnEmptyGridDrawNothing) {
     EXPECT_EQ(Decl().selection.ChartOrder, "0 3 5");
     for (int k : {0, 3, 5}) {
         EXPECT_TRUE(Chart(w, k).isVisible()) << k;
-        EXPECT_EQ(Chart(w, k).PointCount(), 0) << k;
+        EXPECT_EQ(Chart(w, k).Data().PointCount(), 0) << k;
     }
-    EXPECT_TRUE(Chart(w, 5).Annotations().empty());
+    EXPECT_TRUE(Chart(w, 5).Data().Annotations().empty());
 }
 
 TEST_F(ResultFrame, ToolbarKeys) {

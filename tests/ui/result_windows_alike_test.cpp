@@ -29,7 +29,7 @@ protected:
     }
     static double Shown(const ChartFX& chart, bool upper) {
         double low = 0, high = 0;
-        chart.AxisList(0).AxisZoomRange(low, high);
+        chart.Data().AxisList(0).AxisZoomRange(low, high);
         return upper ? high : low;
     }
 };
@@ -53,7 +53,7 @@ TEST_P(ResultWindowsAlike, TheProfilesSwitchToElevationOnlyWhenOneWasEntered) {
     EXPECT_EQ(messages[0].title, " Data Plot Message");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(Chart(w, 0).Data().AxisList(0).AxisTitle(), "Depth (ft)");
 
     Decl().project.GroundElev = 12.5f;
     w.Unload();
@@ -63,18 +63,18 @@ TEST_P(ResultWindowsAlike, TheProfilesSwitchToElevationOnlyWhenOneWasEntered) {
     const LayerGrid& g = Decl().grid;
     const auto n = static_cast<std::size_t>(g.NumLayers);
     EXPECT_EQ(w.AxisMode(), -1);
-    EXPECT_EQ(Chart(w, 0).AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(Chart(w, 0).Data().AxisList(0).AxisTitle(), "Elevation (ft)");
     for (int k : {0, 1, 2}) {
         const ChartFX& profile = Chart(w, k);
-        EXPECT_EQ(profile.SeriesList(0).PointValue(0), 12.5f - g.LayerDepth[1]) << k;
-        EXPECT_EQ(profile.AxisList(0).AxisMax(), g.LayerElev[1]) << k;
-        EXPECT_EQ(profile.AxisList(0).AxisMin(), g.LayerElev[n]) << k;
+        EXPECT_EQ(profile.Data().SeriesList(0).PointValue(0), 12.5f - g.LayerDepth[1]) << k;
+        EXPECT_EQ(profile.Data().AxisList(0).AxisMax(), g.LayerElev[1]) << k;
+        EXPECT_EQ(profile.Data().AxisList(0).AxisMin(), g.LayerElev[n]) << k;
     }
     // The soil chart stays against depth.
-    EXPECT_EQ(Chart(w, 3).AxisList(2).AxisMax(), g.LayerDepth[1]);
+    EXPECT_EQ(Chart(w, 3).Data().AxisList(2).AxisMax(), g.LayerDepth[1]);
     Click(w, "YAxis");
     EXPECT_EQ(w.AxisMode(), 1);
-    EXPECT_EQ(Chart(w, 2).SeriesList(0).PointValue(0), g.LayerDepth[1]);
+    EXPECT_EQ(Chart(w, 2).Data().SeriesList(0).PointValue(0), g.LayerDepth[1]);
     EXPECT_EQ(messages.size(), 1u);
 }
 
@@ -106,7 +106,7 @@ TEST_P(ResultWindowsAlike, ZoomKeyWantsAZoomedProfileThenLinksThemAndReturns) {
     }
     // The soil chart is no profile: it keeps its whole depth.
     double top = 0, bottom = 0;
-    Chart(w, 3).AxisList(2).AxisZoomRange(top, bottom);
+    Chart(w, 3).Data().AxisList(2).AxisZoomRange(top, bottom);
     EXPECT_GT(bottom - top, 25.0);
 
     Click(w, "Zoom");
@@ -140,7 +140,7 @@ TEST_P(ResultWindowsAlike, ASoundingTheGridRefusesShowsItsMessageAndNoWindow) {
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(Decl().grid.NumLayers, 0);
         for (std::size_t k = 0; k < w.ChartFX.size(); ++k)
-            EXPECT_EQ(w.ChartFX[k]->PointCount(), 0) << k;
+            EXPECT_EQ(w.ChartFX[k]->Data().PointCount(), 0) << k;
         EXPECT_EQ(platform::CurrentMousePointer(), platform::MousePointer::Default);
     }
 }

@@ -92,8 +92,8 @@ TEST_F(SoilFactorsWindow, OkFillsTheStressesShowsThePlotAndUnloads) {
     EXPECT_EQ(p.Gamma[60], 0.0f); // the unit weight box is hidden and empty
     EXPECT_EQ(p.SigmaV[60], 0.0f);
     EXPECT_EQ(p.SigmaH[60], 0.0f);
-    EXPECT_EQ(PropertyChart().TitleText(2), " Constrained Modulus (" + kTsf + ") ");
-    EXPECT_EQ(PropertyChart().SeriesList(0).PointXValue(59), 4.0f * Decl().grid.LayerQt[60]);
+    EXPECT_EQ(PropertyChart().Data().TitleText(2), " Constrained Modulus (" + kTsf + ") ");
+    EXPECT_EQ(PropertyChart().Data().SeriesList(0).PointXValue(59), 4.0f * Decl().grid.LayerQt[60]);
 }
 
 TEST_F(SoilFactorsWindow, BadEntryIsNamedAndTheWindowStaysAsItWas) {
@@ -141,8 +141,8 @@ TEST_F(SoilFactorsWindow, ShearStrengthChoiceShowsTheUnitWeightAndNk) {
     const LayerGrid& g = Decl().grid;
     const SoilPropArrays& p = Decl().props;
     EXPECT_FLOAT_EQ(p.SigmaV[30], g.LayerDepth[30] * 0.06f);
-    EXPECT_EQ(PropertyChart().TitleText(2), " Shear Strength (" + kTsf + ") ");
-    EXPECT_FLOAT_EQ(*PropertyChart().SeriesList(0).PointXValue(29),
+    EXPECT_EQ(PropertyChart().Data().TitleText(2), " Shear Strength (" + kTsf + ") ");
+    EXPECT_FLOAT_EQ(*PropertyChart().Data().SeriesList(0).PointXValue(29),
                     (g.LayerQt[30] - p.SigmaV[30]) / 15.0f);
 }
 
@@ -152,11 +152,11 @@ TEST_F(SoilFactorsWindow, PropertyThatCannotBeComputedLeavesItsChartEmpty) {
     Enter(Open(), "", "", "", "15");
     ASSERT_NE(Plot(), nullptr);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(PropertyChart().TitleText(2), " Shear Strength (" + kTsf + ") ");
-    EXPECT_EQ(PropertyChart().SeriesList(0).PointXValue(0), std::nullopt);
+    EXPECT_EQ(PropertyChart().Data().TitleText(2), " Shear Strength (" + kTsf + ") ");
+    EXPECT_EQ(PropertyChart().Data().SeriesList(0).PointXValue(0), std::nullopt);
     EXPECT_EQ(Decl().props.ShearStrength[1], 0.0f);
     // The profiles beside it are drawn all the same.
-    EXPECT_EQ(Plot()->ChartFX1[2]->PointCount(), 40);
+    EXPECT_EQ(Plot()->ChartFX1[2]->Data().PointCount(), 40);
 }
 
 TEST_F(SoilFactorsWindow, OverconsolidationChoice) {
@@ -165,10 +165,11 @@ TEST_F(SoilFactorsWindow, OverconsolidationChoice) {
     Enter(Open(), "", "", "110", "15");
     ASSERT_NE(Plot(), nullptr);
     const SoilPropArrays& p = Decl().props;
-    EXPECT_EQ(PropertyChart().TitleText(2), " Overconsolidation Ratio ");
+    EXPECT_EQ(PropertyChart().Data().TitleText(2), " Overconsolidation Ratio ");
     const double expected =
         0.33 * (Decl().grid.LayerQt[50] - p.SigmaV[50]) / (p.SigmaV[50] - 0.0312 * 4.0);
-    EXPECT_FLOAT_EQ(*PropertyChart().SeriesList(0).PointXValue(49), static_cast<float>(expected));
+    EXPECT_FLOAT_EQ(*PropertyChart().Data().SeriesList(0).PointXValue(49),
+                    static_cast<float>(expected));
 }
 
 TEST_F(SoilFactorsWindow, OtherChoicesShowNoFrameAndPlotNoProperty) {
@@ -178,9 +179,9 @@ TEST_F(SoilFactorsWindow, OtherChoicesShowNoFrameAndPlotNoProperty) {
     EXPECT_FALSE(w.Frame2->isVisible());
     w.OK->click();
     ASSERT_NE(Plot(), nullptr);
-    EXPECT_EQ(PropertyChart().TitleText(2), "");
-    EXPECT_EQ(PropertyChart().SeriesList(0).PointXValue(0), std::nullopt);
-    EXPECT_EQ(PropertyChart().AxisList(0).AxisMin(), Decl().grid.LayerDepth[60]);
+    EXPECT_EQ(PropertyChart().Data().TitleText(2), "");
+    EXPECT_EQ(PropertyChart().Data().SeriesList(0).PointXValue(0), std::nullopt);
+    EXPECT_EQ(PropertyChart().Data().AxisList(0).AxisMin(), Decl().grid.LayerDepth[60]);
 }
 
 TEST_F(SoilFactorsWindow, NoChoiceAsksForOneAndComputesNothing) {
@@ -216,13 +217,13 @@ TEST_F(SoilFactorsWindow, OkRedrawsAPlotWindowThatIsStillOpen) {
     Enter(Open(), "", "");
     QPointer<Frm_PlotProperties> first = Plot();
     ASSERT_FALSE(first.isNull());
-    EXPECT_EQ(first->ChartFX1[3]->PointCount(), 60);
+    EXPECT_EQ(first->ChartFX1[3]->Data().PointCount(), 60);
     // Another sounding, while the plot of the first one is still open.
     Sounding(30.0f);
     Enter(Open(), "", "");
     ProcessEvents();
     ASSERT_NE(Plot(), nullptr);
-    EXPECT_EQ(PropertyChart().PointCount(), 90); // Int((30 - 0.5) / 0.328) + 1
-    EXPECT_EQ(Plot()->ChartFX1[0]->PointCount(), 60);
+    EXPECT_EQ(PropertyChart().Data().PointCount(), 90); // Int((30 - 0.5) / 0.328) + 1
+    EXPECT_EQ(Plot()->ChartFX1[0]->Data().PointCount(), 60);
     EXPECT_TRUE(first.isNull());
 }

@@ -136,13 +136,13 @@ TEST_F(SoundingRoad, SampleWithAU2ColumnShowsItsPorePressures) {
     Frm_CPTData4* w = PoreProfile();
     ASSERT_NE(w, nullptr);
     const platform::ChartFX* pore = w->ChartFX4;
-    EXPECT_EQ(pore->TitleText(2),
+    EXPECT_EQ(pore->Data().TitleText(2),
               QStringLiteral(" Pore Pressure  2 (ton/ft") + QChar(0x00B2) + ") ");
-    ASSERT_EQ(pore->PointCount(), 300);
-    EXPECT_EQ(pore->SeriesList(0).PointXValue(0), 0.009f);
-    EXPECT_EQ(pore->SeriesList(0).PointXValue(2), -0.005f);
-    EXPECT_EQ(pore->SeriesList(0).PointXValue(299), 7.039f);
-    EXPECT_EQ(pore->AxisList(0).AxisMin(), 60.0f);
+    ASSERT_EQ(pore->Data().PointCount(), 300);
+    EXPECT_EQ(pore->Data().SeriesList(0).PointXValue(0), 0.009f);
+    EXPECT_EQ(pore->Data().SeriesList(0).PointXValue(2), -0.005f);
+    EXPECT_EQ(pore->Data().SeriesList(0).PointXValue(299), 7.039f);
+    EXPECT_EQ(pore->Data().AxisList(0).AxisMin(), 60.0f);
     // The corrected tip resistance takes the u2 column.
     EXPECT_FLOAT_EQ(Decl().cone.Qt[300], 29.83f - 0.41f * 7.039f);
 
@@ -160,12 +160,12 @@ TEST_F(SoundingRoad, SiSoundingWithAU1ColumnIsShownInTsf) {
     ASSERT_NE(w, nullptr);
     const ConeData& cone = Decl().cone;
     ASSERT_EQ(cone.NumPoints, 915);
-    EXPECT_TRUE(w->ChartFX4->TitleText(2).startsWith(" Pore Pressure  1 "));
+    EXPECT_TRUE(w->ChartFX4->Data().TitleText(2).startsWith(" Pore Pressure  1 "));
     // The u1 of 0.016 MPa of the first reading, in ton/ft2 like its qc.
-    EXPECT_FLOAT_EQ(static_cast<float>(*w->ChartFX4->SeriesList(0).PointXValue(0)),
+    EXPECT_FLOAT_EQ(static_cast<float>(*w->ChartFX4->Data().SeriesList(0).PointXValue(0)),
                     0.016f * 10.44277f);
     EXPECT_FLOAT_EQ(cone.Qc[1], 3.305f * 10.44277f);
-    EXPECT_EQ(w->ChartFX4->PointCount(), 915);
-    EXPECT_EQ(w->ChartFX4->AxisList(0).AxisMax(), cone.Depth[1]);
-    EXPECT_EQ(w->ChartFX4->AxisList(0).AxisMin(), cone.Depth[915]);
+    EXPECT_EQ(w->ChartFX4->Data().PointCount(), 915);
+    EXPECT_EQ(w->ChartFX4->Data().AxisList(0).AxisMax(), cone.Depth[1]);
+    EXPECT_EQ(w->ChartFX4->Data().AxisList(0).AxisMin(), cone.Depth[915]);
 }

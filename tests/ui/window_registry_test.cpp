@@ -3,8 +3,8 @@
 #include "platform/Form.h"
 #include "platform/OpenDialog.h"
 #include "platform/Toolbar.h"
-#include <QAction>
 #include "ui/support/UiTest.h"
+#include <QAction>
 
 using namespace strelvan;
 using strelvan::test::UiTest;

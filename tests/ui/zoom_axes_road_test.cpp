@@ -28,7 +28,7 @@ struct Range {
 
 Range Shown(const ChartFX& chart, int axis) {
     Range r;
-    chart.AxisList(axis).AxisZoomRange(r.low, r.high);
+    chart.Data().AxisList(axis).AxisZoomRange(r.low, r.high);
     return r;
 }
 
@@ -38,9 +38,9 @@ int HiddenValues(const ChartFX& chart) {
     const Range vertical = Shown(chart, 0);
     const Range values = Shown(chart, 2);
     int hidden = 0;
-    for (int p = 0; p < chart.PointCount(); ++p) {
-        const auto at = chart.SeriesList(0).PointValue(p);
-        const auto value = chart.SeriesList(0).PointXValue(p);
+    for (int p = 0; p < chart.Data().PointCount(); ++p) {
+        const auto at = chart.Data().SeriesList(0).PointValue(p);
+        const auto value = chart.Data().SeriesList(0).PointXValue(p);
         if (at && value && *at >= vertical.low && *at <= vertical.high)
             hidden += *value < values.low || *value > values.high;
     }
@@ -168,11 +168,12 @@ TEST_F(ZoomAxesRoad, AxisSwitchAndDepthCutEndTheZoom) {
     auto& window = Window<Frm_CPTData3>();
     const auto expectWhole = [&] {
         for (const ChartFX* chart : w.row) {
-            EXPECT_FALSE(chart->ZoomActive());
+            EXPECT_FALSE(chart->Data().ZoomActive());
             const Range r = Shown(*chart, 0);
             // The range on show holds the first and the last reading plotted.
-            const double first = *chart->SeriesList(0).PointValue(0);
-            const double last = *chart->SeriesList(0).PointValue(chart->PointCount() - 1);
+            const double first = *chart->Data().SeriesList(0).PointValue(0);
+            const double last =
+                *chart->Data().SeriesList(0).PointValue(chart->Data().PointCount() - 1);
             EXPECT_LE(r.low, std::min(first, last));
             EXPECT_GE(r.high, std::max(first, last));
         }
@@ -182,7 +183,7 @@ TEST_F(ZoomAxesRoad, AxisSwitchAndDepthCutEndTheZoom) {
     w.zoom->trigger();
     w.yAxis->trigger(); // to elevations 3 - depth: 40 .. 45 is no elevation of the sounding
     expectWhole();
-    EXPECT_EQ(window.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(window.ChartFX1->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
 
     w.yAxis->trigger();
     window.ChartFX1->DragZoom(40, 45);
@@ -218,21 +219,21 @@ TEST_F(ZoomAxesRoad, EachWindowKeepsItsOwnDepthOrElevation) {
     auto& profile = Window<Frm_CPTData3>();
     const ChartWindow result = Result("Frm_Tumay02");
     result.yAxis->trigger();
-    EXPECT_EQ(result.row[0]->AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(result.row[0]->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
 
     // The profile window still cuts at a depth and shows depths under its list of depths.
     EXPECT_EQ(profile.AxisMode(), 1);
     profile.Combo1->setEditText("30");
     profile.Toolbar1->ButtonByKey("Depth")->trigger();
     EXPECT_EQ(profile.PlotCount, 60); // 30 ft
-    EXPECT_EQ(profile.ChartFX1->AxisList(0).AxisTitle(), "Depth (ft)");
-    EXPECT_EQ(profile.ChartFX1->SeriesList(0).PointValue(0), 0.5f);
+    EXPECT_EQ(profile.ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
+    EXPECT_EQ(profile.ChartFX1->Data().SeriesList(0).PointValue(0), 0.5f);
     EXPECT_EQ(profile.Combo1->itemText(1), "8");
     // Its own switch goes to elevation, and the result window's stays there.
     profile.Toolbar1->ButtonByKey("YAxis")->trigger();
     EXPECT_EQ(profile.AxisMode(), -1);
-    EXPECT_EQ(profile.ChartFX1->AxisList(0).AxisTitle(), "Elevation (ft)");
-    EXPECT_EQ(profile.ChartFX1->SeriesList(0).PointValue(0), 2.5f);
+    EXPECT_EQ(profile.ChartFX1->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
+    EXPECT_EQ(profile.ChartFX1->Data().SeriesList(0).PointValue(0), 2.5f);
     EXPECT_EQ(qobject_cast<ResultChartWindow*>(app->windows.Find("Frm_Tumay02"))->AxisMode(), -1);
     EXPECT_TRUE(messages.empty());
 }

@@ -26,7 +26,7 @@ std::ostream& operator<<(std::ostream& os, const Range& r) {
 
 Range Shown(const ChartFX* chart, int axis) {
     Range r{};
-    chart->AxisList(axis).AxisZoomRange(r.low, r.high);
+    chart->Data().AxisList(axis).AxisZoomRange(r.low, r.high);
     return r;
 }
 
@@ -107,8 +107,8 @@ TEST_F(ZoomCharts, FollowersShowTheZoomedRangeAndTheirMaximum) {
     // The source stays as the user zoomed it; only the user's own zoom is active.
     EXPECT_EQ(Shown(C(2), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(2), 2), whole);
-    EXPECT_FALSE(C(1)->ZoomActive());
-    EXPECT_FALSE(C(3)->ZoomActive());
+    EXPECT_FALSE(C(1)->Data().ZoomActive());
+    EXPECT_FALSE(C(3)->Data().ZoomActive());
     // Charts beyond the count are not touched.
     EXPECT_EQ(Shown(C(4), 0), (Range{0.5, 50}));
 }
@@ -171,7 +171,7 @@ TEST_F(ZoomCharts, EmptyChartReferencesWithinTheCountAreSkipped) {
     EXPECT_EQ(Shown(C(3), 0), (Range{30, 40}));
     EXPECT_EQ(Shown(C(5), 0), (Range{30, 40}));
     ZoomReset(5, C(1), nullptr, C(3), nullptr, C(5));
-    EXPECT_FALSE(C(1)->ZoomActive());
+    EXPECT_FALSE(C(1)->Data().ZoomActive());
     EXPECT_EQ(Shown(C(3), 0), (Range{0.5, 50}));
     // No chart at all: nothing zoomed, the message with three charts.
     ZoomAll(Row(), 3, nullptr, nullptr, nullptr);
@@ -186,16 +186,16 @@ TEST_F(ZoomCharts, ResetReturnsEveryChartOfTheCountToItsWholeRange) {
     ZoomAll(Row(), 3, C(1), C(2), C(3));
     ZoomReset(3, C(1), C(2), C(3), C(4), C(5));
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_FALSE(C(k)->ZoomActive()) << k;
-        EXPECT_FALSE(C(k)->ZoomResetFlag()) << k;
+        EXPECT_FALSE(C(k)->Data().ZoomActive()) << k;
+        EXPECT_FALSE(C(k)->Data().ZoomResetFlag()) << k;
         EXPECT_EQ(Shown(C(k), 0), (Range{0.5, 50})) << k;
     }
     EXPECT_EQ(Shown(C(1), 2), qcWhole);
     // Chart 4 lies beyond the count of three: it keeps its zoom.
-    EXPECT_TRUE(C(4)->ZoomActive());
-    EXPECT_TRUE(C(4)->ZoomResetFlag());
+    EXPECT_TRUE(C(4)->Data().ZoomActive());
+    EXPECT_TRUE(C(4)->Data().ZoomResetFlag());
     ZoomReset(4, C(1), C(2), C(3), C(4));
-    EXPECT_FALSE(C(4)->ZoomActive());
+    EXPECT_FALSE(C(4)->Data().ZoomActive());
     EXPECT_EQ(Shown(C(4), 0), (Range{0.5, 50}));
 }
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "engine/charts/ChartArgs.h"
 #include "engine/state/Numbers.h"
+#include "platform/ChartAnnotation.h"
 #include "platform/ChartColors.h"
 #include "platform/ChartFX.h"
 #include "ui/results/ConeProfilePlot.h"
@@ -11,18 +11,16 @@
 namespace strelvan {
 
 namespace {
-constexpr int kPlotAreaCoordinates = 3; // ChartMetric: the pixel of a position
-constexpr int kPlotWidth = 7;           // ChartMetric: the plot's width and lower edge
 constexpr int kLabelWidth = 500;
 constexpr int kLabelHeight = 20;
 
-// The packed pixel of the plot's left edge at the height of the position value.
-std::optional<int32_t> PixelOf(platform::ChartFX& chart, float position) {
+// The height of the position value, rounded to a whole 16-bit number as the strip's points
+// are counted.
+std::optional<platform::ChartPlace> HeightOf(float position) {
     const auto v = CInt(position);
-    // -1 in the low half borrows from the high half, which must stay above its lowest value.
-    if (!v || *v == INT16_MIN)
+    if (!v)
         return std::nullopt;
-    return chart.ChartMetric(ChartMakeLong(-1, *v), kPlotAreaCoordinates);
+    return platform::ChartPlace::AtValue(*v);
 }
 } // namespace
 
@@ -53,16 +51,16 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QStrin
     return n;
 }
 
-platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& chart,
+platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& /*chart*/,
                                                platform::ChartAnnotation& list, float position,
                                                const QString& text, int fontSize) {
-    const auto P = PixelOf(chart, position);
-    if (!P)
+    const auto top = HeightOf(position);
+    if (!top)
         return nullptr;
     platform::ChartAnnotationObject& label =
         list.Add(static_cast<int>(platform::AnnotationKind::Text));
-    label.Left(ChartLoWord(*P));
-    label.Top(ChartHiWord(*P));
+    label.Left(platform::ChartPlace::AtPlotEdge());
+    label.Top(*top);
     label.Width(kLabelWidth);
     label.Height(kLabelHeight);
     label.FontName(QStringLiteral("Arial"));
@@ -72,17 +70,16 @@ platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& chart,
     return &label;
 }
 
-platform::ChartAnnotationObject* AddLayerLine(platform::ChartFX& chart,
+platform::ChartAnnotationObject* AddLayerLine(platform::ChartFX& /*chart*/,
                                               platform::ChartAnnotation& list, float position) {
-    const auto P = PixelOf(chart, position);
-    if (!P)
+    const auto top = HeightOf(position);
+    if (!top)
         return nullptr;
-    const int width = ChartLoWord(chart.ChartMetric(0, kPlotWidth));
     platform::ChartAnnotationObject& line =
         list.Add(static_cast<int>(platform::AnnotationKind::Line));
-    line.Left(ChartLoWord(*P));
-    line.Top(ChartHiWord(*P));
-    line.Width(width);
+    line.Left(platform::ChartPlace::AtPlotEdge());
+    line.Top(*top);
+    line.WidthShare(1.0); // the plot's width, as the chart's coordinate service reports it
     line.Color(platform::kChartBlue);
     return &line;
 }

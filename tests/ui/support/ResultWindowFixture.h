@@ -130,7 +130,7 @@ protected:
     static std::vector<const platform::ChartAnnotationObject*>
     Objects(const platform::ChartFX& chart, platform::AnnotationKind kind) {
         std::vector<const platform::ChartAnnotationObject*> found;
-        for (const auto& list : chart.Annotations())
+        for (const auto& list : chart.Data().Annotations())
             for (int i = 0; i < list->Count(); ++i)
                 if (list->Item(i).Kind() == kind)
                     found.push_back(&list->Item(i));
