@@ -11,7 +11,8 @@
 // text would run into the next item on its row (a portrait page is too narrow for the
 // second row, a title may be long), the items move just enough to stand clear of each other
 // within the frame, and a text that cannot fit even so is shortened with an ellipsis: no
-// value is ever printed over another.
+// value is ever printed over another. Texts are measured in twips, so a page comes out with
+// the same texts, whole or shortened alike, on a printer of any resolution.
 //
 // Every window calls it from the "Print" key of its toolbar with the charts it shows, in
 // display order:
