@@ -14,6 +14,7 @@
 #include "platform/ChartFX.h"
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
+#include "platform/TextFont.h"
 #include "platform/Toolbar.h"
 #include "ui/app/Forms.h"
 #include "ui/charts/Frm_CPTData3.h"
@@ -128,6 +129,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    platform::UseTextFont();
     Form::SetModalBlocking(false);
     // A message box would wait for a click: each is answered at once.
     platform::SetMessageResponder([](const Message&) { return platform::MsgAnswer::Ok; });

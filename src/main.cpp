@@ -3,11 +3,13 @@
 
 #include "platform/AppContext.h"
 #include "platform/Form.h"
+#include "platform/TextFont.h"
 #include "ui/app/Forms.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strelvan"));
+    strelvan::platform::UseTextFont();
     // Windows are unloaded, not closed, as the user moves on; the program ends when the
     // last window is unloaded or on an Exit key.
     QApplication::setQuitOnLastWindowClosed(false);

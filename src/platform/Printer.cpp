@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/charts/PrintedPage.h"
 #include "platform/ChartFX.h"
 #include "platform/PrinterSettings.h"
 
@@ -11,6 +12,7 @@ namespace strelvan::platform {
 
 namespace {
 constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPoint = 20;
 constexpr int kZoneColumns = 14;
 
 float TwipsPerPixel(double pixelsPerInch) {
@@ -79,32 +81,38 @@ QPainter& Printer::Painter() {
 }
 
 QFont Printer::Font() const {
+    // Texts are laid out and drawn in twips: a font of one pixel per twip (20 to the point)
+    // under a painter that scales twips to the printer's pixels. A text then takes the same
+    // room in twips on a printer of any resolution, and its ink stands where it was measured
+    // (a point size would be rounded to whole pixels of each printer, 37.5 to 38 at 300 dpi).
     QFont font(fontName_);
-    font.setPointSizeF(fontSize_);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSize_ * kTwipsPerPoint))));
     font.setBold(fontBold_);
+    // The outlines' own widths, not widths rounded to whole pixels.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
-QFontMetricsF Printer::Metrics() {
-    return QFontMetricsF(Font(), Painter().device());
+QFontMetricsF Printer::Metrics() const {
+    return QFontMetricsF(Font());
 }
 
 double Printer::TextWidth(const QString& text) {
-    return Metrics().horizontalAdvance(text) * page_.tx;
+    return Metrics().horizontalAdvance(text);
 }
 
 double Printer::TextHeight() {
-    return Metrics().height() * page_.ty;
+    return Metrics().height();
 }
 
 double Printer::PrintZoneWidth() {
-    return kZoneColumns * Metrics().averageCharWidth() * page_.tx;
+    return kZoneColumns * Metrics().averageCharWidth();
 }
 
 QString Printer::FittedText(const QString& text, double width) {
     if (TextWidth(text) <= width)
         return text;
-    return Metrics().elidedText(text, Qt::ElideRight, std::max(0.0, width / page_.tx));
+    return Metrics().elidedText(text, Qt::ElideRight, std::max(0.0, width));
 }
 
 void Printer::Print(const QStringList& texts) {
@@ -112,23 +120,23 @@ void Printer::Print(const QStringList& texts) {
     const QFont font = Font();
     const QFontMetricsF metrics = Metrics();
     const double zone = kZoneColumns * metrics.averageCharWidth();
-    const float tx = page_.tx;
-    const float ty = page_.ty;
+    painter.save();
+    painter.scale(1.0 / page_.tx, 1.0 / page_.ty);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    double x = currentX_ / tx;
-    const double y = currentY_ / ty;
+    double x = currentX_;
     for (qsizetype k = 0; k < texts.size(); ++k) {
-        if (k > 0 && zone > 0)
-            x = (std::floor(x / zone) + 1) * zone;
+        if (k > 0)
+            x = NextPrintZone(x, zone);
         const double width = metrics.horizontalAdvance(texts[k]);
-        painter.drawText(QPointF(x, y + metrics.ascent()), texts[k]);
-        page_.texts.push_back({texts[k], x * tx, currentY_, width * tx, metrics.height() * ty,
-                               fontName_, fontSize_, fontBold_});
+        painter.drawText(QPointF(x, currentY_ + metrics.ascent()), texts[k]);
+        page_.texts.push_back(
+            {texts[k], x, currentY_, width, metrics.height(), fontName_, fontSize_, fontBold_});
         x += width;
     }
+    painter.restore();
     currentX_ = 0;
-    currentY_ += metrics.height() * ty;
+    currentY_ += metrics.height();
 }
 
 void Printer::Box(double x1, double y1, double x2, double y2, int32_t color) {

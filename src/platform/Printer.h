@@ -91,7 +91,8 @@ public:
 
     // Prints the texts on one line from the current position, each text after the first at
     // the next print zone (zones are 14 average characters wide, counted from the left of
-    // the printable area); the position then goes to the start of the next line.
+    // the printable area); the position then goes to the start of the next line. Texts are
+    // measured and drawn in twips, the same on a printer of any resolution.
     void Print(const QStringList& texts);
     // The width of a text in the current font, in twips.
     double TextWidth(const QString& text);
@@ -127,7 +128,7 @@ private:
     PrintDevice& Device();
     QPainter& Painter();
     QFont Font() const;
-    QFontMetricsF Metrics();
+    QFontMetricsF Metrics() const;
 
     std::unique_ptr<PrintDevice> device_;
     QPainter* painter_ = nullptr; // the device's, while a document is in progress

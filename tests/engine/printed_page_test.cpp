@@ -117,6 +117,57 @@ TEST(PrintedPage, HeaderRowsStandWholeInsideTheFrameAtEveryResolution) {
     EXPECT_NEAR(HeaderLayoutOf(g, 210).frame.bottom, 600, 1e-3);
 }
 
+// A portrait second row: parish, CPT number, station with its offset at the next print zone
+// (zones 1400 twips wide), the elevation label and value; gaps of 150 twips.
+TEST(PrintedPage, AHeaderRowShortensNothingWhileItHasRoomAndIsTheSameAtEveryResolution) {
+    EXPECT_DOUBLE_EQ(NextPrintZone(100, 1400), 1400);
+    EXPECT_DOUBLE_EQ(NextPrintZone(1400, 1400), 2800); // the zone after, not the one at
+    std::vector<std::vector<RowSlot>> rows;
+    for (float tx : {4.8f, 2.4f, 1.2f}) {
+        SCOPED_TRACE(1440 / tx);
+        const PageGeometry g = PageGeometryOf(2, kLetterShort, kLetterLong, tx, tx);
+        const RowBounds room = HeaderRowBounds(g);
+        EXPECT_DOUBLE_EQ(room.left, 100); // inside the frame's line at u, and 5u or nearer
+        EXPECT_DOUBLE_EQ(room.right, g.W - 100);
+        const double u = g.u;
+        const std::vector<RowItem> items = {{5 * u, 2000, 0},
+                                            {5 * u + 4000, 1300, 0},
+                                            {5 * u + 7000, 1650, 1750}, // station, offset
+                                            {g.W - 3176.8, 1100, 0},
+                                            {g.W - 1300, 400, 0}};
+        const std::vector<RowSlot> slots = FitHeaderRow(items, room, 150, 1400);
+        ASSERT_EQ(slots.size(), 5u);
+        // Every item keeps the room of its whole text (the offset where its zone puts it),
+        // in order along the row and within its room.
+        for (std::size_t k = 0; k < slots.size(); ++k) {
+            SCOPED_TRACE(k);
+            const double end =
+                items[k].zoned > 0
+                    ? NextPrintZone(slots[k].x + items[k].width, 1400) + items[k].zoned
+                    : slots[k].x + items[k].width;
+            EXPECT_LE(end, slots[k].x + slots[k].room + 1e-6);
+            EXPECT_GE(slots[k].x, room.left);
+            if (k > 0) {
+                EXPECT_GE(slots[k].x, slots[k - 1].x + slots[k - 1].room + 150 - 1e-6);
+            }
+        }
+        EXPECT_LE(slots.back().x + slots.back().room, room.right + 1e-6);
+        rows.push_back(slots);
+    }
+    // The crowded items stand in the same places at every resolution.
+    for (std::size_t k = 1; k < 5; ++k) {
+        EXPECT_NEAR(rows[1][k].x, rows[0][k].x, 1e-6) << k;
+        EXPECT_NEAR(rows[2][k].x, rows[0][k].x, 1e-6) << k;
+    }
+    // Past the row's room the widest text gives way, and only it.
+    const PageGeometry g = PageGeometryOf(2, kLetterShort, kLetterLong, 2.4f, 2.4f);
+    const std::vector<RowSlot> tight = FitHeaderRow(
+        {{200, 1000, 0}, {3000, 9000, 0}, {9000, 800, 0}}, HeaderRowBounds(g), 150, 1400);
+    EXPECT_GE(tight[0].room, 1000);
+    EXPECT_LT(tight[1].room, 9000);
+    EXPECT_GE(tight[2].room, 800);
+}
+
 TEST(PrintedPage, ThreeChartsShareTheWidthInEqualColumns) {
     const PageGeometry g = PageGeometryOf(3, kLetterLong, kLetterShort, k600Dpi, k600Dpi);
     const auto r = ChartRects(3, g);

@@ -1,9 +1,12 @@
 // The texts of the start-up, file, view and About windows are drawn with a real font that
-// holds their characters, without looking at a picture of the screen.
+// holds their characters, without looking at a picture of the screen; the program's text
+// font has Arial's metrics.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRawFont>
@@ -11,7 +14,9 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "platform/ChartFX.h"
 #include "platform/Text.h"
+#include "platform/TextFont.h"
 #include "ui/app/Frm_About.h"
 #include "ui/app/Frm_Splash.h"
 #include "ui/import/Frm_OpenFile.h"
@@ -83,4 +88,38 @@ TEST_F(FontsTest, TheStartWindowsDrawTheirTextsWithARealFont) {
     Window<Frm_ViewFile>().Show();
     EXPECT_EQ(ExpectWindowDrawn(Window<Frm_ViewFile>()), 1);
     EXPECT_TRUE(messages.empty());
+}
+
+// Pages and labels are laid out in Arial's measures: whatever the machine's fonts, the texts
+// asked for in Arial (windows, charts, the printed page) are drawn in a family with Arial's
+// metrics, in units of 2048 to the em: its height above and below the base line, and the
+// advance of a digit, a W and an i in either weight. DejaVu Sans or ghostscript's Nimbus Sans,
+// which the system may offer for Arial, fail here.
+TEST_F(FontsTest, TextsAskedForInArialHaveArialsMetrics) {
+    const QString family = platform::TextFontFamily();
+    ASSERT_FALSE(family.isEmpty())
+        << "no font with Arial's metrics is installed: scripts/setup installs fonts-liberation2";
+    for (const QFont& font :
+         {QFont(QStringLiteral("Arial")), platform::ChartFont(9), QApplication::font()}) {
+        EXPECT_EQ(QFontInfo(font).family(), family);
+    }
+    struct Advances {
+        bool bold;
+        double digit, w, i;
+    };
+    for (const Advances& a : {Advances{false, 1139, 1933, 455}, Advances{true, 1139, 1933, 569}}) {
+        SCOPED_TRACE(a.bold ? "bold" : "regular");
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(a.bold);
+        font.setPixelSize(2048);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        const QRawFont raw = QRawFont::fromFont(font);
+        ASSERT_TRUE(raw.isValid());
+        EXPECT_NEAR(raw.ascent(), 1854, 1);
+        EXPECT_NEAR(raw.descent(), 434, 1);
+        const QFontMetricsF metrics(font);
+        EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("0")), a.digit, 1);
+        EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("W")), a.w, 1);
+        EXPECT_NEAR(metrics.horizontalAdvance(QStringLiteral("i")), a.i, 1);
+    }
 }

@@ -1,4 +1,4 @@
-// Windows as they open on a laptop screen of 1366 x 768 (screen_fit_test.screen.json): each
+// Windows as they open on a laptop screen of 1366 x 768 (the option --screen=laptop): each
 // one whole within the screen, and the project form wide enough for title lines of 80
 // characters.
 #include <QFontMetrics>
@@ -21,7 +21,7 @@ protected:
         ResultWindowTest::SetUp();
         area = QGuiApplication::primaryScreen()->availableGeometry();
         ASSERT_EQ(area.size(), QSize(1366, 768))
-            << "the test runs on its own screen, screen_fit_test.screen.json";
+            << "the test runs on the laptop screen: --screen=laptop";
     }
     // The window is on show with its frame inside the available area.
     void ExpectWhole(const char* name) {

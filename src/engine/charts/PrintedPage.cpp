@@ -29,13 +29,14 @@ int32_t Pixel(double x) {
 }
 
 // Where the texts of a row are wider than the room (the budget) all together, the widest
-// give up width (down to a common cap) until they fit; the narrow ones stay whole.
-void CapWidths(std::vector<double>& widths, double budget) {
+// give up width (down to a common cap) until they fit; the narrow ones stay whole. Whether
+// any had to give up width.
+bool CapWidths(std::vector<double>& widths, double budget) {
     double total = 0;
     for (double w : widths)
         total += w;
     if (total <= budget)
-        return;
+        return false;
     std::vector<double> sorted = widths;
     std::sort(sorted.begin(), sorted.end());
     double remaining = std::max(0.0, budget);
@@ -50,6 +51,7 @@ void CapWidths(std::vector<double>& widths, double budget) {
     }
     for (double& w : widths)
         w = std::min(w, cap);
+    return true;
 }
 } // namespace
 
@@ -104,35 +106,74 @@ std::vector<HeaderItem> HeaderItems(const ProjectInfo& p, const PageGeometry& pa
     return items;
 }
 
-std::vector<RowSlot> FitHeaderRow(const std::vector<double>& x, const std::vector<double>& widths,
-                                  double left, double right, double gap) {
-    const std::size_t n = std::min(x.size(), widths.size());
+RowBounds HeaderRowBounds(const PageGeometry& page) {
+    const double left = std::min(5 * page.u, std::max(kRowInset, page.u + kHeaderGap));
+    return {left, page.W - kRowInset};
+}
+
+double NextPrintZone(double x, double zone) {
+    if (!(zone > 0))
+        return x;
+    return (std::floor(x / zone) + 1) * zone;
+}
+
+std::vector<RowSlot> FitHeaderRow(const std::vector<RowItem>& items, RowBounds bounds, double gap,
+                                  double zone) {
+    const std::size_t n = items.size();
+    const double left = bounds.left;
+    const double right = bounds.right;
     // The items from left to right by their own positions (on a narrow page an item meant
     // for the right-hand side may stand left of one meant for the middle).
     std::vector<std::size_t> order(n);
     for (std::size_t i = 0; i < n; ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return x[a] < x[b]; });
-    std::vector<double> at(n), w(n);
-    for (std::size_t k = 0; k < n; ++k)
-        w[k] = std::max(0.0, widths[order[k]]);
-    CapWidths(w, right - left - gap * static_cast<double>(n > 0 ? n - 1 : 0));
+                     [&](std::size_t a, std::size_t b) { return items[a].x < items[b].x; });
+    std::vector<RowItem> row(n);
+    std::vector<double> least(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        row[k] = items[order[k]];
+        row[k].width = std::max(0.0, row[k].width);
+        row[k].zoned = std::max(0.0, row[k].zoned);
+        least[k] = row[k].width + row[k].zoned;
+    }
+    // Texts that cannot all fit: the widest lose room, and a zoned text is no longer set
+    // apart (the printer shortens it to what is left after the zone).
+    if (CapWidths(least, right - left - gap * static_cast<double>(n > 0 ? n - 1 : 0)))
+        for (std::size_t k = 0; k < n; ++k)
+            row[k] = {row[k].x, least[k], 0};
+    // Where an item standing at x ends, and the furthest right it may start to end by a limit.
+    const auto end = [&](const RowItem& item, double x) {
+        if (item.zoned <= 0)
+            return x + item.width;
+        return NextPrintZone(x + item.width, zone) + item.zoned;
+    };
+    const auto latest = [&](const RowItem& item, double limit) {
+        if (item.zoned <= 0 || !(zone > 0))
+            return limit - item.width - item.zoned;
+        // Its own text ends just before the last zone boundary that leaves the zoned text
+        // room, so that text starts on that boundary.
+        const double boundary = std::floor((limit - item.zoned) / zone) * zone;
+        return boundary - item.width - 1e-6 * zone;
+    };
+    std::vector<double> at(n);
     // Left to right: nothing starts inside the text before it.
     for (std::size_t k = 0; k < n; ++k) {
-        at[k] = std::max(x[order[k]], left);
+        at[k] = std::max(row[k].x, left);
         if (k > 0)
-            at[k] = std::max(at[k], at[k - 1] + w[k - 1] + gap);
+            at[k] = std::max(at[k], end(row[k - 1], at[k - 1]) + gap);
     }
     // Right to left: nothing runs past the right limit or into the text after it.
     for (std::size_t k = n; k-- > 0;) {
         const double limit = k + 1 < n ? at[k + 1] - gap : right;
-        at[k] = std::max(std::min(at[k], limit - w[k]), left);
+        if (end(row[k], at[k]) > limit)
+            at[k] = latest(row[k], limit);
+        at[k] = std::max(at[k], left);
     }
     std::vector<RowSlot> slots(n);
     for (std::size_t k = 0; k < n; ++k) {
-        const double end = k + 1 < n ? at[k + 1] - gap : right;
-        slots[order[k]] = {at[k], std::max(0.0, end - at[k])};
+        const double limit = k + 1 < n ? at[k + 1] - gap : right;
+        slots[order[k]] = {at[k], std::max(0.0, limit - at[k])};
     }
     return slots;
 }

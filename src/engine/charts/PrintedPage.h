@@ -78,20 +78,44 @@ struct HeaderItem {
 std::vector<HeaderItem> HeaderItems(const ProjectInfo& project, const PageGeometry& page,
                                     const HeaderLayout& header);
 
+// The room a header row may use, in twips: from 100 twips inside the page's left edge (or
+// 5u, where the first items stand, if that is nearer) to 100 twips short of the frame's
+// right side, and never on the frame's left line. On printers of 288 to about 1270 dots per
+// inch this is the same room whatever the resolution, so a row's texts come out the same.
+struct RowBounds {
+    double left = 0, right = 0;
+};
+inline constexpr double kRowInset = 100;
+RowBounds HeaderRowBounds(const PageGeometry& page);
+
+// Where a text printed "at the next print zone" after position x starts: the next multiple
+// of the zone width (in the same unit) beyond x.
+double NextPrintZone(double x, double zone);
+
+// One item of a header row: where it is meant to stand, the width of its (first) text, and
+// the width of the text that follows it at the next print zone (0 when there is none).
+struct RowItem {
+    double x = 0;
+    double width = 0;
+    double zoned = 0;
+};
+
 // Where the items of one header row are printed, so that no text runs into another: each
 // item stands at its own position x where the texts fit; an item that would start inside
 // the text before it (plus the gap) moves right to follow it; items that would then run
-// past the right limit move back left as far as needed, never before the left limit. When
-// the texts cannot all fit, the widest are given less room (down to a common width) and the
-// others stay whole. x and widths are in the order of the row's items; an item's room is
-// the width its text may take before the next item (or the right limit): a longer text must
-// be shortened to it.
+// past the right limit move back left as far as needed, never before the left limit. An
+// item with a zoned text takes the room up to the end of that text at the print zone that
+// follows its own text where it stands. When the texts cannot all fit even without the
+// spaces before the print zones, the widest are given less room (down to a common width)
+// and the others stay whole. An item's room is the width its texts may take before the next
+// item (or the right limit): a longer text must be shortened to it. In the order of the
+// row's items; widths, positions and the zone in twips.
 struct RowSlot {
     double x = 0;
     double room = 0;
 };
-std::vector<RowSlot> FitHeaderRow(const std::vector<double>& x, const std::vector<double>& widths,
-                                  double left, double right, double gap);
+std::vector<RowSlot> FitHeaderRow(const std::vector<RowItem>& items, RowBounds bounds, double gap,
+                                  double zone);
 
 // A chart's rectangle in device pixels.
 struct ChartRect {

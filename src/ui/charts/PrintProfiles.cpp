@@ -17,24 +17,27 @@ namespace strelvan {
 
 namespace {
 
-// What one header item takes on its row: its texts, the second one a print zone on.
-double ItemWidth(platform::Printer& printer, const QStringList& texts) {
-    double width = 0;
+// Where the texts of a header item end when it stands at x: the second one at the print
+// zone after the first.
+double ItemEnd(platform::Printer& printer, const QStringList& texts, double x) {
+    const double zone = printer.PrintZoneWidth();
+    double end = x;
     for (qsizetype k = 0; k < texts.size(); ++k)
-        width += (k > 0 ? printer.PrintZoneWidth() : 0) + printer.TextWidth(texts[k]);
-    return width;
+        end = (k > 0 ? NextPrintZone(end, zone) : end) + printer.TextWidth(texts[k]);
+    return end;
 }
 
-// The texts shortened to the room: the last text first, the first one only when the
-// others leave it no room.
-QStringList FitItem(platform::Printer& printer, QStringList texts, double room) {
-    if (ItemWidth(printer, texts) <= room)
+// The texts of an item at x shortened to end by x + room: the last text first (to what is
+// left after its print zone), the first one only when the others leave it no room.
+QStringList FitItem(platform::Printer& printer, QStringList texts, double x, double room) {
+    const double limit = x + room;
+    if (ItemEnd(printer, texts, x) <= limit)
         return texts;
     while (texts.size() > 1) {
-        const double others = ItemWidth(printer, texts.mid(0, texts.size() - 1));
-        const double left = room - others - printer.PrintZoneWidth();
-        if (left > printer.TextWidth(QStringLiteral("..."))) {
-            texts.back() = printer.FittedText(texts.back(), left);
+        const double start = NextPrintZone(ItemEnd(printer, texts.mid(0, texts.size() - 1), x),
+                                           printer.PrintZoneWidth());
+        if (limit - start > printer.TextWidth(QStringLiteral("..."))) {
+            texts.back() = printer.FittedText(texts.back(), limit - start);
             return texts;
         }
         texts.removeLast();
@@ -63,23 +66,28 @@ void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const P
         for (const std::string& t : item.texts)
             texts.back() << Q(t);
     }
-    // Each row's items where they fit, within the frame and as far from its right side as
-    // the texts start from its left side.
+    // Each row's items where they fit, within the room of a row (the same at any printer
+    // resolution).
     std::vector<RowSlot> placed(items.size());
+    const RowBounds bounds = HeaderRowBounds(page);
     for (int row = 1; row <= 2; ++row) {
         std::vector<std::size_t> onRow;
-        std::vector<double> x, widths;
+        std::vector<RowItem> fit;
         for (std::size_t k = 0; k < items.size(); ++k)
             if (items[k].row == row) {
                 printer.FontBold(items[k].bold);
+                const QStringList& t = texts[k];
+                RowItem item{items[k].x, printer.TextWidth(t.front()), 0};
+                // The texts after the first as one: they follow each other at print zones.
+                if (t.size() > 1)
+                    item.zoned = ItemEnd(printer, t.mid(1), 0);
                 onRow.push_back(k);
-                x.push_back(items[k].x);
-                widths.push_back(ItemWidth(printer, texts[k]));
+                fit.push_back(item);
             }
         printer.FontBold(false);
         const double gap = printer.TextWidth(QStringLiteral("   "));
         const std::vector<RowSlot> fitted =
-            FitHeaderRow(x, widths, 5 * page.u, page.W - 4 * page.u, gap);
+            FitHeaderRow(fit, bounds, gap, printer.PrintZoneWidth());
         for (std::size_t i = 0; i < onRow.size(); ++i)
             placed[onRow[i]] = fitted[i];
     }
@@ -87,7 +95,7 @@ void PrintHeader(platform::Printer& printer, const ProjectInfo& project, const P
         printer.FontBold(items[k].bold);
         printer.CurrentX(placed[k].x);
         printer.CurrentY(items[k].y);
-        printer.Print(FitItem(printer, texts[k], placed[k].room));
+        printer.Print(FitItem(printer, texts[k], placed[k].x, placed[k].room));
     }
 }
 

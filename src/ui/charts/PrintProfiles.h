@@ -11,7 +11,8 @@
 // text would run into the next item on its row (a portrait page is too narrow for the
 // second row, a title may be long), the items move just enough to stand clear of each other
 // within the frame, and a text that cannot fit even so is shortened with an ellipsis: no
-// value is ever printed over another.
+// value is ever printed over another. Texts are measured in twips, so a page comes out with
+// the same texts, whole or shortened alike, on a printer of any resolution.
 //
 // Every window prints the charts it shows, in display order, from the "Print" key of its
 // toolbar (through its chart row, ChartRow::Print). PrintProfiles takes them as the count and

@@ -11,8 +11,8 @@ namespace strelvan::test {
 namespace {
 class ImagePrintDevice : public platform::PrintDevice {
 public:
-    ImagePrintDevice(QString name, double dpi, std::shared_ptr<PrintedImages> out)
-        : name_(std::move(name)), dpi_(dpi), out_(std::move(out)) {}
+    ImagePrintDevice(QString name, double dpi, double topInches, std::shared_ptr<PrintedImages> out)
+        : name_(std::move(name)), dpi_(dpi), topInches_(topInches), out_(std::move(out)) {}
     ~ImagePrintDevice() override { Abort(); }
 
     QString Name() const override { return name_; }
@@ -27,7 +27,9 @@ public:
     QPainter& Begin() override {
         if (painter_.isActive())
             return painter_;
-        const QSizeF paper = PaperTwips() / 1440 * dpi_;
+        QSizeF paper = PaperTwips() / 1440 * dpi_;
+        if (topInches_ > 0)
+            paper.setHeight(std::min(paper.height(), topInches_ * dpi_));
         image_ = QImage(static_cast<int>(std::lround(paper.width())),
                         static_cast<int>(std::lround(paper.height())), QImage::Format_RGB32);
         image_.fill(Qt::white);
@@ -56,6 +58,7 @@ public:
 private:
     QString name_;
     double dpi_;
+    double topInches_;
     bool landscape_ = false;
     std::shared_ptr<PrintedImages> out_;
     QImage image_;
@@ -63,11 +66,11 @@ private:
 };
 } // namespace
 
-std::shared_ptr<PrintedImages> PrintToImages(double dotsPerInch) {
+std::shared_ptr<PrintedImages> PrintToImages(double dotsPerInch, double topInches) {
     auto out = std::make_shared<PrintedImages>();
-    platform::SetPrintDeviceFactory([out, dotsPerInch](const QString& name) {
+    platform::SetPrintDeviceFactory([out, dotsPerInch, topInches](const QString& name) {
         out->devicesMadeFor.push_back(name);
-        return std::make_unique<ImagePrintDevice>(name, dotsPerInch, out);
+        return std::make_unique<ImagePrintDevice>(name, dotsPerInch, topInches, out);
     });
     platform::CurrentPrinter().DefaultPrinterChanged();
     return out;

@@ -24,8 +24,10 @@ struct PrintedImages {
     QPoint origin;                       // the printable area's top left on a sheet, pixels
 };
 
-// From now on every page is printed into an image of a Letter sheet at the resolution.
-std::shared_ptr<PrintedImages> PrintToImages(double dotsPerInch);
+// From now on every page is printed into an image of a Letter sheet at the resolution: the
+// whole sheet, or only its top strip of the given height (a header at 1200 dots per inch
+// without a picture of half a gigabyte).
+std::shared_ptr<PrintedImages> PrintToImages(double dotsPerInch, double topInches = 0);
 // From now on every page is written to a PDF file of Letter paper at the resolution.
 void PrintToPdf(const QString& path, int dotsPerInch);
 // From now on no printer is the default: making one fails as on a computer without printers,

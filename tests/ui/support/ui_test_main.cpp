@@ -1,32 +1,40 @@
-// main of every window test: a QApplication on the offscreen platform, with the screen the
-// test names for itself (tests/ui/<name>_test.screen.json) or else a desktop screen of
-// 1920 x 1080 (tests/ui/support/desktop.screen.json).
+// main of the window tests: a QApplication on the offscreen platform, in the program's text
+// font, with a desktop screen of 1920 x 1080 (support/desktop.screen.json) or the screen
+// that the option --screen=<name> names (support/<name>.screen.json: "laptop" is 1366 x 768).
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "platform/TextFont.h"
+
 namespace {
-std::string ScreenFile(const char* program) {
-    std::string name = std::filesystem::path(program).filename().string();
-    if (name.rfind("ui_", 0) == 0)
-        name.erase(0, 3);
-    const std::string own = STRELVAN_SOURCE_DIR "/tests/ui/" + name + ".screen.json";
-    if (std::filesystem::exists(own))
-        return own;
-    return STRELVAN_SOURCE_DIR "/tests/ui/support/desktop.screen.json";
+std::string ScreenFile(int argc, char** argv) {
+    constexpr std::string_view option = "--screen=";
+    std::string name = "desktop";
+    for (int k = 1; k < argc; ++k)
+        if (std::string_view(argv[k]).substr(0, option.size()) == option)
+            name = argv[k] + option.size();
+    return STRELVAN_SOURCE_DIR "/tests/ui/support/" + name + ".screen.json";
 }
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string screen = ScreenFile(argc, argv);
+    if (!std::filesystem::exists(screen)) {
+        std::fprintf(stderr, "No screen file %s\n", screen.c_str());
+        return 1;
+    }
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform == nullptr || std::string_view(platform) == "offscreen")
-        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + ScreenFile(argv[0])).c_str(), 1);
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).c_str(), 1);
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    strelvan::platform::UseTextFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A build folder configured as scripts/run leaves build/ (the tests off, kept in the cache):
-# scripts/test turns the tests on in it and finds them.
+# scripts/test turns the tests on in it and finds them. It runs scripts/setup, which may
+# install packages: CI runs it, never ctest.
 set -euo pipefail
-root=$1
+root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cmake -S "$root" -B "$scratch" -G Ninja -DSTRELVAN_TESTS=OFF -DSTRELVAN_UI=OFF \
