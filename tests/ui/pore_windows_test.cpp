@@ -5,8 +5,7 @@
 
 #include "engine/import/ConeReader.h"
 #include "platform/Text.h"
-#include "ui/import/Frm_Pore1.h"
-#include "ui/import/Frm_Pore2.h"
+#include "ui/import/PoreKindWindows.h"
 #include "ui/support/UiTest.h"
 
 using namespace strelvan;

@@ -15,7 +15,7 @@
 #include "ui/charts/Frm_CPTData4.h"
 #include "ui/import/Frm_ConeFactors.h"
 #include "ui/import/Frm_OpenFile.h"
-#include "ui/import/Frm_Pore1.h"
+#include "ui/import/PoreKindWindows.h"
 #include "ui/import/Frm_Titles.h"
 #include "ui/support/UiTest.h"
 

@@ -9,35 +9,27 @@ namespace strelvan {
 namespace zones {
 
 int16_t Tumay02Rules(double L, float f) {
-    const double S1 = Boundary(kS1, f);
-    const double S2 = Boundary(kS2, f);
-    const double S3 = Boundary(kS3, f);
-    const double S4 = Boundary(kS4, f);
-    const double S5 = Boundary(kS5, f);
-    const double S6 = Boundary(kS6, f);
-    const double S7 = Boundary(kS7, f);
-    const double S8 = Boundary(kS8, f);
-    const double S9 = Boundary(kS9, f);
-
-    if (f >= 5.0f && f < 6.0f && L <= S1)
+    // The log10 qc of a boundary at this friction ratio.
+    const auto S = [f](std::span<const double> boundary) { return Boundary(boundary, f); };
+    if (f >= 5.0f && f < 6.0f && L <= S(kS1))
         return 1; // organic clay
     // The clays below the S2 curve, from the softest up.
-    if (L < S2) {
-        if (L <= S5)
+    if (L < S(kS2)) {
+        if (L <= S(kS5))
             return 2; // very soft clay
-        if (L <= S6)
+        if (L <= S(kS6))
             return 3; // soft clay
-        if (L <= S7)
+        if (L <= S(kS7))
             return 4; // medium clay
-        if (L <= S8)
+        if (L <= S(kS8))
             return 5; // stiff clay
-        if (L <= S9)
+        if (L <= S(kS9))
             return 6; // very stiff clay
         return 7;     // silty clay
     }
-    if (f < 5.954f && L < S3)
+    if (f < 5.954f && L < S(kS3))
         return 8; // sandy clay
-    if (f < 4.75f && S3 <= L && L < S4) {
+    if (f < 4.75f && S(kS3) <= L && L < S(kS4)) {
         if (f < 2.0f)
             return 9; // clayey sand
         if (L > 2.0)
