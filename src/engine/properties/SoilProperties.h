@@ -4,28 +4,35 @@
 // strength and the overconsolidation ratio.
 //
 // Each formula works on layers 1 to NumLayers, the count read once; index 0 and every index
-// beyond NumLayers stay as they are. A layer whose value cannot be computed (an overflow, an
-// operation that gives no number, a division by a zero Nk or a zero denominator) fails the
-// whole formula: the array is left as it was and the caller draws no property chart. With
-// NumLayers below 1 nothing is computed and the formula succeeds.
+// beyond NumLayers stay as they are. A layer whose formula divides by zero (a zero Nk, a
+// vertical stress equal to the water term) has no value: it holds kNoPropertyValue and the
+// chart leaves it out. A layer whose value cannot be computed otherwise (an overflow, an
+// operation that gives no number) fails the whole formula: the array is left as it was and
+// the caller draws no property chart. With NumLayers below 1 nothing is computed and the
+// formula succeeds.
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "engine/state/Declarations.h"
 
 namespace strelvan {
 
+// What a layer without value holds (quiet NaN, never a number a formula gives).
+inline constexpr float kNoPropertyValue = std::numeric_limits<float>::quiet_NaN();
+
 enum class PropertyStatus {
     Ready,            // every layer computed
     Overflow,         // a value beyond the range of a single-precision number
     InvalidOperation, // a value that is no number
-    DivisionByZero,   // a zero Nk, or a vertical stress equal to the water-pressure term
     GridMismatch,     // an array holds fewer layers than NumLayers
 };
 
 struct PropertyResult {
     bool ok = true;
     PropertyStatus status = PropertyStatus::Ready;
-    int layer = 0; // the layer that failed
+    int layer = 0;            // the layer that failed
+    int32_t withoutValue = 0; // layers left without value by a zero denominator
 };
 
 // ConsModulus = 4 x (LayerQt - SigmaV), ton/ft2. The net resistance is not clamped: a layer
