@@ -14,8 +14,8 @@ namespace {
 
 constexpr float kSentinel = -7.0f; // a value no formula writes
 
-// Layers 1 to n with their qt and vertical stress; the arrays hold `extra` elements beyond
-// layer n and every output starts at the sentinel.
+// Layers 1 to n with their qt and vertical stress, layer k at a depth of k ft; the arrays hold
+// `extra` elements beyond layer n and every output starts at the sentinel.
 struct Layers {
     LayerGrid grid;
     SoilPropArrays props;
@@ -24,7 +24,10 @@ struct Layers {
         const std::size_t size = qt.size() + 1 + extra;
         grid.NumLayers = static_cast<int16_t>(qt.size());
         grid.LayerQt.assign(size, 0.0f);
+        grid.LayerDepth.assign(size, 0.0f);
         props.SigmaV.assign(size, 0.0f);
+        for (std::size_t k = 0; k < size; ++k)
+            grid.LayerDepth[k] = static_cast<float>(k);
         for (std::size_t k = 0; k < qt.size(); ++k) {
             grid.LayerQt[k + 1] = qt[k];
             props.SigmaV[k + 1] = sigmaV[k];
@@ -127,37 +130,40 @@ TEST(UndrainedShearStrength, LayerWithZeroNkHasNoValue) {
     EXPECT_FLOAT_EQ(L.props.ShearStrength[3], 2.6f);
 }
 
-TEST(OverconsolidationRatio, NetResistanceOverTheStressLessTheWaterTerm) {
-    // 0.0312 x 10 ft = 0.312 subtracted in every layer; a stress below it gives a negative ratio.
-    Layers L({10.0f, 30.0f, 20.0f}, {1.0f, 2.0f, 0.2f});
+TEST(OverconsolidationRatio, NetResistanceOverTheEffectiveVerticalStress) {
+    // Layers at 2, 12 and 22 ft under a water table at 10 ft: no pore pressure above it, then
+    // 0.0312 ton/ft3 of water for every foot below it.
+    Layers L({10.0f, 30.0f, 40.0f}, {1.0f, 2.0f, 3.0f});
+    L.grid.LayerDepth = {0.0f, 2.0f, 12.0f, 22.0f};
     ProjectInfo project;
     project.GWTDepth = 10.0f;
     ASSERT_TRUE(OverconsolidationRatio(L.grid, L.props, project).ok);
-    EXPECT_FLOAT_EQ(L.props.OCR[1], static_cast<float>(0.33 * 9.0 / (1.0 - 0.312)));
-    EXPECT_FLOAT_EQ(L.props.OCR[2], static_cast<float>(0.33 * 28.0 / (2.0 - 0.312)));
-    EXPECT_FLOAT_EQ(L.props.OCR[3], static_cast<float>(0.33 * 19.8 / (0.2 - 0.312)));
+    EXPECT_FLOAT_EQ(L.props.OCR[1], static_cast<float>(0.33 * 9.0 / 1.0));
+    EXPECT_FLOAT_EQ(L.props.OCR[2], static_cast<float>(0.33 * 28.0 / (2.0 - 0.0312 * 2.0)));
+    EXPECT_FLOAT_EQ(L.props.OCR[3], static_cast<float>(0.33 * 37.0 / (3.0 - 0.0312 * 12.0)));
     EXPECT_EQ(L.props.OCR[0], kSentinel);
-    // No water table entered (0): the ratio over the whole vertical stress.
-    Layers dry({10.0f}, {0.5f});
-    ASSERT_TRUE(OverconsolidationRatio(dry.grid, dry.props, ProjectInfo{}).ok);
-    EXPECT_FLOAT_EQ(dry.props.OCR[1], 0.33f * 9.5f / 0.5f);
+    // A water table of 0 (an empty box) stands at the ground surface.
+    Layers wet({10.0f}, {0.5f});
+    ASSERT_TRUE(OverconsolidationRatio(wet.grid, wet.props, ProjectInfo{}).ok);
+    EXPECT_FLOAT_EQ(wet.props.OCR[1], static_cast<float>(0.33 * 9.5 / (0.5 - 0.0312)));
 }
 
-TEST(OverconsolidationRatio, LayersWithAZeroDenominatorHaveNoValue) {
-    // No vertical stress and no water table: no layer has a value.
+TEST(OverconsolidationRatio, LayersWithoutEffectiveStressHaveNoValue) {
+    // No vertical stress: no layer has a value.
     Layers none({10.0f, 30.0f}, {0.0f, 0.0f});
     const PropertyResult r = OverconsolidationRatio(none.grid, none.props, ProjectInfo{});
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.withoutValue, 2);
     EXPECT_TRUE(std::isnan(none.props.OCR[1]) && std::isnan(none.props.OCR[2]));
-    // Without a water table, one layer without vertical stress: that layer alone has none.
-    Layers one({10.0f, 30.0f, 40.0f}, {1.0f, 0.0f, 2.0f});
-    const PropertyResult r1 = OverconsolidationRatio(one.grid, one.props, ProjectInfo{});
+    // A stress no greater than the pore pressure (a unit weight below that of water) has no
+    // ratio either, never a negative one; the other layers keep theirs.
+    Layers light({10.0f, 30.0f, 40.0f}, {1.0f, 0.05f, 2.0f});
+    const PropertyResult r1 = OverconsolidationRatio(light.grid, light.props, ProjectInfo{});
     EXPECT_TRUE(r1.ok);
     EXPECT_EQ(r1.withoutValue, 1);
-    EXPECT_FLOAT_EQ(one.props.OCR[1], 0.33f * 9.0f);
-    EXPECT_TRUE(std::isnan(one.props.OCR[2]));
-    EXPECT_FLOAT_EQ(one.props.OCR[3], 0.33f * 38.0f / 2.0f);
+    EXPECT_FLOAT_EQ(light.props.OCR[1], static_cast<float>(0.33 * 9.0 / (1.0 - 0.0312)));
+    EXPECT_TRUE(std::isnan(light.props.OCR[2]));
+    EXPECT_FLOAT_EQ(light.props.OCR[3], static_cast<float>(0.33 * 38.0 / (2.0 - 0.0312 * 3.0)));
 }
 
 TEST(PropertyChoice, EachChoiceHasItsTitleFormulaAndArray) {
@@ -166,7 +172,7 @@ TEST(PropertyChoice, EachChoiceHasItsTitleFormulaAndArray) {
         const char* caption;
         const char* title;
         std::vector<float> SoilPropArrays::*values;
-        float expected; // qt 20, SigmaV 2, Nk 15, no water table
+        float expected; // qt 20, SigmaV 2 at 1 ft, Nk 15, the water table at the surface
     };
     const Case cases[] = {
         {kConstrainedModulus, "Constrained Modulus", " Constrained Modulus (ton/ft\xC2\xB2) ",
@@ -174,7 +180,7 @@ TEST(PropertyChoice, EachChoiceHasItsTitleFormulaAndArray) {
         {kUndrainedShearStrength, "Undrained Shear Strength", " Shear Strength (ton/ft\xC2\xB2) ",
          &SoilPropArrays::ShearStrength, 1.2f},
         {kOverconsolidationRatio, "Overconsolidation Ratio", " Overconsolidation Ratio ",
-         &SoilPropArrays::OCR, 2.97f},
+         &SoilPropArrays::OCR, static_cast<float>(0.33 * 18.0 / (2.0 - 0.0312))},
     };
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const Case& c = cases[k];

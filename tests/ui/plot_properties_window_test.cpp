@@ -235,7 +235,8 @@ TEST_F(PlotPropertiesWindow, ExitReleasesTheHistoryAndEndsTheProgram) {
 }
 
 TEST_F(PlotPropertiesWindow, LayerWithoutValueIsLeftOutAndBackKeepsTheProperty) {
-    // No water table, and layer 2 without vertical stress: its ratio divides by zero.
+    // The water table below the layers, and layer 2 without vertical stress: it has no ratio.
+    Decl().project.GWTDepth = 20.0f;
     Decl().props.SigmaV = {0.0f, 0.3f, 0.0f, 0.9f};
     Decl().props.PropChoice = kOverconsolidationRatio;
     QPointer<Frm_PlotProperties> w = &Open();

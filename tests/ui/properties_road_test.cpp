@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 #include <optional>
 
 #include "engine/properties/PropertyChoice.h"
@@ -112,7 +113,7 @@ protected:
         EXPECT_EQ(chart.TitleText(2), Q(PropertyOfChoice(choice)->title));
         ASSERT_GT(grid.NumLayers, 1);
         ASSERT_EQ(chart.PointCount(), grid.NumLayers);
-        const double water = 0.0312 * Decl().project.GWTDepth;
+        const double table = Decl().project.GWTDepth;
         int drawn = 0;
         for (int k = 1; k <= grid.NumLayers; ++k) {
             SCOPED_TRACE(k);
@@ -125,8 +126,10 @@ protected:
                 value = 4.0 * net;
             else if (choice == kUndrainedShearStrength)
                 value = net / 15.0;
-            else if (props.SigmaV[k] - water != 0.0)
-                value = 0.33 * net / (props.SigmaV[k] - water);
+            else if (const double effective =
+                         props.SigmaV[k] - 0.0312 * std::max(0.0, grid.LayerDepth[k] - table);
+                     effective > 0.0)
+                value = 0.33 * net / effective;
             ASSERT_EQ(chart.SeriesList(0).PointValue(k - 1), grid.LayerDepth[k]);
             const std::optional<double> shown = chart.SeriesList(0).PointXValue(k - 1);
             ASSERT_EQ(shown.has_value(), value.has_value());

@@ -73,6 +73,11 @@ LayerValue Quotient(double numerator, double denominator) {
     return {numerator / denominator};
 }
 
+// The hydrostatic pore pressure at a depth, with the water table at tableDepth (ft).
+double PorePressure(double depth, double tableDepth) {
+    return kWaterUnitWeight * std::max(0.0, depth - tableDepth);
+}
+
 } // namespace
 
 PropertyResult ConstrainedModulus(const LayerGrid& grid, SoilPropArrays& props) {
@@ -88,10 +93,15 @@ PropertyResult UndrainedShearStrength(const LayerGrid& grid, SoilPropArrays& pro
 
 PropertyResult OverconsolidationRatio(const LayerGrid& grid, SoilPropArrays& props,
                                       const ProjectInfo& project) {
-    const double water = kWaterUnitWeight * project.GWTDepth; // the same in every layer
-    return FillLayers(grid, props, {}, props.OCR, [&props, water](int i, float net) {
-        return Quotient(0.33 * net, props.SigmaV[static_cast<std::size_t>(i)] - water);
-    });
+    const double table = project.GWTDepth;
+    return FillLayers(
+        grid, props, {&grid.LayerDepth}, props.OCR, [&grid, &props, table](int i, float net) {
+            const auto k = static_cast<std::size_t>(i);
+            const double effective = props.SigmaV[k] - PorePressure(grid.LayerDepth[k], table);
+            if (!(effective > 0.0))
+                return LayerValue{0.0, true};
+            return LayerValue{0.33 * net / effective};
+        });
 }
 
 } // namespace strelvan

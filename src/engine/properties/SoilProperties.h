@@ -5,7 +5,7 @@
 //
 // Each formula works on layers 1 to NumLayers, the count read once; index 0 and every index
 // beyond NumLayers stay as they are. A layer whose formula divides by zero (a zero Nk, a
-// vertical stress equal to the water term) has no value: it holds kNoPropertyValue and the
+// layer without effective vertical stress) has no value: it holds kNoPropertyValue and the
 // chart leaves it out. A layer whose value cannot be computed otherwise (an overflow, an
 // operation that gives no number) fails the whole formula: the array is left as it was and
 // the caller draws no property chart. With NumLayers below 1 nothing is computed and the
@@ -42,8 +42,11 @@ PropertyResult ConstrainedModulus(const LayerGrid& grid, SoilPropArrays& props);
 // ShearStrength = (LayerQt - SigmaV) / Nk, ton/ft2.
 PropertyResult UndrainedShearStrength(const LayerGrid& grid, SoilPropArrays& props);
 
-// OCR = 0.33 x (LayerQt - SigmaV) / (SigmaV - 0.0312 x GWTDepth), with the ground-water-table
-// depth of the project in ft and 0.0312 ton/ft3 the unit weight of water.
+// OCR = 0.33 x (LayerQt - SigmaV) / effective vertical stress. The effective stress is SigmaV
+// less the hydrostatic pore pressure, 0.0312 ton/ft3 (the unit weight of water) times the
+// layer's depth below the ground-water table (GWTDepth of the project, ft; 0, an empty box,
+// puts it at the ground surface); above the table it is SigmaV itself. A layer whose effective
+// stress is not above 0 has no value: the ratio has no meaning there.
 PropertyResult OverconsolidationRatio(const LayerGrid& grid, SoilPropArrays& props,
                                       const ProjectInfo& project);
 
