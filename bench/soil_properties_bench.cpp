@@ -42,7 +42,8 @@ void BM_ApplySoilFactors(benchmark::State& state) {
 
 void BM_PropertyFormulas(benchmark::State& state) {
     const auto d = Sounding(static_cast<double>(state.range(0)));
-    ApplySoilFactors({"32", "0.3", "120", "15"}, kConstrainedModulus, d->grid, d->props);
+    // The factors of the shear strength, whose Nk the formulas divide by.
+    ApplySoilFactors({"32", "0.3", "120", "15"}, kUndrainedShearStrength, d->grid, d->props);
     for (auto _ : state) {
         benchmark::DoNotOptimize(ConstrainedModulus(d->grid, d->props));
         benchmark::DoNotOptimize(UndrainedShearStrength(d->grid, d->props));

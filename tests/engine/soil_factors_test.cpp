@@ -56,7 +56,7 @@ TEST(SoilFactors, NoUnitWeightLeavesBothStressesZeroWhateverElseIsEntered) {
 
 TEST(SoilFactors, UnitWeightGivesTheVerticalStressAndIndexZeroStaysZero) {
     Layers L({2.0f, 10.0f});
-    EXPECT_FALSE(L.Apply(Texts("", "", "120", "12.5")).error);
+    EXPECT_FALSE(L.Apply(Texts("", "", "120", "12.5"), kUndrainedShearStrength).error);
     EXPECT_FLOAT_EQ(L.props.Gamma[2], 0.06f); // ton/ft3
     EXPECT_EQ(L.props.Nk[2], 12.5f);
     EXPECT_FLOAT_EQ(L.props.SigmaV[2], 0.6f); // 10 ft x 0.06, no moisture: factor 1
@@ -109,13 +109,20 @@ TEST(SoilFactors, BadEntryNamesItsBoxAndChangesNothing) {
         SoilFactorTexts texts;
         SoilFactorBox box;
         const char* name;
+        int16_t choice = kConstrainedModulus;
     };
     const Case cases[] = {
         {Texts("", "", "heavy"), SoilFactorBox::Gamma, "Gamma"},
         {Texts("", "", " "), SoilFactorBox::Gamma, "Gamma"},      // blanks are not "empty"
         {Texts("", "", "1E+300"), SoilFactorBox::Gamma, "Gamma"}, // / 2000 beyond a single
-        {Texts("", "", "120", ""), SoilFactorBox::Nk, "Nk"},
-        {Texts("", "", "120", "1E+39"), SoilFactorBox::Nk, "Nk"},
+        // A unit weight of 0 or less gives no stress, or one pulling upwards.
+        {Texts("", "", "0"), SoilFactorBox::Gamma, "Gamma"},
+        {Texts("", "", "-120"), SoilFactorBox::Gamma, "Gamma", kOverconsolidationRatio},
+        // Nk divides the strength: it must be a number above 0, with or without a unit weight.
+        {Texts("", "", "120", ""), SoilFactorBox::Nk, "Nk", kUndrainedShearStrength},
+        {Texts("", "", "120", "1E+39"), SoilFactorBox::Nk, "Nk", kUndrainedShearStrength},
+        {Texts("", "", "", "0"), SoilFactorBox::Nk, "Nk", kUndrainedShearStrength},
+        {Texts("", "", "120", "-15"), SoilFactorBox::Nk, "Nk", kUndrainedShearStrength},
         {Texts("", "0,25", "120"), SoilFactorBox::Moisture, "Moisture Content"},
         {Texts("thirty", "", ""), SoilFactorBox::Phi, "Phi (effective)"},
         {Texts("1E+307", "", ""), SoilFactorBox::Phi, "Phi (effective)"},
@@ -129,7 +136,7 @@ TEST(SoilFactors, BadEntryNamesItsBoxAndChangesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Layers L({10.0f, 20.0f}, kSentinel);
-        const SoilFactorEntry entry = L.Apply(c.texts);
+        const SoilFactorEntry entry = L.Apply(c.texts, c.choice);
         ASSERT_TRUE(entry.error);
         EXPECT_EQ(entry.box, c.box);
         EXPECT_EQ(entry.error->text,
@@ -149,12 +156,47 @@ TEST(SoilFactors, NoPropertyChosenAsksForOneAndComputesNothing) {
     EXPECT_EQ(entry.error->title, ""); // the program's own title
     EXPECT_EQ(entry.error->buttons, MsgButtons::Ok);
     EXPECT_EQ(L.props.SigmaV[1], kSentinel);
-    // The other choices compute as the constrained modulus does.
-    for (int16_t choice : {kUndrainedShearStrength, kOverconsolidationRatio, int16_t{2}}) {
-        Layers other({10.0f});
-        EXPECT_FALSE(other.Apply(Texts("", "", "120"), choice).error);
-        EXPECT_FLOAT_EQ(other.props.SigmaV[1], 0.6f);
+}
+
+TEST(SoilFactors, EachPropertyReadsTheBoxesItsFormulaUses) {
+    struct Case {
+        int16_t choice;
+        std::vector<SoilFactorBox> asked;
+        float sigmaV, sigmaH, nk; // at 10 ft, from "30", "0.25", "120", "12.5"
+    };
+    using enum SoilFactorBox;
+    const float stress = 0.6f * 1.25f;
+    const Case cases[] = {
+        {kConstrainedModulus, {Phi, Moisture, Gamma}, stress, stress / 2.0f, 0.0f},
+        {kUndrainedShearStrength, {Gamma, Nk, Moisture}, stress, stress, 12.5f},
+        {kOverconsolidationRatio, {Gamma, Moisture}, stress, stress, 0.0f},
+        {int16_t{2}, {}, 0.0f, 0.0f, 0.0f}, // a choice no window offers reads nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
+        EXPECT_EQ(BoxesAskedFor(c.choice), c.asked);
+        Layers L({10.0f});
+        ASSERT_FALSE(L.Apply(Texts("30", "0.25", "120", "12.5"), c.choice).error);
+        EXPECT_FLOAT_EQ(L.props.SigmaV[1], c.sigmaV);
+        EXPECT_FLOAT_EQ(L.props.SigmaH[1], c.sigmaH);
+        EXPECT_EQ(L.props.Nk[1], c.nk);
     }
+    // The strength takes its Nk without a unit weight: qt / Nk with no vertical stress.
+    Layers strength({10.0f});
+    ASSERT_FALSE(strength.Apply(Texts("", "", "", "15"), kUndrainedShearStrength).error);
+    EXPECT_EQ(strength.props.Nk[1], 15.0f);
+    EXPECT_EQ(strength.props.SigmaV[1], 0.0f);
+}
+
+TEST(SoilFactors, OverconsolidationRatioRefusesAMissingUnitWeight) {
+    Layers L({10.0f}, kSentinel);
+    const SoilFactorEntry entry = L.Apply(Texts("", "0.25", ""), kOverconsolidationRatio);
+    ASSERT_TRUE(entry.error);
+    EXPECT_EQ(entry.box, SoilFactorBox::Gamma);
+    EXPECT_EQ(entry.error->text, " Missing Data Entry in 'Gamma'.. The Overconsolidation Ratio "
+                                 "needs the unit weight.. Please Enter ");
+    EXPECT_EQ(entry.error->title, " Data Entry Message");
+    EXPECT_EQ(L.props.SigmaV, std::vector<float>(2, kSentinel));
 }
 
 TEST(SoilFactors, ArraysShorterThanTheLayerCountAreRefused) {

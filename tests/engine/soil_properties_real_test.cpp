@@ -2,6 +2,8 @@
 // the profile window cleans them, averaged into the layer grid, and given soil factors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <memory>
 
@@ -23,12 +25,14 @@ TEST(SoilPropertiesOfRealSoundings, EveryLayerGetsItsStressesAndProperties) {
         ASSERT_TRUE(AverageLayers(d->cone, d->grid).ok);
         d->project.GWTDepth = 3.0f;
 
-        const SoilFactorEntry entry =
-            ApplySoilFactors({"32", "0.3", "120", "15"}, kConstrainedModulus, d->grid, d->props);
-        ASSERT_FALSE(entry.error);
-        ASSERT_TRUE(ConstrainedModulus(d->grid, d->props).ok);
+        // Each property with the factors it asks for; the stresses are the same for all three.
+        const SoilFactorTexts texts{"32", "0.3", "120", "15"};
+        ASSERT_FALSE(ApplySoilFactors(texts, kUndrainedShearStrength, d->grid, d->props).error);
         ASSERT_TRUE(UndrainedShearStrength(d->grid, d->props).ok);
+        ASSERT_FALSE(ApplySoilFactors(texts, kOverconsolidationRatio, d->grid, d->props).error);
         ASSERT_TRUE(OverconsolidationRatio(d->grid, d->props, d->project).ok);
+        ASSERT_FALSE(ApplySoilFactors(texts, kConstrainedModulus, d->grid, d->props).error);
+        ASSERT_TRUE(ConstrainedModulus(d->grid, d->props).ok);
 
         const LayerGrid& g = d->grid;
         const SoilPropArrays& p = d->props;
@@ -43,7 +47,8 @@ TEST(SoilPropertiesOfRealSoundings, EveryLayerGetsItsStressesAndProperties) {
             const float net = g.LayerQt[k] - p.SigmaV[k];
             ASSERT_EQ(p.ConsModulus[k], 4.0f * net);
             ASSERT_FLOAT_EQ(p.ShearStrength[k], net / 15.0f);
-            ASSERT_TRUE(std::isfinite(p.OCR[k]));
+            const double pore = 0.0312 * std::max(0.0, g.LayerDepth[k] - 3.0);
+            ASSERT_FLOAT_EQ(p.OCR[k], static_cast<float>(0.33 * net / (p.SigmaV[k] - pore)));
         }
         // The stress grows with depth even where the readings are out of order.
         EXPECT_GT(p.SigmaV[g.NumLayers], p.SigmaV[1]);

@@ -10,6 +10,7 @@
 #include "platform/Text.h"
 #include "platform/Toolbar.h"
 #include "ui/charts/Frm_CPTData3.h"
+#include "ui/properties/Frm_SoilFactors.h"
 #include "ui/support/Soundings.h"
 #include "ui/support/StandInForm.h"
 #include "ui/support/TestPrinter.h"
@@ -246,8 +247,22 @@ TEST_F(CPTData3Window, ToolbarKeysAtTheirPositions) {
     EXPECT_EQ(printed->pages.size(), 1u);
     Click(w, "Export");
     EXPECT_TRUE(app->windows.IsLoaded("Frm_Export"));
+    // Soil Properties offers the three properties; each opens the soil factors for itself.
     Click(w, "Properties");
-    EXPECT_TRUE(app->windows.IsLoaded("Frm_SoilFactors"));
+    EXPECT_TRUE(w.munSP->isVisible());
+    EXPECT_FALSE(app->windows.IsLoaded("Frm_SoilFactors"));
+    const QStringList captions = {"Constrained Modulus", "Undrained Shear Strength",
+                                  "Overconsolidation Ratio"};
+    const int16_t choices[] = {0, 4, 5};
+    for (int k = 0; k < 3; ++k) {
+        QAction* entry = w.findChild<QAction*>(QStringLiteral("munSubSP%1").arg(k + 1));
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text(), captions[k]);
+        entry->trigger(); // the window of the property before stays open: it loads afresh
+        ASSERT_TRUE(app->windows.IsLoaded("Frm_SoilFactors"));
+        EXPECT_EQ(Decl().props.PropChoice, choices[k]);
+        EXPECT_EQ(app->windows.FindAs<Frm_SoilFactors>()->Choice, choices[k]);
+    }
     EXPECT_TRUE(w.isVisible());
 }
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -82,6 +83,13 @@ protected:
     }
     void ProfileKey(const char* key) {
         Profile()->Toolbar1->ButtonByKey(QString::fromLatin1(key))->trigger();
+        ProcessEvents();
+    }
+    // Soil Properties, and the constrained modulus from the menu the key offers.
+    void SoilProperties() {
+        ProfileKey("Properties");
+        Profile()->munSubSP[0]->trigger();
+        Profile()->munSP->hide();
         ProcessEvents();
     }
 
@@ -230,7 +238,7 @@ TEST_P(ByManualMethod, ManualLayersShowOnlyOnTheGridTheyWereSetOn) {
         const int layers = ExportManualLayers(*w);
         EXPECT_EQ(Labels(Chart(*w, 5)).size(), static_cast<std::size_t>(layers));
         if (soilProperties) {
-            ProfileKey("Properties");
+            SoilProperties();
             Window<Frm_SoilFactors>().OK->click();
             ProcessEvents();
         } else {
@@ -334,7 +342,7 @@ TEST_P(ByMethod, SoilPropertiesCloseTheWindowsOfTheGridTheyReplace) {
     if (SetsManualLayers(method))
         Click(*w, "Next");
     const std::size_t shown = messages.size();
-    ProfileKey("Properties");
+    SoilProperties();
     EXPECT_EQ(messages.size(), shown) << "no layers set by hand on show: nothing to ask";
     EXPECT_TRUE(w.isNull());
     EXPECT_EQ(OpenWindows(WindowOf(method)), 0);
@@ -539,7 +547,7 @@ TEST_P(ByManualMethod, ClosingLayersSetByHandIsAskedFirst) {
     // Soil Properties, Cancel: nothing changes and the soil factors do not open.
     messages.clear();
     AnswerNextMessages({platform::MsgAnswer::Cancel});
-    ProfileKey("Properties");
+    SoilProperties();
     EXPECT_EQ(messages, (std::vector<Message>{kHandSetLayersLost}));
     EXPECT_EQ(OpenWindows("Frm_SoilFactors"), 0);
     kept();
@@ -558,7 +566,7 @@ TEST_P(ByManualMethod, ClosingLayersSetByHandIsAskedFirst) {
     QTest::mouseClick(select->findChild<QPushButton*>("CmdCancel"), Qt::LeftButton);
 
     // Soil Properties, OK: the window closes as the new grid replaces its own.
-    ProfileKey("Properties");
+    SoilProperties();
     EXPECT_EQ(messages.size(), 3u);
     EXPECT_TRUE(w.isNull());
     EXPECT_EQ(OpenWindows("Frm_SoilFactors"), 1);

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -232,4 +233,29 @@ TEST_F(PlotPropertiesWindow, ExitReleasesTheHistoryAndEndsTheProgram) {
     EXPECT_TRUE(w.isNull());
     EXPECT_FALSE(Decl().history.Created);
     EXPECT_GE(endProgramCalls, 1);
+}
+
+TEST_F(PlotPropertiesWindow, LayerWithoutValueIsLeftOutAndBackKeepsTheProperty) {
+    // The water table below the layers, and layer 2 without vertical stress: it has no ratio.
+    Decl().project.GWTDepth = 20.0f;
+    Decl().props.SigmaV = {0.0f, 0.3f, 0.0f, 0.9f};
+    Decl().props.PropChoice = kOverconsolidationRatio;
+    QPointer<Frm_PlotProperties> w = &Open();
+    ChartFX& chart = *w->ChartFX1[3];
+    EXPECT_EQ(chart.Data().TitleText(2), " Overconsolidation Ratio ");
+    ASSERT_EQ(chart.Data().PointCount(), 3);
+    EXPECT_FLOAT_EQ(*chart.Data().SeriesList(0).PointXValue(0), 0.33f * 24.7f / 0.3f);
+    EXPECT_EQ(chart.Data().SeriesList(0).PointXValue(1), std::nullopt); // not drawn as 0
+    EXPECT_FLOAT_EQ(*chart.Data().SeriesList(0).PointXValue(2), 0.33f * 59.1f / 0.9f);
+    EXPECT_EQ(chart.Data().AxisList(0).AxisMin(), 15.0f);
+
+    // Back leads to the factors of the property on show, whatever was chosen since.
+    Decl().props.PropChoice = kConstrainedModulus;
+    Click(*w, "Back");
+    ProcessEvents();
+    auto* factors = app->windows.FindAs<Frm_SoilFactors>();
+    ASSERT_TRUE(factors != nullptr && factors->isVisible());
+    EXPECT_EQ(factors->Choice, kOverconsolidationRatio);
+    EXPECT_TRUE(factors->Frame3->isVisible());
+    EXPECT_FALSE(factors->Frame2->isVisible());
 }

@@ -353,7 +353,9 @@ TEST_F(PoreProfileWindows, BackAndCloseBoxShowTheProjectFormAgainExitEnds) {
     QPointer<Form> w = OpenThroughProjectForm(2, 0);
     ASSERT_NE(w, nullptr);
     Click(*static_cast<PoreProfileWindow*>(w.data()), "Properties");
+    w->findChild<QAction*>("munSubSP2")->trigger(); // the undrained shear strength
     EXPECT_TRUE(app->windows.IsLoaded("Frm_SoilFactors"));
+    EXPECT_EQ(Decl().props.PropChoice, kUndrainedShearStrength);
     Click(*static_cast<PoreProfileWindow*>(w.data()), "Back");
     ProcessEvents();
     EXPECT_TRUE(w.isNull()); // the instance is cleared

@@ -58,8 +58,15 @@ TEST_F(SoilFactorsWindow, LoadShowsTheModulusFactorsAndLaysTheGridAfresh) {
     EXPECT_EQ(w.windowTitle(), "Enter Soil Factors");
     EXPECT_EQ(w.Frame2->title(), "Parameter of Constrained Modulus");
     EXPECT_EQ(w.Frame1->title(), "Parameter for Undrained Shear Strength");
+    EXPECT_EQ(w.Frame3->title(), "Parameter for Overconsolidation Ratio");
     EXPECT_TRUE(w.Frame2->isVisible());
     EXPECT_FALSE(w.Frame1->isVisible());
+    EXPECT_FALSE(w.Frame3->isVisible());
+    // The modulus asks for the unit weight too, so that the vertical stress is the overburden.
+    for (QLineEdit* box : {w.TextPhi, w.TextMoisture, w.TextGamma})
+        EXPECT_TRUE(box->isVisible() && box->parentWidget() == w.Frame2);
+    EXPECT_FALSE(w.TextNK->isVisible());
+    EXPECT_FALSE(w.LblGWT->isVisible());
     const std::pair<QLineEdit*, const char*> rows[] = {
         {w.TextPhi, "Enter Phi (effective) in degrees:"},
         {w.TextMoisture, "Enter Moisture Content:"},
@@ -89,7 +96,7 @@ TEST_F(SoilFactorsWindow, OkFillsTheStressesShowsThePlotAndUnloads) {
     const SoilPropArrays& p = Decl().props;
     EXPECT_FLOAT_EQ(p.Phi[60], 0.5235988f);
     EXPECT_EQ(p.Moisture[60], 0.25f);
-    EXPECT_EQ(p.Gamma[60], 0.0f); // the unit weight box is hidden and empty
+    EXPECT_EQ(p.Gamma[60], 0.0f); // no unit weight entered
     EXPECT_EQ(p.SigmaV[60], 0.0f);
     EXPECT_EQ(p.SigmaH[60], 0.0f);
     EXPECT_EQ(PropertyChart().Data().TitleText(2), " Constrained Modulus (" + kTsf + ") ");
@@ -131,45 +138,66 @@ TEST_F(SoilFactorsWindow, EachLoadBringsBackTheStoredTexts) {
     EXPECT_EQ(Decl().props.SigmaV, std::vector<float>(61, 0.0f)); // cleared by the new grid
 }
 
-TEST_F(SoilFactorsWindow, ShearStrengthChoiceShowsTheUnitWeightAndNk) {
+TEST_F(SoilFactorsWindow, ShearStrengthChoiceShowsTheUnitWeightNkAndMoisture) {
     Decl().props.PropChoice = kUndrainedShearStrength;
     auto& w = Open();
     EXPECT_FALSE(w.Frame2->isVisible());
     EXPECT_TRUE(w.Frame1->isVisible());
-    Enter(w, "", "", "120", "15");
+    for (QLineEdit* box : {w.TextGamma, w.TextNK, w.TextMoisture})
+        EXPECT_TRUE(box->isVisible() && box->parentWidget() == w.Frame1);
+    EXPECT_FALSE(w.TextPhi->isVisible());
+    Enter(w, "", "0.25", "120", "15");
     ASSERT_NE(Plot(), nullptr);
     const LayerGrid& g = Decl().grid;
     const SoilPropArrays& p = Decl().props;
-    EXPECT_FLOAT_EQ(p.SigmaV[30], g.LayerDepth[30] * 0.06f);
+    EXPECT_FLOAT_EQ(p.SigmaV[30], g.LayerDepth[30] * 0.06f * 1.25f);
     EXPECT_EQ(PropertyChart().Data().TitleText(2), " Shear Strength (" + kTsf + ") ");
     EXPECT_FLOAT_EQ(*PropertyChart().Data().SeriesList(0).PointXValue(29),
                     (g.LayerQt[30] - p.SigmaV[30]) / 15.0f);
 }
 
-TEST_F(SoilFactorsWindow, PropertyThatCannotBeComputedLeavesItsChartEmpty) {
-    // Without a unit weight, Nk is 0 and the shear strength divides by it.
+TEST_F(SoilFactorsWindow, ShearStrengthWithoutUnitWeightIsQtOverNkAndNkMustDivide) {
     Decl().props.PropChoice = kUndrainedShearStrength;
-    Enter(Open(), "", "", "", "15");
+    auto& w = Open();
+    Enter(w, "", "", "", "0");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Data Entry Error in 'Nk'.. Please ReEnter ");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Plot(), nullptr);
+    Enter(w, "", "", "", "12");
     ASSERT_NE(Plot(), nullptr);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(PropertyChart().Data().TitleText(2), " Shear Strength (" + kTsf + ") ");
-    EXPECT_EQ(PropertyChart().Data().SeriesList(0).PointXValue(0), std::nullopt);
-    EXPECT_EQ(Decl().props.ShearStrength[1], 0.0f);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FLOAT_EQ(*PropertyChart().Data().SeriesList(0).PointXValue(0),
+                    Decl().grid.LayerQt[1] / 12.0f);
     // The profiles beside it are drawn all the same.
     EXPECT_EQ(Plot()->ChartFX1[2]->Data().PointCount(), 40);
 }
 
-TEST_F(SoilFactorsWindow, OverconsolidationChoice) {
+TEST_F(SoilFactorsWindow, OverconsolidationChoiceNeedsTheUnitWeightAndShowsTheWaterTable) {
     Decl().props.PropChoice = kOverconsolidationRatio;
     Decl().project.GWTDepth = 4.0f;
-    Enter(Open(), "", "", "110", "15");
+    auto& w = Open();
+    EXPECT_TRUE(w.Frame3->isVisible());
+    EXPECT_FALSE(w.Frame1->isVisible() || w.Frame2->isVisible());
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{w.TextGamma, w.TextMoisture, w.LblGWT, w.LblGWTDepth})
+        EXPECT_TRUE(shown->isVisible() && shown->parentWidget() == w.Frame3);
+    EXPECT_FALSE(w.TextPhi->isVisible() || w.TextNK->isVisible());
+    EXPECT_EQ(w.LblGWT->text(), "Ground Water Table (depth -- ft):");
+    EXPECT_EQ(w.LblGWTDepth->text(), "4");
+    EXPECT_EQ(w.focusWidget(), w.TextGamma); // the first box, Tab then down the rows
+    EXPECT_EQ(w.TextGamma->nextInFocusChain(), w.TextMoisture);
+
+    Enter(w, "", "0.25", "");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Missing Data Entry in 'Gamma'.. The Overconsolidation Ratio "
+                                "needs the unit weight.. Please Enter ");
+    EXPECT_EQ(w.focusWidget(), w.TextGamma);
+    EXPECT_EQ(Plot(), nullptr);
+
+    Enter(w, "", "0.25", "110");
     ASSERT_NE(Plot(), nullptr);
-    const SoilPropArrays& p = Decl().props;
     EXPECT_EQ(PropertyChart().Data().TitleText(2), " Overconsolidation Ratio ");
-    const double expected =
-        0.33 * (Decl().grid.LayerQt[50] - p.SigmaV[50]) / (p.SigmaV[50] - 0.0312 * 4.0);
-    EXPECT_FLOAT_EQ(*PropertyChart().Data().SeriesList(0).PointXValue(49),
-                    static_cast<float>(expected));
 }
 
 TEST_F(SoilFactorsWindow, OtherChoicesShowNoFrameAndPlotNoProperty) {
@@ -177,6 +205,7 @@ TEST_F(SoilFactorsWindow, OtherChoicesShowNoFrameAndPlotNoProperty) {
     auto& w = Open();
     EXPECT_FALSE(w.Frame1->isVisible());
     EXPECT_FALSE(w.Frame2->isVisible());
+    EXPECT_FALSE(w.Frame3->isVisible());
     w.OK->click();
     ASSERT_NE(Plot(), nullptr);
     EXPECT_EQ(PropertyChart().Data().TitleText(2), "");

@@ -15,11 +15,14 @@ PropertyResult ShearStrength(const LayerGrid& grid, SoilPropArrays& props, const
 }
 
 // Titles carry the superscript two of ton/ft2 (UTF-8 C2 B2).
-const ChosenProperty kModulus{" Constrained Modulus (ton/ft\xC2\xB2) ", Modulus,
+const ChosenProperty kModulus{kConstrainedModulus, "Constrained Modulus",
+                              " Constrained Modulus (ton/ft\xC2\xB2) ", Modulus,
                               &SoilPropArrays::ConsModulus};
-const ChosenProperty kShearStrength{" Shear Strength (ton/ft\xC2\xB2) ", ShearStrength,
+const ChosenProperty kShearStrength{kUndrainedShearStrength, "Undrained Shear Strength",
+                                    " Shear Strength (ton/ft\xC2\xB2) ", ShearStrength,
                                     &SoilPropArrays::ShearStrength};
-const ChosenProperty kOCR{" Overconsolidation Ratio ", OverconsolidationRatio,
+const ChosenProperty kOCR{kOverconsolidationRatio, "Overconsolidation Ratio",
+                          " Overconsolidation Ratio ", OverconsolidationRatio,
                           &SoilPropArrays::OCR};
 
 } // namespace
@@ -35,6 +38,11 @@ const ChosenProperty* PropertyOfChoice(int16_t propChoice) {
     default:
         return nullptr;
     }
+}
+
+const std::array<const ChosenProperty*, 3>& OfferedProperties() {
+    static const std::array<const ChosenProperty*, 3> offered{&kModulus, &kShearStrength, &kOCR};
+    return offered;
 }
 
 float LayerPosition(const LayerGrid& grid, const ProjectInfo& project, int16_t axisMode, int k) {

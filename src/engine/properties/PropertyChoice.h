@@ -1,7 +1,8 @@
 #pragma once
-// What the property chart shows for each property choice: its title, the formula that
-// computes the property and the array that holds it; and where a grid layer stands on the
-// chart's vertical axis.
+// The soil properties a user can choose: for each, the entry that offers it, the title of
+// its chart, the formula that computes it and the array that holds it; and where a grid
+// layer stands on the chart's vertical axis.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,7 +13,9 @@
 namespace strelvan {
 
 struct ChosenProperty {
-    std::string title; // chart title, UTF-8
+    int16_t choice;      // PropChoice
+    std::string caption; // the entry of the Soil Properties menu
+    std::string title;   // chart title, UTF-8
     PropertyResult (*compute)(const LayerGrid&, SoilPropArrays&, const ProjectInfo&);
     std::vector<float> SoilPropArrays::*values; // the array the formula fills
 };
@@ -21,6 +24,10 @@ struct ChosenProperty {
 // overconsolidation ratio); nullptr for any other choice, whose chart gets no title and no
 // points.
 const ChosenProperty* PropertyOfChoice(int16_t propChoice);
+
+// The properties offered to the user, in the order of the menu: the constrained modulus, the
+// undrained shear strength, the overconsolidation ratio.
+const std::array<const ChosenProperty*, 3>& OfferedProperties();
 
 // The vertical position of grid layer k: its depth (AxisMode 1) or its elevation, the
 // ground elevation less its depth.

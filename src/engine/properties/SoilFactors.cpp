@@ -1,5 +1,6 @@
 #include "engine/properties/SoilFactors.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -51,26 +52,43 @@ std::optional<float> ScaledEntry(const std::string& text, double times, double o
     return SingleOf(*value * times / over);
 }
 
-// Reads the boxes in the order the passes read them: unit weight (and Nk with it), moisture
-// content, friction angle.
-SoilFactorEntry ReadFactors(const SoilFactorTexts& texts, Factors& f) {
-    if (!texts.Gamma.empty()) {
+// The unit weight is what gives the overconsolidation ratio its vertical stress.
+SoilFactorEntry MissingUnitWeight() {
+    return {Message{" Missing Data Entry in 'Gamma'.. The Overconsolidation Ratio needs the unit "
+                    "weight.. Please Enter ",
+                    " Data Entry Message", MsgIcon::Critical, MsgButtons::Ok},
+            SoilFactorBox::Gamma};
+}
+
+bool Asked(const std::vector<SoilFactorBox>& asked, SoilFactorBox box) {
+    return std::find(asked.begin(), asked.end(), box) != asked.end();
+}
+
+// Reads the boxes the choice asks for in the order the passes read them: unit weight and Nk,
+// moisture content, friction angle.
+SoilFactorEntry ReadFactors(const SoilFactorTexts& texts, int16_t propChoice, Factors& f) {
+    const std::vector<SoilFactorBox> asked = BoxesAskedFor(propChoice);
+    if (Asked(asked, SoilFactorBox::Gamma) && !texts.Gamma.empty()) {
         const std::optional<float> gamma = ScaledEntry(texts.Gamma, 1.0, kLbPerTon);
-        if (!gamma)
+        if (!gamma || !(*gamma > 0.0f))
             return Refused(SoilFactorBox::Gamma);
-        const std::optional<float> nk = ToSingle(texts.Nk);
-        if (!nk)
-            return Refused(SoilFactorBox::Nk);
         f.gamma = *gamma;
+    } else if (propChoice == kOverconsolidationRatio) {
+        return MissingUnitWeight();
+    }
+    if (Asked(asked, SoilFactorBox::Nk)) {
+        const std::optional<float> nk = ToSingle(texts.Nk);
+        if (!nk || !(*nk > 0.0f))
+            return Refused(SoilFactorBox::Nk);
         f.nk = *nk;
     }
-    if (!texts.Moisture.empty()) {
+    if (Asked(asked, SoilFactorBox::Moisture) && !texts.Moisture.empty()) {
         const std::optional<float> moisture = ToSingle(texts.Moisture);
         if (!moisture)
             return Refused(SoilFactorBox::Moisture);
         f.moisture = *moisture;
     }
-    if (!texts.Phi.empty()) {
+    if (Asked(asked, SoilFactorBox::Phi) && !texts.Phi.empty()) {
         const std::optional<float> phi = ScaledEntry(texts.Phi, kPi, 180.0);
         if (!phi)
             return Refused(SoilFactorBox::Phi);
@@ -125,6 +143,20 @@ bool ArraysHoldLayers(const LayerGrid& grid, const SoilPropArrays& p, int n) {
 
 } // namespace
 
+std::vector<SoilFactorBox> BoxesAskedFor(int16_t propChoice) {
+    using enum SoilFactorBox;
+    switch (propChoice) {
+    case kConstrainedModulus:
+        return {Phi, Moisture, Gamma};
+    case kUndrainedShearStrength:
+        return {Gamma, Nk, Moisture};
+    case kOverconsolidationRatio:
+        return {Gamma, Moisture};
+    default:
+        return {};
+    }
+}
+
 SoilFactorEntry ApplySoilFactors(const SoilFactorTexts& texts, int16_t propChoice,
                                  const LayerGrid& grid, SoilPropArrays& props) {
     if (propChoice == kNoPropertyChosen)
@@ -132,7 +164,7 @@ SoilFactorEntry ApplySoilFactors(const SoilFactorTexts& texts, int16_t propChoic
                         MsgButtons::Ok},
                 SoilFactorBox::None};
     Factors factors;
-    if (SoilFactorEntry read = ReadFactors(texts, factors); read.error)
+    if (SoilFactorEntry read = ReadFactors(texts, propChoice, factors); read.error)
         return read;
 
     const int n = grid.NumLayers; // read once: the passes never reach past this layer

@@ -14,10 +14,10 @@ namespace {
 
 constexpr double kWaterUnitWeight = 0.0312; // ton/ft3
 
-// One layer's value before it is stored, or why there is none.
+// One layer's value before it is stored; a layer whose formula divides by zero has none.
 struct LayerValue {
     double value = 0.0;
-    PropertyStatus status = PropertyStatus::Ready;
+    bool none = false;
 };
 
 PropertyResult Failed(PropertyStatus status, int layer) {
@@ -25,8 +25,8 @@ PropertyResult Failed(PropertyStatus status, int layer) {
 }
 
 // The loop every formula shares: for layers 1 to NumLayers (read once) the net cone
-// resistance LayerQt - SigmaV as a single, the formula's value from it, stored as a single.
-// The values go into `out` only when every layer succeeded.
+// resistance LayerQt - SigmaV as a single, the formula's value from it, stored as a single
+// (NaN for a layer without value). The values go into `out` only when every layer succeeded.
 template <class Formula>
 PropertyResult FillLayers(const LayerGrid& grid, const SoilPropArrays& props,
                           std::initializer_list<const std::vector<float>*> inputs,
@@ -41,6 +41,7 @@ PropertyResult FillLayers(const LayerGrid& grid, const SoilPropArrays& props,
         return Failed(PropertyStatus::GridMismatch, 0);
 
     std::vector<float> values(static_cast<std::size_t>(n));
+    int32_t withoutValue = 0;
     for (int i = 1; i <= n; ++i) {
         const float net = grid.LayerQt[i] - props.SigmaV[i];
         if (std::isnan(net))
@@ -48,8 +49,11 @@ PropertyResult FillLayers(const LayerGrid& grid, const SoilPropArrays& props,
         if (std::isinf(net))
             return Failed(PropertyStatus::Overflow, i);
         const LayerValue v = formula(i, net);
-        if (v.status != PropertyStatus::Ready)
-            return Failed(v.status, i);
+        if (v.none) {
+            values[static_cast<std::size_t>(i) - 1] = kNoPropertyValue;
+            ++withoutValue;
+            continue;
+        }
         if (std::isnan(v.value))
             return Failed(PropertyStatus::InvalidOperation, i);
         const std::optional<float> stored = SingleOf(v.value);
@@ -58,13 +62,20 @@ PropertyResult FillLayers(const LayerGrid& grid, const SoilPropArrays& props,
         values[static_cast<std::size_t>(i) - 1] = *stored;
     }
     std::copy(values.begin(), values.end(), out.begin() + 1);
-    return {};
+    PropertyResult done;
+    done.withoutValue = withoutValue;
+    return done;
 }
 
 LayerValue Quotient(double numerator, double denominator) {
     if (denominator == 0.0)
-        return {0.0, PropertyStatus::DivisionByZero};
+        return {0.0, true};
     return {numerator / denominator};
+}
+
+// The hydrostatic pore pressure at a depth, with the water table at tableDepth (ft).
+double PorePressure(double depth, double tableDepth) {
+    return kWaterUnitWeight * std::max(0.0, depth - tableDepth);
 }
 
 } // namespace
@@ -82,10 +93,15 @@ PropertyResult UndrainedShearStrength(const LayerGrid& grid, SoilPropArrays& pro
 
 PropertyResult OverconsolidationRatio(const LayerGrid& grid, SoilPropArrays& props,
                                       const ProjectInfo& project) {
-    const double water = kWaterUnitWeight * project.GWTDepth; // the same in every layer
-    return FillLayers(grid, props, {}, props.OCR, [&props, water](int i, float net) {
-        return Quotient(0.33 * net, props.SigmaV[static_cast<std::size_t>(i)] - water);
-    });
+    const double table = project.GWTDepth;
+    return FillLayers(
+        grid, props, {&grid.LayerDepth}, props.OCR, [&grid, &props, table](int i, float net) {
+            const auto k = static_cast<std::size_t>(i);
+            const double effective = props.SigmaV[k] - PorePressure(grid.LayerDepth[k], table);
+            if (!(effective > 0.0))
+                return LayerValue{0.0, true};
+            return LayerValue{0.33 * net / effective};
+        });
 }
 
 } // namespace strelvan

@@ -101,7 +101,8 @@ inline constexpr int16_t kConstrainedModulus = 0;
 inline constexpr int16_t kUndrainedShearStrength = 4;
 inline constexpr int16_t kOverconsolidationRatio = 5;
 
-// Per grid layer soil factors, stresses and properties.
+// Per grid layer soil factors, stresses and properties. A property layer whose formula
+// divides by zero holds NaN: it has no value.
 struct SoilPropArrays {
     std::vector<float> Gamma;
     std::vector<float> Nk;

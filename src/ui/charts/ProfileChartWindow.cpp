@@ -1,5 +1,5 @@
 // The profile windows' frame: loading, the three profiles, the depth/elevation switch, the
-// linked zoom, the toolbar and the choice of the classification method.
+// linked zoom, the toolbar and the choices of the classification method and the soil property.
 #include "ui/charts/ProfileChartWindow.h"
 
 #include <QAction>
@@ -57,6 +57,10 @@ ProfileChartWindow::ProfileChartWindow(AppContext& app, const char* formName,
     munCS = new QMenu(QStringLiteral("Classify Soil"), this);
     munCS->setObjectName("munCS");
     munSubCS = AddMethodEntries(munCS, this, [this](int16_t code) { ClassifyWith(code); });
+    munSP = new QMenu(QStringLiteral("Soil Properties"), this);
+    munSP->setObjectName("munSP");
+    munSubSP =
+        AddPropertyEntries(munSP, this, [this](int16_t choice) { EstimateProperty(choice); });
     platform::FitToScreen(*this, {width, 780});
 }
 
@@ -75,7 +79,7 @@ void ProfileChartWindow::BindKeys() {
     if (keys_.nextOffersMethods)
         row_.OnKey(QStringLiteral("Next"), [this] { OfferMethods(QStringLiteral("Next")); });
     row_.OnKey(QStringLiteral("Properties"),
-               [this] { App().windows.Show(QStringLiteral("Frm_SoilFactors")); });
+               [this] { Offer(munSP, QStringLiteral("Properties")); });
     if (!keys_.exportKey)
         row_.OnKey(QStringLiteral("Export"), {});
     row_.OnKey(QStringLiteral("Depth"), [this] { CutProfiles(); });
@@ -146,11 +150,17 @@ void ProfileChartWindow::ExitProgram() {
     platform::EndProgram();
 }
 
-// Every press offers the five methods, whichever was chosen before.
-void ProfileChartWindow::OfferMethods(const QString& key) {
+// Every press offers every entry, whichever was chosen before.
+void ProfileChartWindow::Offer(QMenu* menu, const QString& key) {
     QWidget* button = Toolbar1->widgetForAction(Toolbar1->ButtonByKey(key));
-    munCS->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height()))
-                                   : mapToGlobal(QPoint(0, 0)));
+    menu->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height()))
+                                  : mapToGlobal(QPoint(0, 0)));
+}
+
+void ProfileChartWindow::EstimateProperty(int16_t propChoice) {
+    Decl().props.PropChoice = propChoice;
+    // An open soil-factor window may ask for another property: it loads afresh.
+    App().windows.ShowFresh(QStringLiteral("Frm_SoilFactors"));
 }
 
 void ProfileChartWindow::ClassifyWith(int16_t methodCode) {

@@ -4,13 +4,13 @@
 // profiles of tip resistance, sleeve friction and friction ratio (and, in the windows of
 // soundings with pore-pressure columns, the pore pressures). On loading, the window cleans
 // the readings in place and draws its charts; from there the user picks a classification
-// method, switches the vertical axis, zooms all charts together, prints, goes back to the
-// project form or ends the program.
+// method or a soil property to estimate, switches the vertical axis, zooms all charts
+// together, prints, goes back to the project form or ends the program.
 //
 // The frame owns the load, the three profiles, the chart row (which switches depth and
-// elevation, zooms, prints and dispatches the toolbar's keys) and the choice of the method; a
-// member adds its toolbar, its further charts and keys, and tells the frame its few
-// differences (ProfileWindowKeys).
+// elevation, zooms, prints and dispatches the toolbar's keys) and the choices of the method
+// and of the soil property; a member adds its toolbar, its further charts and keys, and tells
+// the frame its few differences (ProfileWindowKeys).
 #include <array>
 #include <cstdint>
 
@@ -70,6 +70,10 @@ public:
     platform::Toolbar* Toolbar1 = nullptr;
     QMenu* munCS;                     // "Classify Soil"
     std::array<QAction*, 5> munSubCS; // munSubCS1 .. munSubCS5
+    // "Soil Properties", offered by the key "Properties": the constrained modulus, the
+    // undrained shear strength and the overconsolidation ratio (munSubSP1 .. munSubSP3).
+    QMenu* munSP;
+    std::array<QAction*, 3> munSubSP;
 
     // Readings 1 to PlotCount are plotted.
     int16_t PlotCount = 0;
@@ -98,7 +102,7 @@ protected:
     // Ends the linked zoom: the charts are about to show another vertical range.
     void EndZoom() { row_.EndZoom(); }
     // Pops up the Classify Soil menu under the button of the key.
-    void OfferMethods(const QString& key);
+    void OfferMethods(const QString& key) { Offer(munCS, key); }
 
     // The member's own steps, each empty in the frame.
     // After the three profiles: the further charts.
@@ -112,7 +116,11 @@ protected:
 private:
     // The keys of the profile windows besides those the chart row answers.
     void BindKeys();
+    // Pops up a menu under the button of the key.
+    void Offer(QMenu* menu, const QString& key);
     void ClassifyWith(int16_t methodCode);
+    // Records the soil property chosen and opens the soil factors it needs, loaded afresh.
+    void EstimateProperty(int16_t propChoice);
     void ExitProgram();
 
     const ProfileWindowKeys keys_;

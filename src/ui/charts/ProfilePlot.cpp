@@ -1,6 +1,7 @@
 #include "ui/charts/ProfilePlot.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/state/Numbers.h"
 #include "platform/ChartColors.h"
@@ -88,7 +89,8 @@ void DrawProfile(platform::ChartFX& chart, const Profile& profile, int16_t axisM
     for (int32_t p = 0; values && p < n; ++p) {
         const auto i = static_cast<std::size_t>(p) + 1;
         points.PointValue(p, series.position[i]);
-        points.PointXValue(p, series.values[i]);
+        if (!std::isnan(series.values[i])) // a point without value is left out, not drawn as 0
+            points.PointXValue(p, series.values[i]);
     }
     if (n > 0) {
         // The axis ends at the last point plotted, so that point lies on the chart.

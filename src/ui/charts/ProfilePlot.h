@@ -52,9 +52,10 @@ ProfileLook RatioLook(std::optional<double> step = std::nullopt);
 ProfileLook PoreLook(int16_t kind, const std::string& unitStr);
 
 // Draws points 1 to the series' count against its positions (axisMode 1: depth, else
-// elevation, which names the axis): point p - 1 is the value at position p. The vertical axis
-// runs from the first point (top) to the last one plotted (bottom). A series without values
-// gets its title and axes and no values; one without points, its title alone.
+// elevation, which names the axis): point p - 1 is the value at position p; a value that is
+// NaN (no value) is left out. The vertical axis runs from the first point (top) to the last
+// one plotted (bottom). A series without values gets its title and axes and no values; one
+// without points, its title alone.
 void DrawProfile(platform::ChartFX& chart, const Profile& profile, int16_t axisMode);
 
 } // namespace strelvan

@@ -4,9 +4,11 @@
 #include <QMenu>
 
 #include "engine/classification/Methods.h"
+#include "engine/properties/PropertyChoice.h"
 #include "platform/AppContext.h"
 #include "platform/ChartFX.h"
 #include "platform/Form.h"
+#include "platform/Text.h"
 
 namespace strelvan {
 
@@ -26,6 +28,20 @@ std::array<QAction*, 5> AddMethodEntries(QMenu* menu, QObject* receiver,
         entries[k]->setObjectName(QStringLiteral("munSubCS%1").arg(code));
         QObject::connect(entries[k], &QAction::triggered, receiver,
                          [choose, code] { choose(code); });
+    }
+    return entries;
+}
+
+std::array<QAction*, 3> AddPropertyEntries(QMenu* menu, QObject* receiver,
+                                           std::function<void(int16_t)> choose) {
+    std::array<QAction*, 3> entries{};
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const ChosenProperty& property = *OfferedProperties()[k];
+        const int16_t choice = property.choice;
+        entries[k] = menu->addAction(Q(property.caption));
+        entries[k]->setObjectName(QStringLiteral("munSubSP%1").arg(k + 1));
+        QObject::connect(entries[k], &QAction::triggered, receiver,
+                         [choose, choice] { choose(choice); });
     }
     return entries;
 }

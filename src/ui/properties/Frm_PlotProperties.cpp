@@ -56,9 +56,11 @@ void Frm_PlotProperties::BuildToolbar() {
                                        {"Export", "Export", "", ToolIcon::Export},
                                        {"Exit", "Exit", "Exit", ToolIcon::Exit}});
     row_.UseToolbar(Toolbar1);
+    // Back to the soil factors of the property on show, loaded afresh.
     row_.OnKey(QStringLiteral("Back"), [this] {
+        Decl().props.PropChoice = PropChoice;
         App().windows.UnloadAndRelease(kFormName);
-        App().windows.Show(QStringLiteral("Frm_SoilFactors"));
+        App().windows.ShowFresh(QStringLiteral("Frm_SoilFactors"));
     });
     row_.OnKey(QStringLiteral("Exit"), [this] {
         App().windows.UnloadAndRelease(kFormName);
@@ -72,6 +74,7 @@ void Frm_PlotProperties::Form_Load() {
     setWindowTitle(QStringLiteral("Soil Properties -  File:  ") +
                    Q(Decl().importSettings.FileName));
     FillProjectBoxes(Decl().project);
+    PropChoice = Decl().props.PropChoice;
     row_.SetAxisMode(ProfileWindowAxisMode(App().windows));
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     TipPlot();
@@ -103,9 +106,10 @@ void Frm_PlotProperties::Propertyplot() {
     Profile profile;
     profile.look.titleColor = platform::kChartRed;
     profile.look.setting5 = 30;
-    const ChosenProperty* property = PropertyOfChoice(d.props.PropChoice);
+    const ChosenProperty* property = PropertyOfChoice(PropChoice);
     // A grid whose arrays do not hold its layers, or a property that cannot be computed, leaves
-    // the chart without points and axis.
+    // the chart without points and axis; a layer without value (a zero denominator) is left
+    // out.
     layerPosition_.assign(d.grid.LayerDepth.size(), 0.0f);
     for (std::size_t k = 0; k < layerPosition_.size(); ++k)
         layerPosition_[k] = LayerPosition(d.grid, d.project, AxisMode(), static_cast<int>(k));

@@ -35,6 +35,9 @@ public:
     // The vertical axis: that of the profile window on loading (1 depth, -1 elevation).
     int16_t AxisMode() const { return row_.AxisMode(); }
 
+    // The property on show: the choice when the window loaded.
+    int16_t PropChoice = 0;
+
     // 0 tip resistance, 1 sleeve friction, 2 friction ratio, 3 the soil property.
     std::array<platform::ChartFX*, 4> ChartFX1;
     platform::Toolbar* Toolbar1;

@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <vector>
 
 #include "engine/properties/SoilFactors.h"
+#include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
@@ -20,20 +22,12 @@
 namespace strelvan {
 
 namespace {
-// A frame of two labelled boxes.
-QGroupBox* FactorFrame(const char* name, const char* caption, QLabel* labels[2],
-                       QLineEdit* boxes[2], QWidget* parent) {
+// A frame that shows the rows of the boxes a property asks for, placed on loading.
+QGroupBox* FactorFrame(const char* name, const char* caption, QWidget* parent) {
     auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
     frame->setObjectName(QString::fromLatin1(name));
-    auto* grid = new QGridLayout(frame);
-    for (int r = 0; r < 2; ++r) {
-        labels[r]->setParent(frame);
-        boxes[r]->setParent(frame);
-        labels[r]->setBuddy(boxes[r]);
-        boxes[r]->setFixedWidth(90);
-        grid->addWidget(labels[r], r, 0);
-        grid->addWidget(boxes[r], r, 1);
-    }
+    new QGridLayout(frame);
+    frame->hide();
     return frame;
 }
 
@@ -61,23 +55,35 @@ Frm_SoilFactors::Frm_SoilFactors(AppContext& app) : Form(app, kFormName) {
     TextMoisture = NamedBox("TextMoisture");
     TextGamma = NamedBox("TextGamma");
     TextNK = NamedBox("TextNK");
-    QLabel* modulusLabels[2] = {LblPhi, LblMoisture};
-    QLineEdit* modulusBoxes[2] = {TextPhi, TextMoisture};
-    Frame2 = FactorFrame("Frame2", "Parameter of Constrained Modulus", modulusLabels, modulusBoxes,
-                         central);
-    QLabel* strengthLabels[2] = {LblGamma, LblNK};
-    QLineEdit* strengthBoxes[2] = {TextGamma, TextNK};
-    Frame1 = FactorFrame("Frame1", "Parameter for Undrained Shear Strength", strengthLabels,
-                         strengthBoxes, central);
+    LblGWT = NamedLabel("LblGWT", "Ground Water Table (depth -- ft):");
+    LblGWTDepth = NamedLabel("LblGWTDepth", "");
+    rows_ = {{{LblPhi, TextPhi},
+              {LblMoisture, TextMoisture},
+              {LblGamma, TextGamma},
+              {LblNK, TextNK},
+              {LblGWT, LblGWTDepth}}};
+    for (auto& [label, field] : rows_) {
+        label->setParent(central);
+        field->setParent(central);
+        if (auto* box = qobject_cast<QLineEdit*>(field)) {
+            label->setBuddy(box);
+            box->setFixedWidth(90);
+        }
+        label->hide();
+        field->hide();
+    }
+    Frame2 = FactorFrame("Frame2", "Parameter of Constrained Modulus", central);
+    Frame1 = FactorFrame("Frame1", "Parameter for Undrained Shear Strength", central);
+    Frame3 = FactorFrame("Frame3", "Parameter for Overconsolidation Ratio", central);
     OK = new QPushButton(QStringLiteral("OK"), central);
     OK->setObjectName("OK");
     OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &Frm_SoilFactors::OK_Click);
 
-    // The two frames share one place: only the frame of the chosen property is shown there.
+    // The frames share one place: only the frame of the chosen property is shown there.
     auto* frames = new QGridLayout;
-    frames->addWidget(Frame2, 0, 0);
-    frames->addWidget(Frame1, 0, 0);
+    for (QGroupBox* frame : {Frame2, Frame1, Frame3})
+        frames->addWidget(frame, 0, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OK);
@@ -88,18 +94,20 @@ Frm_SoilFactors::Frm_SoilFactors(AppContext& app) : Form(app, kFormName) {
     layout->addStretch();
     layout->addLayout(buttons);
     setCentralWidget(central);
-    platform::FitToScreen(*this, {420, 140});
+    platform::FitToScreen(*this, {420, 170});
 }
 
 void Frm_SoilFactors::Form_Load() {
     Declarations& d = Decl();
-    // The boxes as stored; only the frame of the chosen property is shown.
+    Choice = d.props.PropChoice;
+    // The boxes as stored; only the frame of the chosen property is shown, with the boxes its
+    // formula uses.
     TextPhi->clear();
     TextMoisture->clear();
     TextGamma->clear();
     TextNK->setText(QStringLiteral("15"));
-    Frame2->setVisible(d.props.PropChoice == kConstrainedModulus);
-    Frame1->setVisible(d.props.PropChoice == kUndrainedShearStrength);
+    LblGWTDepth->setText(Q(SingleText(d.project.GWTDepth)));
+    ShowFrameOfChoice();
 
     // A fresh grid over the whole sounding; every earlier result and property is cleared, so
     // the windows that show a classification on the grid close rather than stay open empty.
@@ -107,6 +115,66 @@ void Frm_SoilFactors::Form_Load() {
     Grid = LaySoundingOnGrid(*this, GridUse::SoilProperties);
     if (Grid.ok)
         platform::SetMousePointer(platform::MousePointer::Default);
+}
+
+QGroupBox* Frm_SoilFactors::FrameOfChoice() const {
+    switch (Choice) {
+    case kConstrainedModulus:
+        return Frame2;
+    case kUndrainedShearStrength:
+        return Frame1;
+    case kOverconsolidationRatio:
+        return Frame3;
+    default:
+        return nullptr;
+    }
+}
+
+void Frm_SoilFactors::ShowFrameOfChoice() {
+    QGroupBox* frame = FrameOfChoice();
+    for (QGroupBox* f : {Frame2, Frame1, Frame3}) {
+        f->setVisible(f == frame);
+        for (auto& [label, field] : rows_) {
+            f->layout()->removeWidget(label);
+            f->layout()->removeWidget(field);
+        }
+    }
+    for (auto& [label, field] : rows_) {
+        label->hide();
+        field->hide();
+    }
+    if (frame == nullptr)
+        return;
+    // The rows in the order the property asks for them; the overconsolidation ratio shows the
+    // water table of the project it subtracts.
+    std::vector<std::size_t> rows;
+    for (SoilFactorBox box : BoxesAskedFor(Choice))
+        rows.push_back(static_cast<std::size_t>(box) - 1);
+    if (Choice == kOverconsolidationRatio)
+        rows.push_back(kWaterTableRow);
+    PlaceRows(frame, rows);
+}
+
+void Frm_SoilFactors::PlaceRows(QGroupBox* frame, const std::vector<std::size_t>& rows) {
+    // Tab goes down the boxes in this order, from the first one, to OK.
+    auto* grid = static_cast<QGridLayout*>(frame->layout());
+    QWidget* previous = nullptr;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        auto& [label, field] = rows_[rows[r]];
+        grid->addWidget(label, static_cast<int>(r), 0);
+        grid->addWidget(field, static_cast<int>(r), 1);
+        label->show();
+        field->show();
+        if (field->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous == nullptr)
+            field->setFocus();
+        else
+            setTabOrder(previous, field);
+        previous = field;
+    }
+    if (previous != nullptr)
+        setTabOrder(previous, OK);
 }
 
 void Frm_SoilFactors::OK_Click() {
@@ -117,7 +185,7 @@ void Frm_SoilFactors::OK_Click() {
     }
     const SoilFactorTexts texts{S(TextPhi->text()), S(TextMoisture->text()), S(TextGamma->text()),
                                 S(TextNK->text())};
-    const SoilFactorEntry entry = ApplySoilFactors(texts, d.props.PropChoice, d.grid, d.props);
+    const SoilFactorEntry entry = ApplySoilFactors(texts, Choice, d.grid, d.props);
     if (entry.error) {
         platform::ShowMessage(*entry.error, this);
         QLineEdit* boxes[] = {nullptr, TextPhi, TextMoisture, TextGamma, TextNK};
@@ -128,7 +196,8 @@ void Frm_SoilFactors::OK_Click() {
         return;
     }
     // A property window still open shows the values of its last load: draw it afresh from
-    // the factors just entered.
+    // the factors just entered, for the property they were entered for.
+    d.props.PropChoice = Choice;
     WindowRegistry& windows = App().windows;
     windows.UnloadAndRelease("Frm_PlotProperties");
     windows.Show("Frm_PlotProperties");
