@@ -18,17 +18,17 @@ class ChartFX;
 }
 
 struct DepthCurveChart {
-    QString title;
-    std::array<QString, 3> legends;
+    QString title{};
+    std::array<QString, 3> legends{};
     std::array<const std::vector<float>*, 3> curves{}; // per grid layer
     bool legendOption = false;                         // the legend box's further setting
     int16_t setting7 = 50;
     int16_t setting5 = 5;
-    std::optional<int16_t> lineWidth; // when set: thicker lines (ChartSetting16), no option 85
+    std::optional<int16_t> lineWidth{}; // when set: thicker lines (ChartSetting16), no option 85
     // The value axis runs from 0 to valueMax; its top and step go on axis item valueAxis.
     int valueAxis = 0;
     double valueMax = 100;
-    std::optional<double> valueStep;
+    std::optional<double> valueStep{};
 };
 
 // Shows the chart's legend box at the width that suits the screen's twips per pixel.

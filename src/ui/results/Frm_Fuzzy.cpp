@@ -44,18 +44,20 @@ void Frm_Fuzzy::Form_Load() {
 void Frm_Fuzzy::SoilPlot(platform::ChartFX& ChartSoil) {
     Declarations& decl = Decl();
     const ClassResults& r = decl.results;
-    DepthCurveChart chart;
-    chart.title = QString::fromLatin1(kChartTitle);
-    chart.legends = {QStringLiteral("HPS"), QStringLiteral("HPM"), QStringLiteral("HPC")};
-    chart.curves = {&r.MuHPS, &r.MuHPM, &r.MuHPC};
-    chart.legendOption = true;
-    chart.setting7 = 45;
-    chart.setting5 = 20;
-    chart.lineWidth = 2;
-    chart.valueAxis = 1;
-    chart.valueMax = MembershipAxisMax(r, decl.grid.NumLayers);
-    chart.valueStep = 0.2;
-    DrawDepthCurves(ChartSoil, decl.grid, chart, platform::TwipsPerPixelY());
+    // The memberships on axis item 1, from 0 to the largest sum of a layer's three, in steps
+    // of 0.2; thicker lines, and the legend box's further setting on.
+    const DepthCurveChart memberships{
+        .title = QString::fromLatin1(kChartTitle),
+        .legends = {QStringLiteral("HPS"), QStringLiteral("HPM"), QStringLiteral("HPC")},
+        .curves = {&r.MuHPS, &r.MuHPM, &r.MuHPC},
+        .legendOption = true,
+        .setting7 = 45,
+        .setting5 = 20,
+        .lineWidth = 2,
+        .valueAxis = 1,
+        .valueMax = MembershipAxisMax(r, decl.grid.NumLayers),
+        .valueStep = 0.2};
+    DrawDepthCurves(ChartSoil, decl.grid, memberships, platform::TwipsPerPixelY());
 }
 
 } // namespace strelvan

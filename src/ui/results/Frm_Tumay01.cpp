@@ -51,16 +51,12 @@ void Frm_Tumay01::DrawChart(int16_t N, platform::ChartFX& chart) {
 void Frm_Tumay01::SoilPlot(platform::ChartFX& ChartSoil) {
     Declarations& decl = Decl();
     const ClassResults& r = decl.results;
-    DepthCurveChart chart;
-    chart.title = QStringLiteral(" Probability of Soil Types - Zhang&Tumay'99");
-    chart.legends = {QStringLiteral("% Sand"), QStringLiteral("% Silt"), QStringLiteral("% Clay")};
-    chart.curves = {&r.ProbSand, &r.ProbSilt, &r.ProbClay};
-    chart.legendOption = false;
-    chart.setting7 = 50;
-    chart.setting5 = 5;
-    chart.valueAxis = 0;
-    chart.valueMax = 100;
-    DrawDepthCurves(ChartSoil, decl.grid, chart, platform::TwipsPerPixelY());
+    // Percentages on axis item 0, from 0 to 100.
+    const DepthCurveChart probabilities{
+        .title = QStringLiteral(" Probability of Soil Types - Zhang&Tumay'99"),
+        .legends = {QStringLiteral("% Sand"), QStringLiteral("% Silt"), QStringLiteral("% Clay")},
+        .curves = {&r.ProbSand, &r.ProbSilt, &r.ProbClay}};
+    DrawDepthCurves(ChartSoil, decl.grid, probabilities, platform::TwipsPerPixelY());
 }
 
 void Frm_Tumay01::BackKey() {
