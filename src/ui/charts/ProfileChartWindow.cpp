@@ -75,7 +75,7 @@ void ProfileChartWindow::BindKeys() {
     if (keys_.nextOffersMethods)
         row_.OnKey(QStringLiteral("Next"), [this] { OfferMethods(QStringLiteral("Next")); });
     row_.OnKey(QStringLiteral("Properties"),
-               [this] { App().windows.Show(QStringLiteral("Frm_SoilFactors")); });
+               [this] { App().windows.Show(QStringLiteral("Frm_SoilFactors"), this); });
     if (!keys_.exportKey)
         row_.OnKey(QStringLiteral("Export"), {});
     row_.OnKey(QStringLiteral("Depth"), [this] { CutProfiles(); });
@@ -155,7 +155,7 @@ void ProfileChartWindow::OfferMethods(const QString& key) {
 
 void ProfileChartWindow::ClassifyWith(int16_t methodCode) {
     Decl().selection.MethodCode = methodCode;
-    App().windows.ShowFresh("Frm_Select");
+    App().windows.ShowFresh("Frm_Select", this);
 }
 
 void ProfileChartWindow::munSubCS1_Click() {
