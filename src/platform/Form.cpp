@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QWindow>
 
 #include "platform/AppContext.h"
+#include "platform/Screen.h"
 
 namespace strelvan {
 
@@ -26,9 +28,13 @@ Form::~Form() {
         QObject::disconnect(child, nullptr, this, nullptr);
 }
 
-Declarations& Form::Decl() const { return app_.decl; }
+Declarations& Form::Decl() const {
+    return app_.decl;
+}
 
-void Form::SetModalBlocking(bool blocking) { ModalBlocking() = blocking; }
+void Form::SetModalBlocking(bool blocking) {
+    ModalBlocking() = blocking;
+}
 
 void Form::Load() {
     if (loaded_)
@@ -37,20 +43,35 @@ void Form::Load() {
     Form_Load();
 }
 
-void Form::Show() {
+void Form::OpenFor(const QWidget* owner) {
+    if (owner != nullptr)
+        owner = owner->window();
+    if (owner == nullptr || owner == this || isVisible())
+        return;
+    winId(); // the window system's window: it takes the owner, and may know its frame
+    platform::CentreOnOwner(*this, *owner);
+    // An owner that has just closed (a window that hands over to this one as it goes) owns
+    // nothing: the window opens where it stood.
+    if (QWindow* handle = windowHandle())
+        handle->setTransientParent(owner->isVisible() ? owner->windowHandle() : nullptr);
+}
+
+void Form::Show(const QWidget* owner) {
     Load();
     if (!loaded_) // Form_Load may unload the window again
         return;
+    OpenFor(owner);
     setWindowModality(Qt::NonModal);
     show();
     raise();
     activateWindow();
 }
 
-void Form::ShowModal() {
+void Form::ShowModal(const QWidget* owner) {
     Load();
     if (!loaded_)
         return;
+    OpenFor(owner);
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();
@@ -66,7 +87,9 @@ void Form::ShowModal() {
         self->setWindowModality(Qt::NonModal);
 }
 
-void Form::Hide() { hide(); }
+void Form::Hide() {
+    hide();
+}
 
 void Form::Unload() {
     if (!loaded_ || unloading_)

@@ -24,11 +24,15 @@ public:
 
     // Loads the window when it is not loaded: Form_Load runs.
     void Load();
-    // Loads and shows the window modeless and brings it to the front.
-    void Show();
-    // Loads and shows the window modal: the call returns when the window is hidden or
-    // unloaded (at once in tests, which answer modal windows by clicking them).
-    void ShowModal();
+    // Loads and shows the window modeless and brings it to the front. A window opened by
+    // another one (its owner) opens centred on it, inside the available screen, and is owned
+    // by it (kept in front of it) while the owner is on show; a window already on show stays
+    // where the user put it.
+    void Show(const QWidget* owner = nullptr);
+    // Loads and shows the window modal, placed as Show places it: the call returns when the
+    // window is hidden or unloaded (at once in tests, which answer modal windows by clicking
+    // them).
+    void ShowModal(const QWidget* owner = nullptr);
     // Hides the window; it stays loaded.
     void Hide();
     // Unloads the window: Form_Unload runs and the window closes. The instance stays.
@@ -55,6 +59,9 @@ protected:
 
 private:
     friend class WindowRegistry;
+    // Places a window about to open for its owner.
+    void OpenFor(const QWidget* owner);
+
     AppContext& app_;
     QString formName_;
     bool loaded_ = false;

@@ -10,8 +10,10 @@
 #include <QStyle>
 #include <QTextDocument>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace strelvan::platform {
 
@@ -22,14 +24,32 @@ const QScreen* ScreenOf(const QWidget& window) {
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
-// The frame the window system puts around a window: known once the window has been shown,
-// until then a usual title bar and border.
-QMargins FrameOf(const QWidget& window) {
+// The frame around a window as it last stood on show.
+QMargins ShownFrameOf(const QWidget& window) {
     const QRect outer = window.frameGeometry();
     const QRect inner = window.geometry();
-    if (outer != inner)
-        return {inner.left() - outer.left(), inner.top() - outer.top(),
-                outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The frame the window system puts around a window: known once the window has been shown and
+// framed or, on some systems, once it was created.
+std::optional<QMargins> KnownFrameOf(const QWidget& window) {
+    if (window.isVisible() && window.frameGeometry() != window.geometry())
+        return ShownFrameOf(window);
+    if (const QWindow* handle = window.windowHandle();
+        handle != nullptr && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    return std::nullopt;
+}
+
+// The frame of a window as known, else that of a like window that has been on show (the
+// window system frames its windows alike, or not at all), else a usual title bar and border.
+QMargins FrameOf(const QWidget& window, const QWidget* like = nullptr) {
+    if (const auto frame = KnownFrameOf(window))
+        return *frame;
+    if (like != nullptr && like->testAttribute(Qt::WA_WState_Created))
+        return ShownFrameOf(*like);
     constexpr int kBorder = 8;
     constexpr int kTitleBar = 32;
     return {kBorder, kTitleBar, kBorder, kBorder};
@@ -48,6 +68,26 @@ void FitToScreen(QWidget& window, QSize wanted) {
     const QSize outer = window.size().grownBy(frame);
     window.move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void CentreOnOwner(QWidget& window, const QWidget& owner) {
+    const QScreen* screen = ScreenOf(owner);
+    if (screen == nullptr)
+        return;
+    if (!window.testAttribute(Qt::WA_Resized))
+        window.adjustSize();
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = FrameOf(window, &owner);
+    window.resize(window.size().boundedTo(area.size().shrunkBy(frame)).expandedTo(QSize(1, 1)));
+    QRect outer(QPoint(), window.size().grownBy(frame));
+    outer.moveCenter(owner.frameGeometry().center());
+    // Whole inside the area: pushed back from the right and bottom edges, then from the left
+    // and top ones, which win when the window is as large as the area.
+    outer.moveRight(std::min(outer.right(), area.right()));
+    outer.moveBottom(std::min(outer.bottom(), area.bottom()));
+    outer.moveLeft(std::max(outer.left(), area.left()));
+    outer.moveTop(std::max(outer.top(), area.top()));
+    window.move(outer.topLeft()); // a window's position is that of its frame
 }
 
 void SizeToScreen(QWidget& window, double widthFraction, double heightFraction) {

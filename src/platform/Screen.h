@@ -16,6 +16,12 @@ void SizeToScreen(QWidget& window, double widthFraction, double heightFraction);
 // seen whole, on any screen.
 void FitToScreen(QWidget& window, QSize wanted);
 
+// Places a window that another window opened centred on that window (its owner), then moves
+// it as little as needed to lie whole, with its frame, inside the available area of the
+// owner's screen; a window larger than that area is made to fit it. A window never sized
+// takes its natural size first.
+void CentreOnOwner(QWidget& window, const QWidget& owner);
+
 // The window's natural size, widened so that the text box in it shows lines of the given
 // number of characters of its font whole.
 QSize WidenedForColumns(const QWidget& window, const QPlainTextEdit& box, int columns);

@@ -58,9 +58,9 @@ void WindowRegistry::Release(const QString& name) {
         form->deleteLater(); // the caller may be one of its own handlers
 }
 
-void WindowRegistry::Show(const QString& name) {
+void WindowRegistry::Show(const QString& name, const QWidget* owner) {
     if (Form* f = Instance(name))
-        f->Show();
+        f->Show(owner);
 }
 
 void WindowRegistry::Hide(const QString& name) {
@@ -78,10 +78,10 @@ void WindowRegistry::UnloadAndRelease(const QString& name) {
     Release(name);
 }
 
-void WindowRegistry::ShowFresh(const QString& name) {
+void WindowRegistry::ShowFresh(const QString& name, const QWidget* owner) {
     UnloadOrphans([&name](const QString& n) { return n == name; });
     Unload(name);
-    Show(name);
+    Show(name, owner);
 }
 
 bool WindowRegistry::NameHolds(const QString& name, Holds what) const {

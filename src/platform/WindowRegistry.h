@@ -61,8 +61,9 @@ public:
     void Release(const QString& name);
     template <class F> void Release() { Release(QString::fromLatin1(F::kFormName)); }
 
-    // Hand-overs between windows by name; an unregistered name does nothing.
-    void Show(const QString& name);
+    // Hand-overs between windows by name; an unregistered name does nothing. A window shown
+    // for another one (its owner) opens on it (Form::Show).
+    void Show(const QString& name, const QWidget* owner = nullptr);
     void Hide(const QString& name);
     // Unloads the default instance when it exists and is loaded.
     void Unload(const QString& name);
@@ -70,7 +71,7 @@ public:
     // Loads the window afresh and shows it, so that it shows the choices of the moment: every
     // open window of that name is unloaded first (one released while open too), then the
     // default instance is shown. The instance keeps what it keeps between loads.
-    void ShowFresh(const QString& name);
+    void ShowFresh(const QString& name, const QWidget* owner = nullptr);
     // Unloads and releases every window that holds `what` or more (a window holding results on
     // the layer grid holds results of the sounding too), those released while open as well;
     // `keep`, the window that replaces what they hold, stays.

@@ -572,3 +572,30 @@ TEST(LayerAveraging, RealSoundingsEndAtTheirLastReading) {
     }
     EXPECT_EQ(preDrilled, 2 * 4); // four of the eight, each read twice
 }
+
+TEST(LayerDepthText, ShownToTheThousandthOfTheGrid) {
+    // The noise of the single-precision steps goes; digits of the grid stay.
+    EXPECT_EQ(LayerDepthText(5.7400007f), "5.74");
+    EXPECT_EQ(LayerDepthText(8.036001f), "8.036");
+    EXPECT_EQ(LayerDepthText(10.0f), "10");
+    EXPECT_EQ(LayerDepthText(99.99996f), "100");
+
+    // Every layer of every real sounding, those that start deeper than the surface too: the text
+    // is the depth to within half a thousandth, in at most three decimals.
+    for (const test::RealFile& real : test::kRealFiles) {
+        SCOPED_TRACE(real.file);
+        const auto c = RealSounding(real.file, 0);
+        const Graded g = Average(*c);
+        ASSERT_TRUE(g.init.ok && g.average.ok);
+        for (int k = 1; k <= g.grid.NumLayers; ++k) {
+            const float depth = g.grid.LayerDepth[static_cast<std::size_t>(k)];
+            const std::string text = LayerDepthText(depth);
+            const std::size_t point = text.find('.');
+            if (point != std::string::npos) {
+                ASSERT_LE(text.size() - point - 1, 3u) << text;
+                ASSERT_NE(text.back(), '0') << text;
+            }
+            ASSERT_NEAR(std::stod(text), depth, 0.0005) << k;
+        }
+    }
+}

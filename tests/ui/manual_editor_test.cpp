@@ -96,7 +96,7 @@ TEST_F(ManualEditor, LoadSetsTheFirstLayerAndHandsItOver) {
     EXPECT_EQ(e.Walk.LayerBottom, 10);
     EXPECT_EQ(e.Walk.LayerNo, 1);
     EXPECT_EQ(e.Walk.LayerDict, (std::map<int16_t, int16_t>{{1, 10}}));
-    EXPECT_EQ(e.TxtDepth->text(), "3.116"); // the grid depth 3.1160004 to 7 digits
+    EXPECT_EQ(e.TxtDepth->text(), "3.116"); // the grid depth 3.1160004 to the thousandth
     ASSERT_FALSE(Described(1, 10).empty());
     EXPECT_EQ(S(e.LayerName), Described(1, 10));
     ASSERT_EQ(Labels(chart).size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(ManualEditor, NextFromTheLastFullLayerEndsAtTheFootAndAsksToExport) {
         ASSERT_EQ(messages, (std::vector<Message>{kContinue}));
         EXPECT_EQ(e.Walk.LayerTop, 21);
         EXPECT_EQ(e.Walk.LayerBottom, 25);
-        EXPECT_EQ(e.TxtDepth->text(), Q(SingleText(Decl().grid.LayerDepth[25])));
+        EXPECT_EQ(e.TxtDepth->text(), "8.036"); // 8.036001 in the grid
         // The last layer has its label but no line at the foot.
         EXPECT_EQ(Positions(Labels(*e.ChartText)), (std::vector<double>{24, 14, 4}));
         EXPECT_EQ(PlacedLines(*e.ChartText), (std::vector<double>{15, 5}));
@@ -155,7 +155,7 @@ TEST_F(ManualEditor, UpWaitsForADownAndStopsAtTheStartSize) {
     // Down then Up on layer 1: the same bottom again, and Up waits for the next Down.
     Press(e.CmdDown);
     EXPECT_EQ(e.Walk.LayerBottom, 11);
-    EXPECT_EQ(e.TxtDepth->text(), Q(SingleText(Decl().grid.LayerDepth[11])));
+    EXPECT_EQ(e.TxtDepth->text(), "3.444");
     EXPECT_EQ(e.Walk.LayerDict.at(1), 11);
     EXPECT_EQ(Labels(*e.ChartText).size(), 1u);
     EXPECT_EQ(PlacedLines(*e.ChartText), (std::vector<double>{49}));
@@ -204,7 +204,7 @@ TEST_F(ManualEditor, PreviousLayerStepsBackAndTheResultWindowFollows) {
     EXPECT_EQ(e.Walk.LayerNo, 2);
     EXPECT_EQ(e.Walk.LayerTop, 11);
     EXPECT_EQ(e.Walk.LayerBottom, 21);
-    EXPECT_EQ(e.TxtDepth->text(), Q(SingleText(Decl().grid.LayerDepth[21])));
+    EXPECT_EQ(e.TxtDepth->text(), "6.724");
     EXPECT_EQ(Labels(*e.ChartText).size(), 2u);
     EXPECT_EQ(PlacedLines(*e.ChartText), (std::vector<double>{50, 39}));
     EXPECT_EQ(HeldLayers(), two) << "the window holds what the editor shows";

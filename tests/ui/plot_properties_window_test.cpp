@@ -149,6 +149,21 @@ TEST_F(PlotPropertiesWindow, ElevationModeDrawsTheLayersBelowTheGroundElevation)
     EXPECT_EQ(w.ChartFX1[0]->Data().AxisList(0).AxisTitle(), "Elevation (ft)");
     EXPECT_EQ(w.ChartFX1[0]->Data().SeriesList(0).PointValue(0), 99.0f);
     EXPECT_EQ(w.ChartFX1[2]->Data().AxisList(0).AxisMin(), 84.0f);
+
+    // Depth/Elevation switches the four charts as in every chart window, and back again.
+    for (const bool depth : {true, false}) {
+        SCOPED_TRACE(depth ? "to depth" : "back to elevation");
+        Click(w, "YAxis");
+        EXPECT_EQ(w.AxisMode(), depth ? 1 : -1);
+        EXPECT_EQ(chart.Data().SeriesList(0).PointValue(1), depth ? 10.0f : 90.0f);
+        EXPECT_EQ(chart.Data().AxisList(0).AxisMin(), depth ? 15.0f : 85.0f);
+        EXPECT_EQ(w.ChartFX1[0]->Data().AxisList(0).AxisTitle(),
+                  depth ? "Depth (ft)" : "Elevation (ft)");
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(w.ChartFX1[c]->Data().SeriesList(0).PointValue(0), depth ? 1.0f : 99.0f) << c;
+    }
+    EXPECT_EQ(profile.AxisMode(), -1); // the profile window keeps its own axis
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(PlotPropertiesWindow, NoLayersGiveAnEmptyPropertyChart) {
@@ -165,10 +180,10 @@ TEST_F(PlotPropertiesWindow, NoLayersGiveAnEmptyPropertyChart) {
     EXPECT_EQ(w.ChartFX1[3]->Data().SeriesList(0).PointXValue(0), std::nullopt);
 }
 
-TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
+TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderNextDisabledAndNoElevationRefused) {
     auto& w = Open();
     const char* captions[] = {"Back", "Next", "Depth/Elevation", "Print", "Export", "Exit"};
-    const char* keys[] = {"Back", "Next", "", "Print", "Export", "Exit"};
+    const char* keys[] = {"Back", "Next", "YAxis", "Print", "Export", "Exit"};
     for (int i = 0; i < 6; ++i) {
         QAction* button = w.Toolbar1->Item(2 * (i + 1));
         ASSERT_NE(button, nullptr);
@@ -177,13 +192,20 @@ TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderAndTheKeysWithoutAction) {
     }
     EXPECT_EQ(w.Toolbar1->ButtonByKey("Exit")->toolTip(), "Exit");
 
-    // Next and Depth/Elevation change nothing on show.
+    // Nothing comes after this window: Next is disabled. Without a ground elevation,
+    // Depth/Elevation tells so and the charts stay on depth.
+    EXPECT_FALSE(w.Toolbar1->ButtonByKey("Next")->isEnabled());
+    EXPECT_TRUE(w.Toolbar1->ButtonByKey("YAxis")->isEnabled());
     const auto pointValue = [&] { return w.ChartFX1[3]->Data().SeriesList(0).PointValue(2); };
     const auto before = pointValue();
     Click(w, "Next");
-    w.Toolbar1->Item(6)->trigger();
     ProcessEvents();
     EXPECT_TRUE(messages.empty());
+    w.Toolbar1->Item(6)->trigger();
+    ProcessEvents();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
+    messages.clear();
     EXPECT_TRUE(printed->pages.empty());
     EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(pointValue(), before);

@@ -1,5 +1,6 @@
 #include "engine/classification/LayerGrid.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -161,6 +162,19 @@ GridResult InitIntervalArrays(const ConeData& cone, LayerGrid& grid, ClassResult
 
 void SoundingReplaced(LayerGrid& grid) {
     ++grid.Generation;
+}
+
+std::string LayerDepthText(float depth) {
+    char buf[64];
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, static_cast<double>(depth),
+                                                 std::chars_format::fixed, 3);
+    if (!std::isfinite(depth) || r.ec != std::errc())
+        return SingleText(depth);
+    std::string text(buf, r.ptr);
+    text.erase(text.find_last_not_of('0') + 1); // a finite number's fixed text holds a point
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
 }
 
 } // namespace strelvan

@@ -24,6 +24,7 @@
 // NumLayers then reads nothing, and no index beyond the arrays is ever in reach. The grid
 // itself never shows anything: the window shows the message it is handed.
 #include <cstdint>
+#include <string>
 
 #include "engine/state/Declarations.h"
 #include "engine/state/Message.h"
@@ -74,5 +75,10 @@ void SoundingReplaced(LayerGrid& grid);
 // an empty window repeats the layer above it, and layer 1 repeats layer 2.
 // LayerQt is a copy of LayerQc unless a pore-pressure column holds u2.
 GridResult AverageLayers(const ConeData& cone, LayerGrid& grid, int16_t lastPoint = 0);
+
+// A grid layer's depth as the program shows it: to the thousandth of a foot, the precision of
+// the grid's step of 0.328 ft, without trailing zeros; the single-precision sums that step down
+// the grid carry noise beyond it (5.7400007 -> "5.74", 8.036001 -> "8.036", 3.28 -> "3.28").
+std::string LayerDepthText(float depth);
 
 } // namespace strelvan

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 
 #include "platform/AppContext.h"
+#include "platform/DialogKeys.h"
 #include "platform/Screen.h"
 #include "ui/app/ConePicture.h"
 #include "ui/app/ProgramTexts.h"
@@ -28,9 +29,9 @@ Frm_About::Frm_About(AppContext& app) : Form(app, QString::fromLatin1(kFormName)
     RichTextBox1->setReadOnly(true);
     CmdOK = new QPushButton(QStringLiteral("OK"), central);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
-    CmdOK->setDefault(true);
     CmdOK->setMinimumWidth(100);
     connect(CmdOK, &QPushButton::clicked, this, &Frm_About::CmdOK_Click);
+    platform::UseDialogKeys(*this, CmdOK, CmdOK); // Escape closes it as OK does
 
     auto* grid = new QGridLayout(central);
     grid->addWidget(Image1, 0, 0, 3, 1);

@@ -26,7 +26,7 @@ ChartRow::ChartRow(Form& window, ZoomKeyState zoomState) : window_(window), zoom
     keys_[QStringLiteral("Zoom")] = [this] { PressZoom(); };
     keys_[QStringLiteral("Print")] = [this] { Print(); };
     keys_[QStringLiteral("Export")] = [this] {
-        window_.App().windows.Show(QStringLiteral("Frm_Export"));
+        window_.App().windows.Show(QStringLiteral("Frm_Export"), &window_);
     };
 }
 

@@ -43,7 +43,9 @@ void Frm_CPTData3::BuildToolbar() {
     Combo1->setObjectName("Combo1");
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setFixedWidth(80);
+    // As wide as the longest depth (or elevation) of its list, 80 px at least.
+    Combo1->setMinimumWidth(80);
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     toolbar->AddControl(Combo1);
     for (int k = 15; k <= 17; ++k)
         toolbar->AddPlaceholder();

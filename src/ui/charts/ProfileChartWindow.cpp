@@ -160,12 +160,12 @@ void ProfileChartWindow::Offer(QMenu* menu, const QString& key) {
 void ProfileChartWindow::EstimateProperty(int16_t propChoice) {
     Decl().props.PropChoice = propChoice;
     // An open soil-factor window may ask for another property: it loads afresh.
-    App().windows.ShowFresh(QStringLiteral("Frm_SoilFactors"));
+    App().windows.ShowFresh(QStringLiteral("Frm_SoilFactors"), this);
 }
 
 void ProfileChartWindow::ClassifyWith(int16_t methodCode) {
     Decl().selection.MethodCode = methodCode;
-    App().windows.ShowFresh("Frm_Select");
+    App().windows.ShowFresh("Frm_Select", this);
 }
 
 void ProfileChartWindow::munSubCS1_Click() {

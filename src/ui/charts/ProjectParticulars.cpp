@@ -5,16 +5,15 @@
 #include <QLineEdit>
 
 #include "engine/state/Numbers.h"
+#include "platform/ReadOnlyBox.h"
 #include "platform/Text.h"
 
 namespace strelvan {
 
 namespace {
 QLineEdit* ProjectBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new platform::ReadOnlyBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus); // shown, not typed into: no box starts focused
     return box;
 }
 } // namespace

@@ -12,6 +12,7 @@
 
 #include "engine/import/ConeFactors.h"
 #include "platform/AppContext.h"
+#include "platform/DialogKeys.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "ui/import/Frm_Titles.h"
@@ -44,6 +45,7 @@ Frm_ConeFactors::Frm_ConeFactors(AppContext& app) : Form(app, kFormName) {
     CmdCancel->setObjectName("CmdCancel");
     connect(CmdNext, &QPushButton::clicked, this, &Frm_ConeFactors::CmdNext_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &Frm_ConeFactors::CmdCancel_Click);
+    platform::UseDialogKeys(*this, CmdNext, CmdCancel);
 
     auto* factors = new QGridLayout;
     factors->addWidget(LblTip, 0, 0);

@@ -16,6 +16,7 @@
 #include "engine/import/ProfileWindow.h"
 #include "engine/import/Units.h"
 #include "platform/AppContext.h"
+#include "platform/DialogKeys.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
 #include "platform/Text.h"
@@ -90,6 +91,7 @@ Frm_Titles::Frm_Titles(AppContext& app) : Form(app, kFormName) {
     CmdCancel->setObjectName("CmdCancel");
     connect(CmdOK, &QPushButton::clicked, this, &Frm_Titles::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &Frm_Titles::CmdCancel_Click);
+    platform::UseDialogKeys(*this, CmdOK, CmdCancel);
 
     auto* boxes = new QGridLayout;
     int row = 0;
@@ -155,7 +157,7 @@ void Frm_Titles::CmdOK_Click() {
     switch (ConfirmUnits(decl.cone, decl.importSettings)) {
     case UnitsStep::ConeFactors:
         // The cone factor window converts and hands over itself, or leaves all as it was.
-        App().windows.Get<Frm_ConeFactors>().ShowModal();
+        App().windows.Get<Frm_ConeFactors>().ShowModal(this);
         return;
     case UnitsStep::TooLarge:
         ShowEntryError(DataTooLargeMessage(), -1);

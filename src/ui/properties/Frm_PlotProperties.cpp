@@ -1,5 +1,6 @@
 #include "ui/properties/Frm_PlotProperties.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -48,10 +49,9 @@ Frm_PlotProperties::Frm_PlotProperties(AppContext& app)
 }
 
 void Frm_PlotProperties::BuildToolbar() {
-    // The Depth/Elevation button carries no key: the axis mode is the profile window's.
     Toolbar1 = AddWindowToolbar(this, {{"Back", "Back", "", ToolIcon::Back},
                                        {"Next", "Next", "", ToolIcon::Next},
-                                       {"", "Depth/Elevation", "", ToolIcon::DepthElevation},
+                                       {"YAxis", "Depth/Elevation", "", ToolIcon::DepthElevation},
                                        {"Print", "Print", "", ToolIcon::Print},
                                        {"Export", "Export", "", ToolIcon::Export},
                                        {"Exit", "Exit", "Exit", ToolIcon::Exit}});
@@ -60,14 +60,23 @@ void Frm_PlotProperties::BuildToolbar() {
     row_.OnKey(QStringLiteral("Back"), [this] {
         Decl().props.PropChoice = PropChoice;
         App().windows.UnloadAndRelease(kFormName);
-        App().windows.ShowFresh(QStringLiteral("Frm_SoilFactors"));
+        App().windows.ShowFresh(QStringLiteral("Frm_SoilFactors"), this);
     });
     row_.OnKey(QStringLiteral("Exit"), [this] {
         App().windows.UnloadAndRelease(kFormName);
         ReleaseHistoryLists(Decl().history);
         platform::EndProgram();
     });
-    // "Next", and the Depth/Elevation button, do nothing.
+    // Depth/Elevation switches the axis of the four charts, as in every chart window; the
+    // window opens on the axis of the profile window.
+    row_.OnAxisSwitch([this](int16_t) {
+        TipPlot();
+        SleevePlot();
+        Ratioplot();
+        Propertyplot();
+    });
+    // Nothing comes after this window: Next is shown disabled.
+    Toolbar1->ButtonByKey(QStringLiteral("Next"))->setEnabled(false);
 }
 
 void Frm_PlotProperties::Form_Load() {

@@ -13,6 +13,7 @@
 #include "engine/properties/SoilFactors.h"
 #include "engine/state/Numbers.h"
 #include "platform/AppContext.h"
+#include "platform/DialogKeys.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/Screen.h"
@@ -77,8 +78,9 @@ Frm_SoilFactors::Frm_SoilFactors(AppContext& app) : Form(app, kFormName) {
     Frame3 = FactorFrame("Frame3", "Parameter for Overconsolidation Ratio", central);
     OK = new QPushButton(QStringLiteral("OK"), central);
     OK->setObjectName("OK");
-    OK->setDefault(true);
     connect(OK, &QPushButton::clicked, this, &Frm_SoilFactors::OK_Click);
+    // No Cancel: Escape closes the window as its close box does, computing nothing.
+    platform::UseDialogKeys(*this, OK, nullptr);
 
     // The frames share one place: only the frame of the chosen property is shown there.
     auto* frames = new QGridLayout;

@@ -10,7 +10,7 @@
 #include <QWidget>
 
 #include "engine/charts/ManualChartOrder.h"
-#include "engine/state/Numbers.h"
+#include "engine/classification/LayerGrid.h"
 #include "platform/AppContext.h"
 #include "platform/ChartAnnotation.h"
 #include "platform/ChartFX.h"
@@ -108,7 +108,7 @@ void Frm_Manual::OpenFor(ResultWindow& window) {
     if (Opener != &window)
         Unload();
     Opener = &window;
-    Show();
+    Show(&window);
 }
 
 void Frm_Manual::Form_Load() {
@@ -170,7 +170,7 @@ bool Frm_Manual::Step(const std::function<bool(ManualLayerWalk&)>& step) {
 void Frm_Manual::DescribeCurrentLayer() {
     const Declarations& decl = Decl();
     TxtDepth->setText(
-        Q(SingleText(decl.grid.LayerDepth[static_cast<std::size_t>(Walk.LayerBottom)])));
+        Q(LayerDepthText(decl.grid.LayerDepth[static_cast<std::size_t>(Walk.LayerBottom)])));
     LayerName = Opener ? Q(Opener->DescribeLayers(Walk.LayerTop, Walk.LayerBottom)) : QString();
     TopCount = static_cast<float>(Walk.LastLayer - Walk.LayerTop);
     BottomCount = static_cast<float>(Walk.LastLayer - Walk.LayerBottom);

@@ -12,6 +12,7 @@
 #include "engine/classification/Methods.h"
 #include "engine/state/Message.h"
 #include "platform/AppContext.h"
+#include "platform/DialogKeys.h"
 #include "platform/ImageControl.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
@@ -89,6 +90,7 @@ Frm_Select::Frm_Select(AppContext& app) : Form(app, QString::fromLatin1(kFormNam
     connect(ComboThick, &QComboBox::activated, this, [this] { ComboThick_Click(); });
     connect(CmdNext, &QPushButton::clicked, this, [this] { CmdNext_Click(); });
     connect(CmdCancel, &QPushButton::clicked, this, [this] { CmdCancel_Click(); });
+    platform::UseDialogKeys(*this, CmdNext, CmdCancel); // Escape goes Back
 }
 
 void Frm_Select::Form_Load() {

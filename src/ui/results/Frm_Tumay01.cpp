@@ -64,7 +64,7 @@ void Frm_Tumay01::BackKey() {
     WindowRegistry& windows = App().windows;
     if (windows.Find(FormName()) == this)
         windows.Release(FormName());
-    windows.ShowFresh(QStringLiteral("Frm_Select"));
+    windows.ShowFresh(QStringLiteral("Frm_Select"), this);
 }
 
 void Frm_Tumay01::PrintPage(const std::function<void()>& print) {

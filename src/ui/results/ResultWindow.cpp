@@ -99,7 +99,7 @@ void ResultWindow::DrawChart(int16_t N, platform::ChartFX& chart) {
 
 void ResultWindow::BackKey() {
     Unload();
-    App().windows.ShowFresh(QStringLiteral("Frm_Select"));
+    App().windows.ShowFresh(QStringLiteral("Frm_Select"), this);
 }
 
 void ResultWindow::NextKey() {
