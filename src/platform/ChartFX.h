@@ -11,6 +11,9 @@
 // Title. TitleText(2) stands over the chart; one too wide for the chart is set in a smaller
 // type, with the plot kept at the height it has under a title that fits.
 //
+// Gridlines. Every gridline of an axis carries its number; where the labels of a step would
+// crowd one another, the axis takes a coarser round step.
+//
 // Zoom. The user drags the mouse over a vertical range of the plot; the chart then shows
 // that range of its vertical axis and ZoomActive becomes True. An axis shows labelled ticks
 // at the multiples of its step (or of a coarser one where the labels would crowd); where
@@ -64,6 +67,12 @@ QColor ChartColor(int32_t bgr);
 // pixel), not in points of a device, so that the picture scales as a whole onto a printer
 // page or an image.
 QFont ChartFont(int points, bool bold = false, const QString& family = QStringLiteral("Arial"));
+
+// The numbers at the gridlines of an axis as laid out, and those of them whose label shows.
+struct ChartAxisLabels {
+    std::vector<double> gridlines;
+    std::vector<double> labelled;
+};
 
 // What the chart's last PrintChartTo drew: its plot area and the line of each text label
 // (in the order of the annotations) in the device's pixels, and whether a legend was shown,
@@ -155,6 +164,8 @@ public:
     QRectF LabelRect(const ChartAnnotationObject& label);
     // The step between the labelled ticks on show along axis item a.
     double LabelStep(int axis) const;
+    // The gridlines of axis item a on show and those that carry their number.
+    ChartAxisLabels AxisLabels(int axis);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -182,6 +193,9 @@ private:
     // Brings the chart's layout up to date with its size, data and axes, so that pixel
     // positions are those of the picture on show.
     void SyncLayout();
+    // Gives every gridline its label: an axis that leaves some out goes to a coarser step.
+    void LabelEveryGridline();
+    ChartAxisLabels AxisLabelsOf(const QValueAxis& axis) const;
     // The number on the vertical scale at a chart pixel's y.
     double VerticalValueAt(double y);
 

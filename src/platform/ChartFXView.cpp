@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +27,7 @@ void ChartFX::resizeEvent(QResizeEvent* event) {
 }
 
 void ChartFX::paintEvent(QPaintEvent* event) {
-    CommitData();
+    SyncLayout(); // the picture on show has a label at every gridline
     QChartView::paintEvent(event);
 }
 
@@ -142,8 +143,10 @@ void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t
     const double scale = target.width() / layout.width();
     const QSizeF logical(layout.width(), target.height() / scale);
     const QSizeF kept = chart_->size();
+    const double keptSteps[] = {hAxis_->tickInterval(), vAxis_->tickInterval()};
     PlaceLegendForPrint(true);
     LayOut(*chart_, logical);
+    LabelEveryGridline();
     const QRectF plot = chart_->plotArea();
     const auto onPage = [&](const QRectF& r) {
         return QRectF(target.topLeft() + r.topLeft() * scale, r.size() * scale);
@@ -156,6 +159,8 @@ void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t
     scene()->render(&painter, target, QRectF(QPointF(0, 0), logical), Qt::IgnoreAspectRatio);
     painter.restore();
     PlaceLegendForPrint(false);
+    hAxis_->setTickInterval(keptSteps[0]);
+    vAxis_->setTickInterval(keptSteps[1]);
     LayOut(*chart_, kept);
 }
 

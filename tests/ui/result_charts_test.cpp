@@ -8,6 +8,7 @@
 #include "engine/classification/LayerSoilTypes.h"
 #include "platform/Printer.h"
 #include "platform/Text.h"
+#include "ui/charts/Frm_CPTData3.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/support/ResultWindowFixture.h"
 #include "ui/support/Soundings.h"
@@ -402,5 +403,37 @@ TEST_F(ResultCharts, LabelsAtTheFootStandWholeOnScreenAndOnThePage) {
         for (const QRectF& label : c.labels)
             EXPECT_TRUE(inside(c.plot, label));
         EXPECT_NEAR(c.labels.back().bottom(), c.plot.bottom(), 1.0);
+    }
+}
+
+TEST_F(ResultCharts, EveryDepthGridlineIsLabelledOnTheDeepRealSoundings) {
+    for (const char* file : {"liquepy-standard1-cptu.txt", "pileresponse-example-cptu.txt"}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), file));
+        app->windows.Show("Frm_CPTData3");
+        Form* windows[] = {app->windows.Find("Frm_CPTData3"), &Open("0 1 2 3")};
+        // The windows as large as a laptop's and a desktop's screen.
+        for (const QSize size : {QSize(1366, 738), QSize(1920, 1050)}) {
+            SCOPED_TRACE(size.width());
+            for (Form* w : windows) {
+                ASSERT_NE(w, nullptr);
+                w->resize(size);
+                ProcessEvents();
+                int charts = 0;
+                for (ChartFX* chart : w->findChildren<ChartFX*>()) {
+                    if (!chart->isVisible())
+                        continue;
+                    ++charts;
+                    SCOPED_TRACE(chart->objectName().toStdString());
+                    const auto depth = chart->AxisLabels(chart->Data().VerticalItem());
+                    EXPECT_GE(depth.gridlines.size(), 2u);
+                    EXPECT_EQ(depth.labelled, depth.gridlines);
+                }
+                EXPECT_GE(charts, 3) << w->objectName().toStdString();
+            }
+        }
+        app->windows.UnloadAndRelease("Frm_Tumay02");
+        app->windows.UnloadAndRelease("Frm_CPTData3");
+        ProcessEvents();
     }
 }
