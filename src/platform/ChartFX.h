@@ -11,6 +11,9 @@
 // Title. TitleText(2) stands over the chart; one too wide for the chart is set in a smaller
 // type, with the plot kept at the height it has under a title that fits.
 //
+// Gridlines. Every gridline of an axis carries its number; where the labels of a step would
+// crowd one another, the axis takes a coarser round step.
+//
 // Zoom. The user drags the mouse over a vertical range of the plot; the chart then shows
 // that range of its vertical axis and ZoomActive becomes True. An axis shows labelled ticks
 // at the multiples of its step (or of a coarser one where the labels would crowd); where
@@ -29,7 +32,13 @@
 // device (a printer page, a PDF, an image): the chart is laid out at its width on screen (or
 // at the print width, where one is set) and the height that fits the rectangle, and scaled
 // into it. A row of charts printed at one width keeps its plots level on the page;
-// WholeLegendWidth tells the width at which a chart's legend shows its texts whole.
+// WholeLegendWidth tells the width at which a chart's legend shows its texts whole. A chart
+// may print its legend under the plot (PrintLegendBelow), where it takes none of the plot's
+// width, while on screen it stands beside the plot.
+//
+// Labels. A text annotation shows its one line of text from its place rightward; a label
+// whose line would run past the plot's lower edge stands on that edge instead, so that a
+// label near the foot of a chart shows whole, on screen and on paper (LabelRect).
 #include <QChartView>
 #include <QColor>
 #include <QFont>
@@ -59,10 +68,18 @@ QColor ChartColor(int32_t bgr);
 // page or an image.
 QFont ChartFont(int points, bool bold = false, const QString& family = QStringLiteral("Arial"));
 
-// What the chart's last PrintChartTo drew: its plot area in the device's pixels, and whether
-// a legend was shown and with every text whole.
+// The numbers at the gridlines of an axis as laid out, and those of them whose label shows.
+struct ChartAxisLabels {
+    std::vector<double> gridlines;
+    std::vector<double> labelled;
+};
+
+// What the chart's last PrintChartTo drew: its plot area and the line of each text label
+// (in the order of the annotations) in the device's pixels, and whether a legend was shown,
+// with every text whole.
 struct ChartPrintout {
     QRectF plot;
+    std::vector<QRectF> labels;
     bool legendShown = false;
     bool legendWhole = false;
 };
@@ -124,8 +141,11 @@ public:
     // screen.
     void PrintWidth(int width) { printWidth_ = std::max(0, width); }
     int PrintWidth() const { return printWidth_; }
-    // The narrowest layout width, not below the width on screen, at which the legend shows
-    // every text whole (the width on screen when no legend is shown).
+    // Whether PrintChartTo puts the legend under the plot instead of beside it.
+    void PrintLegendBelow(bool below) { printLegendBelow_ = below; }
+    bool PrintLegendBelow() const { return printLegendBelow_; }
+    // The narrowest layout width, not below the width on screen, at which the printed legend
+    // shows every text whole (the width on screen when no legend is shown).
     int WholeLegendWidth();
     const ChartPrintout& LastPrintout() const { return lastPrintout_; }
 
@@ -140,8 +160,12 @@ public:
     double HorizontalPixel(double position);
     double VerticalPixel(double position);
     QRectF PlotArea();
+    // The line of text of a label (a text annotation) on the chart on show, in chart pixels.
+    QRectF LabelRect(const ChartAnnotationObject& label);
     // The step between the labelled ticks on show along axis item a.
     double LabelStep(int axis) const;
+    // The gridlines of axis item a on show and those that carry their number.
+    ChartAxisLabels AxisLabels(int axis);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -164,9 +188,14 @@ private:
     // The chart's size on screen, or a usual one while it has hardly any.
     QSizeF ScreenLayoutSize() const;
     bool LegendWholeAtLayout() const;
+    // Puts the legend where a printed page has it, or back beside the plot.
+    void PlaceLegendForPrint(bool print);
     // Brings the chart's layout up to date with its size, data and axes, so that pixel
     // positions are those of the picture on show.
     void SyncLayout();
+    // Gives every gridline its label: an axis that leaves some out goes to a coarser step.
+    void LabelEveryGridline();
+    ChartAxisLabels AxisLabelsOf(const QValueAxis& axis) const;
     // The number on the vertical scale at a chart pixel's y.
     double VerticalValueAt(double y);
 
@@ -175,6 +204,9 @@ private:
     void RepaintAnnotations();
     void PaintAnnotations(QPainter* painter);
     double PlacePixel(const ChartPlace& place, bool horizontal, const QRectF& plot) const;
+    QRectF LabelRectIn(const ChartAnnotationObject& label, const QRectF& plot) const;
+    // The lines of the text labels, in the order of the annotations, for the given plot.
+    std::vector<QRectF> LabelRects(const QRectF& plot) const;
     double HorizontalPixelIn(double position, const QRectF& plot) const;
     double VerticalPixelIn(double position, const QRectF& plot) const;
 
@@ -193,6 +225,7 @@ private:
 
     // Printing.
     int printWidth_ = 0;
+    bool printLegendBelow_ = false;
     ChartPrintout lastPrintout_;
 
     // Mouse zoom.

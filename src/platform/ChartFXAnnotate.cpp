@@ -94,6 +94,34 @@ double ChartFX::PlacePixel(const ChartPlace& place, bool horizontal, const QRect
     return place.value;
 }
 
+QRectF ChartFX::LabelRectIn(const ChartAnnotationObject& o, const QRectF& plot) const {
+    const double x = PlacePixel(o.HorizontalPlace(), true, plot);
+    double y = PlacePixel(o.VerticalPlace(), false, plot);
+    const double w = o.WidthShare() >= 0 ? o.WidthShare() * plot.width() : o.Width();
+    const double line = QFontMetricsF(ChartFont(o.FontSize(), false, o.FontName())).height();
+    // A label on the plot whose line would run past its lower edge (the label of a thin layer
+    // at the foot) stands on that edge, above the last boundary line.
+    if (y >= plot.top() && y <= plot.bottom())
+        y = std::max(plot.top(), std::min(y, plot.bottom() - line));
+    // A little room between the strip or the plot's edge and the text.
+    return QRectF(x + 2, y, std::max(w - 2, 0.0), line);
+}
+
+std::vector<QRectF> ChartFX::LabelRects(const QRectF& plot) const {
+    std::vector<QRectF> rects;
+    for (const auto& a : data_.Annotations())
+        for (int i = 0; i < a->Count(); ++i) {
+            const ChartAnnotationObject& o = a->Item(i);
+            if (o.Placed() && o.Kind() == AnnotationKind::Text)
+                rects.push_back(LabelRectIn(o, plot));
+        }
+    return rects;
+}
+
+QRectF ChartFX::LabelRect(const ChartAnnotationObject& label) {
+    return LabelRectIn(label, PlotArea());
+}
+
 void ChartFX::PlacePixels(ChartAnnotationObject& o) {
     const QRectF plot = PlotArea();
     const ChartPlace left = ChartPlace::AtPlotEdge(o.Left() - plot.left());
@@ -118,22 +146,19 @@ void ChartFX::PaintAnnotations(QPainter* painter) {
             const ChartAnnotationObject& o = a->Item(i);
             if (!o.Placed())
                 continue;
+            const QColor color = ChartColor(o.Color());
+            if (o.Kind() == AnnotationKind::Text) {
+                painter->setFont(ChartFont(o.FontSize(), false, o.FontName()));
+                painter->setPen(color);
+                painter->drawText(LabelRectIn(o, plot),
+                                  Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, o.Text());
+                continue;
+            }
             const double x = PlacePixel(o.HorizontalPlace(), true, plot);
             const double y = PlacePixel(o.VerticalPlace(), false, plot);
             const double w = o.WidthShare() >= 0 ? o.WidthShare() * plot.width() : o.Width();
-            const QColor color = ChartColor(o.Color());
-            if (o.Kind() == AnnotationKind::Line) {
-                painter->setPen(QPen(color, 1));
-                painter->drawLine(QPointF(x, y), QPointF(x + w, y + o.Height()));
-                continue;
-            }
-            const QFont font = ChartFont(o.FontSize(), false, o.FontName());
-            painter->setFont(font);
-            painter->setPen(color);
-            const double h = std::max<double>(o.Height(), QFontMetricsF(font).height());
-            // A little room between the strip or the plot's edge and the text.
-            painter->drawText(QRectF(x + 2, y, std::max(w - 2, 0.0), h),
-                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, o.Text());
+            painter->setPen(QPen(color, 1));
+            painter->drawLine(QPointF(x, y), QPointF(x + w, y + o.Height()));
         }
     }
     painter->restore();

@@ -275,6 +275,7 @@ void ChartFX::SyncLayout() {
     if (layoutDirty_) {
         chart_->layout()->invalidate();
         chart_->layout()->activate();
+        LabelEveryGridline();
         layoutDirty_ = false;
     }
 }

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +27,7 @@ void ChartFX::resizeEvent(QResizeEvent* event) {
 }
 
 void ChartFX::paintEvent(QPaintEvent* event) {
-    CommitData();
+    SyncLayout(); // the picture on show has a label at every gridline
     QChartView::paintEvent(event);
 }
 
@@ -99,11 +100,16 @@ void LayOut(QChart& chart, const QSizeF& size) {
 }
 } // namespace
 
+void ChartFX::PlaceLegendForPrint(bool print) {
+    chart_->legend()->setAlignment(print && printLegendBelow_ ? Qt::AlignBottom : Qt::AlignRight);
+}
+
 int ChartFX::WholeLegendWidth() {
     SyncLayout();
     QSizeF layout = ScreenLayoutSize();
     if (!data_.LegendShown())
         return static_cast<int>(layout.width());
+    PlaceLegendForPrint(true);
     // The legend takes at most a share of the chart's width: widen the chart by what its
     // texts lack until they fit (two or three rounds).
     const QSizeF kept = chart_->size();
@@ -115,6 +121,7 @@ int ChartFX::WholeLegendWidth() {
         const double has = std::max(1.0, chart_->legend()->geometry().width());
         layout.setWidth(std::ceil(layout.width() * needs / has) + 1);
     }
+    PlaceLegendForPrint(false);
     LayOut(*chart_, kept);
     return static_cast<int>(layout.width());
 }
@@ -136,14 +143,24 @@ void ChartFX::PrintChartTo(QPainter& painter, int32_t left, int32_t top, int32_t
     const double scale = target.width() / layout.width();
     const QSizeF logical(layout.width(), target.height() / scale);
     const QSizeF kept = chart_->size();
+    const double keptSteps[] = {hAxis_->tickInterval(), vAxis_->tickInterval()};
+    PlaceLegendForPrint(true);
     LayOut(*chart_, logical);
+    LabelEveryGridline();
     const QRectF plot = chart_->plotArea();
-    lastPrintout_ = {QRectF(target.topLeft() + plot.topLeft() * scale, plot.size() * scale),
-                     data_.LegendShown(), LegendWholeAtLayout()};
+    const auto onPage = [&](const QRectF& r) {
+        return QRectF(target.topLeft() + r.topLeft() * scale, r.size() * scale);
+    };
+    lastPrintout_ = {onPage(plot), {}, data_.LegendShown(), LegendWholeAtLayout()};
+    for (const QRectF& label : LabelRects(plot))
+        lastPrintout_.labels.push_back(onPage(label));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     scene()->render(&painter, target, QRectF(QPointF(0, 0), logical), Qt::IgnoreAspectRatio);
     painter.restore();
+    PlaceLegendForPrint(false);
+    hAxis_->setTickInterval(keptSteps[0]);
+    vAxis_->setTickInterval(keptSteps[1]);
     LayOut(*chart_, kept);
 }
 

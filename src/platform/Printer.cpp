@@ -162,7 +162,7 @@ void Printer::PrintChart(ChartFX& chart, int32_t left, int32_t top, int32_t righ
                          int32_t flags, int32_t reserved) {
     chart.PrintChartTo(hDC(), left, top, right, bottom, flags, reserved);
     const ChartPrintout& drawn = chart.LastPrintout();
-    page_.charts.push_back({chart.objectName(), left, top, right, bottom, drawn.plot,
+    page_.charts.push_back({chart.objectName(), left, top, right, bottom, drawn.plot, drawn.labels,
                             drawn.legendShown, drawn.legendWhole});
 }
 

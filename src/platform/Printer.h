@@ -43,6 +43,7 @@ struct PrintedChart {
     QString chartName;                                // the chart control's object name
     int32_t left = 0, top = 0, right = 0, bottom = 0; // device pixels
     QRectF plot;                                      // the plot area drawn, device pixels
+    std::vector<QRectF> labels;                       // the line of each text label, likewise
     bool legendShown = false;
     bool legendWhole = false; // every legend text shown whole
 };

@@ -276,6 +276,24 @@ TEST_F(ChartFXTest, ZoomedValueAxisKeepsThreeLabelledTicks) {
     EXPECT_EQ(c->LabelStep(2), 5);
 }
 
+TEST_F(ChartFXTest, EveryGridlineOfTheDepthAxisCarriesItsLabel) {
+    // A sounding that ends just short of 150 ft: the step of 50 leaves two gridlines, so the
+    // axis takes a finer one, whose labels a short chart cannot all show.
+    auto c = Make(ChartLook::Profile, 300, 170);
+    DrawProfile(*c, 299); // 0.5 .. 149.5 ft
+    for (const int height : {170, 200, 600}) {
+        SCOPED_TRACE(height);
+        c->resize(300, height);
+        Settle();
+        const ChartAxisLabels depth = c->AxisLabels(0);
+        EXPECT_GE(depth.gridlines.size(), 2u);
+        EXPECT_EQ(depth.labelled, depth.gridlines);
+        const ChartAxisLabels values = c->AxisLabels(2);
+        EXPECT_EQ(values.labelled, values.gridlines);
+    }
+    EXPECT_EQ(c->LabelStep(0), 20) << "as many as fit";
+}
+
 TEST_F(ChartFXTest, StripPlacesPointsByIndexAndMetricFollowsResize) {
     auto c = Make(ChartLook::LayerStrip, 260, 520);
     const int n = 60;

@@ -358,23 +358,35 @@ TEST_F(ManualEditor, KeepsItsOwnGridIndexesWhateverIsDrawnElsewhere) {
 }
 
 TEST_F(ManualEditor, ARealSoundingSetByHandToItsFoot) {
-    // Sand under soft soil; its first reading has no tip resistance.
+    // Sand under soft soil; its first reading has no tip resistance. Layers of 3 ft leave a
+    // last layer of 4 grid layers, thinner than a line of its label.
     ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), "pygef-cpt4-sand.txt"));
-    Decl().selection.PointsPerLayer = 12;
+    constexpr int kPer = 9;
+    Decl().selection.PointsPerLayer = kPer;
     Frm_Manual& e = OpenEditor("3 4");
     const int n = Decl().grid.NumLayers;
-    ASSERT_GT(n, 24);
+    ASSERT_EQ(n % kPer, 4);
     int presses = 0;
     while (e.CmdNext->isEnabled() && presses++ < n)
         Press(e.CmdNext);
     ASSERT_EQ(messages, (std::vector<Message>{kContinue}));
     const auto held = HeldLayers();
-    ASSERT_EQ(held.size(), static_cast<std::size_t>((n + 11) / 12));
+    ASSERT_EQ(held.size(), static_cast<std::size_t>((n + kPer - 1) / kPer));
     for (std::size_t m = 0; m < held.size(); ++m) {
-        EXPECT_EQ(held[m].y, static_cast<float>(n - 1 - 12 * static_cast<int>(m)));
+        EXPECT_EQ(held[m].y, static_cast<float>(n - 1 - kPer * static_cast<int>(m)));
         EXPECT_FALSE(held[m].name.empty()) << m;
     }
     EXPECT_EQ(held.back().x, 0.0f);
+    // Every label stands whole on the editor's chart, the last one on the foot, also in a
+    // window of less height.
+    e.resize(e.width(), 480);
+    ProcessEvents();
+    const QRectF plot = e.ChartText->PlotArea();
+    for (const auto* label : Labels(*e.ChartText)) {
+        const QRectF r = e.ChartText->LabelRect(*label);
+        EXPECT_TRUE(r.top() >= plot.top() && r.bottom() <= plot.bottom() + 0.5) << r.bottom();
+    }
+    EXPECT_NEAR(e.ChartText->LabelRect(*Labels(*e.ChartText).back()).bottom(), plot.bottom(), 1);
     Press(e.CmdExport);
     ProcessEvents();
     EXPECT_EQ(Labels(Chart(Result(), 5)).size(), held.size());

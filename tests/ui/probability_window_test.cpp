@@ -17,6 +17,7 @@
 #include "platform/Screen.h"
 #include "platform/Toolbar.h"
 #include "ui/results/Frm_Tumay01.h"
+#include "ui/results/Frm_Tumay02.h"
 #include "ui/support/ResultWindowFixture.h"
 #include "ui/support/Soundings.h"
 #include "ui/support/TestPrinter.h"
@@ -240,4 +241,33 @@ TEST_F(ProbabilityWindow, PrintPrintsWholeLegendsAndLeavesTheWindowAsItWas) {
     }
     EXPECT_TRUE(w.grab().toImage() == screen);
     EXPECT_FALSE(Chart(w, 2).isVisible()) << "a legend does not show a chart";
+}
+
+TEST_F(ProbabilityWindow, PrintedPlotsAreAsWideAsOnAResultPageOfTheSameSounding) {
+    ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), "pileresponse-example-cptu.txt"));
+    Decl().selection.MethodCode = 2;
+    auto& result = Open<Frm_Tumay02>("0 1 2 3");
+    Click(result, "Print");
+    const std::vector<platform::PrintedChart> other = platform::CurrentPrinter().LastPage().charts;
+    ASSERT_EQ(other.size(), 4u);
+    Decl().selection.MethodCode = 1;
+    auto& w = OpenProbability("0 1 2 3");
+    Click(w, "Print");
+    EXPECT_TRUE(messages.empty());
+    const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
+    ASSERT_EQ(page.charts.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+        const platform::PrintedChart& c = page.charts[k];
+        SCOPED_TRACE(c.chartName.toStdString());
+        EXPECT_EQ(c.left, other[k].left);
+        EXPECT_EQ(c.right, other[k].right);
+        // Each legend whole, under its plot: the plot as wide as the result page's, and all
+        // four plots level.
+        EXPECT_TRUE(c.legendShown);
+        EXPECT_TRUE(c.legendWhole);
+        EXPECT_GT(c.plot.width(), 0.95 * other[k].plot.width());
+        EXPECT_GT(c.plot.width(), 0.75 * (c.right - c.left));
+        EXPECT_NEAR(c.plot.top(), page.charts[0].plot.top(), 0.005 * c.plot.height());
+        EXPECT_NEAR(c.plot.bottom(), page.charts[0].plot.bottom(), 0.005 * c.plot.height());
+    }
 }

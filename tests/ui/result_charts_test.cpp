@@ -6,7 +6,9 @@
 
 #include "engine/charts/SoilTypeLegend.h"
 #include "engine/classification/LayerSoilTypes.h"
+#include "platform/Printer.h"
 #include "platform/Text.h"
+#include "ui/charts/Frm_CPTData3.h"
 #include "ui/results/ConeProfilePlot.h"
 #include "ui/support/ResultWindowFixture.h"
 #include "ui/support/Soundings.h"
@@ -355,4 +357,83 @@ TEST_F(ResultCharts, LabelsStandAtTheDepthOfTheirLayerOnScreenAndOnPaper) {
     }
     EXPECT_TRUE(BlueNear(page, 2 * x, 2 * after));
     EXPECT_FALSE(BlueNear(page, 2 * x, 2 * after - 20));
+}
+
+TEST_F(ResultCharts, LabelsAtTheFootStandWholeOnScreenAndOnThePage) {
+    // Blocks of 6 over 498 grid layers: the last label 5 grid layers above the foot, less than
+    // a line of text; and a manual layer one grid layer thick at the foot.
+    SoundingOfLayers(498);
+    Decl().selection.PointsPerLayer = 6;
+    auto& w = Open("0 4 5");
+    ASSERT_EQ(Positions(Labels(Chart(w, 4))).back(), 5);
+    w.ManualArray(1, 497, "Clay", 1);
+    w.ManualArray(2, 1, "16. Shell Sand/Lime Rock", 0);
+    w.ManualText(Chart(w, 5));
+    ProcessEvents();
+    const auto inside = [](const QRectF& plot, const QRectF& label) {
+        return label.top() >= plot.top() - 0.5 && label.bottom() <= plot.bottom() + 0.5 &&
+               label.height() > 5;
+    };
+    for (int k : {4, 5}) {
+        SCOPED_TRACE(k);
+        ChartFX& text = Chart(w, k);
+        const QRectF plot = text.PlotArea();
+        const auto labels = Labels(text);
+        for (const auto* label : labels)
+            EXPECT_TRUE(inside(plot, text.LabelRect(*label))) << label->Text().toStdString();
+        // The last one stands on the foot, no higher than it must.
+        const QRectF last = text.LabelRect(*labels.back());
+        EXPECT_NEAR(last.bottom(), plot.bottom(), 1.0);
+        EXPECT_GT(last.top(), text.VerticalPixel(labels.back()->VerticalPlace().value) - 12);
+        // The text is there to read: blue along the foot under the label's first letters.
+        const QImage shot = text.grab().toImage();
+        bool blue = false;
+        for (int x = static_cast<int>(last.left()); x < last.left() + 30 && !blue; ++x)
+            blue = BlueNear(shot, x, last.center().y());
+        EXPECT_TRUE(blue);
+    }
+
+    Click(w, "Print");
+    const platform::PrintedPage& page = platform::CurrentPrinter().LastPage();
+    ASSERT_EQ(page.charts.size(), 3u);
+    for (std::size_t k : {1u, 2u}) {
+        const platform::PrintedChart& c = page.charts[k];
+        SCOPED_TRACE(c.chartName.toStdString());
+        ASSERT_EQ(c.labels.size(), Labels(Chart(w, k == 1 ? 4 : 5)).size());
+        for (const QRectF& label : c.labels)
+            EXPECT_TRUE(inside(c.plot, label));
+        EXPECT_NEAR(c.labels.back().bottom(), c.plot.bottom(), 1.0);
+    }
+}
+
+TEST_F(ResultCharts, EveryDepthGridlineIsLabelledOnTheDeepRealSoundings) {
+    for (const char* file : {"liquepy-standard1-cptu.txt", "pileresponse-example-cptu.txt"}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(test::ReadRealSoundingNamed(Decl(), file));
+        app->windows.Show("Frm_CPTData3");
+        Form* windows[] = {app->windows.Find("Frm_CPTData3"), &Open("0 1 2 3")};
+        // The windows as large as a laptop's and a desktop's screen.
+        for (const QSize size : {QSize(1366, 738), QSize(1920, 1050)}) {
+            SCOPED_TRACE(size.width());
+            for (Form* w : windows) {
+                ASSERT_NE(w, nullptr);
+                w->resize(size);
+                ProcessEvents();
+                int charts = 0;
+                for (ChartFX* chart : w->findChildren<ChartFX*>()) {
+                    if (!chart->isVisible())
+                        continue;
+                    ++charts;
+                    SCOPED_TRACE(chart->objectName().toStdString());
+                    const auto depth = chart->AxisLabels(chart->Data().VerticalItem());
+                    EXPECT_GE(depth.gridlines.size(), 2u);
+                    EXPECT_EQ(depth.labelled, depth.gridlines);
+                }
+                EXPECT_GE(charts, 3) << w->objectName().toStdString();
+            }
+        }
+        app->windows.UnloadAndRelease("Frm_Tumay02");
+        app->windows.UnloadAndRelease("Frm_CPTData3");
+        ProcessEvents();
+    }
 }

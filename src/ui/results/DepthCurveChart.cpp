@@ -29,6 +29,7 @@ void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twi
         ~Restore() {
             for (auto& [chart, state] : kept) {
                 chart->PrintWidth(0);
+                chart->PrintLegendBelow(false);
                 chart->LegendState(state);
             }
         }
@@ -39,6 +40,7 @@ void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twi
             continue;
         restore.kept.emplace_back(chart, chart->LegendState());
         ShowLegendBox(*chart, twipsPerPixel);
+        chart->PrintLegendBelow(true);
         if (!chart->isHidden())
             width = std::max(width, chart->WholeLegendWidth());
     }

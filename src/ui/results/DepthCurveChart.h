@@ -34,10 +34,11 @@ struct DepthCurveChart {
 // Shows the chart's legend box at the width that suits the screen's twips per pixel.
 void ShowLegendBox(platform::ChartFX& chart, double twipsPerPixel);
 
-// Prints through `print` with a legend box on every chart, on the page only. The charts on
-// show are laid out for the page at one width, wide enough for every legend to show its
-// texts whole beside a plot of readable width, so that their plots stay level; afterwards
-// each chart is on screen exactly as it was.
+// Prints through `print` with a legend box on every chart, on the page only. Each legend
+// stands under its plot, so that every plot keeps the width of its column as on any other
+// page; the charts on show are laid out for the page at one width (wider than on screen only
+// where a legend needs it to show its texts whole), so that their plots stay level.
+// Afterwards each chart is on screen exactly as it was.
 void PrintWithLegendBoxes(std::span<platform::ChartFX* const> charts, double twipsPerPixel,
                           const std::function<void()>& print);
 
