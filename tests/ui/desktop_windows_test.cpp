@@ -1,7 +1,7 @@
 // The keys of the dialogs as a desktop user presses them, on a screen of 1920 x 1080.
 #include <QApplication>
-#include <QPointer>
 #include <QComboBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
