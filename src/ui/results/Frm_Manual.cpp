@@ -195,12 +195,12 @@ void Frm_Manual::RemoveCurrentLayer() {
 
 void Frm_Manual::DrawLayerTop(float Y, const QString& Name) {
     // A label near the foot keeps its description: the result window shows it there too.
-    if (AddLayerLabel(*ChartText, *AnnotX, Y, Name, ManualLabelFontSize(Walk)) == nullptr)
+    if (AddLayerLabel(*AnnotX, Y, Name, ManualLabelFontSize(Walk)) == nullptr)
         AnnotX->Add(static_cast<int>(platform::AnnotationKind::Text));
 }
 
 void Frm_Manual::DrawLayerBottom(float Y) {
-    if (AddLayerLine(*ChartText, *AnnotY, Y) == nullptr)
+    if (AddLayerLine(*AnnotY, Y) == nullptr)
         AnnotY->Add(static_cast<int>(platform::AnnotationKind::Line));
 }
 

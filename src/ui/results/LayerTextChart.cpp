@@ -51,8 +51,7 @@ int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QStrin
     return n;
 }
 
-platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& /*chart*/,
-                                               platform::ChartAnnotation& list, float position,
+platform::ChartAnnotationObject* AddLayerLabel(platform::ChartAnnotation& list, float position,
                                                const QString& text, int fontSize) {
     const auto top = HeightOf(position);
     if (!top)
@@ -70,8 +69,7 @@ platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& /*chart*/,
     return &label;
 }
 
-platform::ChartAnnotationObject* AddLayerLine(platform::ChartFX& /*chart*/,
-                                              platform::ChartAnnotation& list, float position) {
+platform::ChartAnnotationObject* AddLayerLine(platform::ChartAnnotation& list, float position) {
     const auto top = HeightOf(position);
     if (!top)
         return nullptr;

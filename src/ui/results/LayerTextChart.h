@@ -21,17 +21,15 @@ class ChartFX;
 // lines of an earlier drawing are removed.
 int DrawLayerStrip(platform::ChartFX& chart, const LayerGrid& grid, const QString& title);
 
-// Adds a label to the list, attached to the chart: a box of 500 by 20 at the plot's left edge
-// and at the height of the position value, in blue Arial of the given size. The label is
+// Adds a label to the list (attached to the chart it labels): a box of 500 by 20 at the plot's left
+// edge and at the height of the position value, in blue Arial of the given size. The label is
 // placed by the value itself, so it stays at its depth however the chart is laid out.
 // nullptr, with nothing added, for a position that is not a whole 16-bit number when rounded.
-platform::ChartAnnotationObject* AddLayerLabel(platform::ChartFX& chart,
-                                               platform::ChartAnnotation& list, float position,
+platform::ChartAnnotationObject* AddLayerLabel(platform::ChartAnnotation& list, float position,
                                                const QString& text, int fontSize);
 
 // Adds a blue boundary line across the plot at the height of the position value, from the
 // plot's left edge and as wide as the plot; nullptr as for a label.
-platform::ChartAnnotationObject* AddLayerLine(platform::ChartFX& chart,
-                                              platform::ChartAnnotation& list, float position);
+platform::ChartAnnotationObject* AddLayerLine(platform::ChartAnnotation& list, float position);
 
 } // namespace strelvan

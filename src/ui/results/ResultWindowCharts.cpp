@@ -114,13 +114,13 @@ void ResultWindow::AddChartLabel(platform::ChartFX& chart, float Y, const QStrin
     // Each label has a list of its own; the window keeps the last one.
     AnnotX = std::make_shared<platform::ChartAnnotation>();
     chart.AttachAnnotation(AnnotX);
-    AddLayerLabel(chart, *AnnotX, Y, Text, LayerLabelFontSize(TextLayerCount));
+    AddLayerLabel(*AnnotX, Y, Text, LayerLabelFontSize(TextLayerCount));
 }
 
 void ResultWindow::AddChartLine(platform::ChartFX& chart, float X) {
     AnnotY = std::make_shared<platform::ChartAnnotation>();
     chart.AttachAnnotation(AnnotY);
-    AddLayerLine(chart, *AnnotY, X);
+    AddLayerLine(*AnnotY, X);
 }
 
 } // namespace strelvan
