@@ -170,10 +170,7 @@ TEST_F(CPTData3Window, ToggleWithoutElevationOnlyTells) {
     Sounding(60);
     auto& w = Open();
     Click(w, "YAxis");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(messages[0].title, " Data Plot Message");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    ExpectElevationRefused();
     EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(w.ChartFX1->Data().AxisList(0).AxisTitle(), "Depth (ft)");
     EXPECT_EQ(w.ChartFX1->Data().SeriesList(0).PointValue(0), 0.5f);

@@ -203,8 +203,7 @@ TEST_F(PlotPropertiesWindow, ToolbarButtonsInOrderNextDisabledAndNoElevationRefu
     EXPECT_TRUE(messages.empty());
     w.Toolbar1->Item(6)->trigger();
     ProcessEvents();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
+    ExpectElevationRefused();
     messages.clear();
     EXPECT_TRUE(printed->pages.empty());
     EXPECT_EQ(w.AxisMode(), 1);

@@ -209,10 +209,7 @@ TEST_F(PoreProfileWindows, DepthElevationSwitchesEveryChart) {
     auto& none = Open<Frm_CPTData5>(2, 1);
     EXPECT_EQ(none.TxtElevation->text(), "");
     Click(none, "YAxis");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(messages[0].title, " Data Plot Message");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    ExpectElevationRefused();
     EXPECT_EQ(none.AxisMode(), 1);
     EXPECT_EQ(none.ChartFX5->Data().SeriesList(0).PointValue(0), 0.5f);
     none.Unload();

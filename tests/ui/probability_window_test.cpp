@@ -152,9 +152,7 @@ TEST_F(ProbabilityWindow, NoGroundElevationLeavesTheBoxEmptyAndTheAxisAsItIs) {
     w.Show();
     test::ExpectLeveeBoxes(w); // no elevation: not that of the last sounding
     Click(w, "YAxis");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(messages[0].title, " Data Plot Message");
+    ExpectElevationRefused();
     EXPECT_EQ(w.AxisMode(), 1);
 }
 

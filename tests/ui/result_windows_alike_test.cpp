@@ -48,10 +48,7 @@ TEST_P(ResultWindowsAlike, TheProfilesSwitchToElevationOnlyWhenOneWasEntered) {
     Sounding(30);
     ResultChartWindow& w = OpenWindow("0 1 2 3");
     Click(w, "YAxis");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
-    EXPECT_EQ(messages[0].title, " Data Plot Message");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    ExpectElevationRefused();
     EXPECT_EQ(w.AxisMode(), 1);
     EXPECT_EQ(Chart(w, 0).Data().AxisList(0).AxisTitle(), "Depth (ft)");
 

@@ -50,6 +50,13 @@ void UiTest::TearDown() {
     platform::SetMousePointer(platform::MousePointer::Default);
 }
 
+void UiTest::ExpectElevationRefused() const {
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, " Elevation data was not entered in Project Information Form ");
+    EXPECT_EQ(messages[0].title, " Data Plot Message");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+}
+
 void UiTest::ProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

@@ -41,6 +41,9 @@ protected:
     // Answers for the coming open dialogs: a path, or nullopt for Cancel. When none is
     // queued, the dialog is cancelled.
     void AnswerNextOpenDialog(std::optional<QString> path);
+    // The one box shown so far is the refusal of the depth/elevation switch of a sounding
+    // without a ground elevation.
+    void ExpectElevationRefused() const;
 
     std::unique_ptr<AppContext> app;
     std::vector<Message> messages;          // every box shown, in order
