@@ -204,7 +204,7 @@ TEST(PropertyChoice, LayerPositionIsDepthOrElevation) {
     grid.LayerDepth = {0.0f, 0.164f, 10.0f};
     ProjectInfo project;
     project.GroundElev = 100.0f;
-    EXPECT_EQ(LayerPosition(grid, project, 1, 2), 10.0f);
-    EXPECT_EQ(LayerPosition(grid, project, -1, 2), 90.0f);
-    EXPECT_EQ(LayerPosition(grid, project, -1, 1), 100.0f - 0.164f);
+    EXPECT_EQ(LayerPositions(grid, project, 1), grid.LayerDepth);
+    EXPECT_EQ(LayerPositions(grid, project, -1),
+              std::vector<float>({100.0f, 100.0f - 0.164f, 90.0f}));
 }

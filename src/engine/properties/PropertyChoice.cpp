@@ -45,9 +45,13 @@ const std::array<const ChosenProperty*, 3>& OfferedProperties() {
     return offered;
 }
 
-float LayerPosition(const LayerGrid& grid, const ProjectInfo& project, int16_t axisMode, int k) {
-    const float depth = grid.LayerDepth[static_cast<std::size_t>(k)];
-    return axisMode == 1 ? depth : project.GroundElev - depth;
+std::vector<float> LayerPositions(const LayerGrid& grid, const ProjectInfo& project,
+                                  int16_t axisMode) {
+    std::vector<float> positions = grid.LayerDepth;
+    if (axisMode != 1)
+        for (float& p : positions)
+            p = project.GroundElev - p;
+    return positions;
 }
 
 } // namespace strelvan

@@ -29,8 +29,9 @@ const ChosenProperty* PropertyOfChoice(int16_t propChoice);
 // undrained shear strength, the overconsolidation ratio.
 const std::array<const ChosenProperty*, 3>& OfferedProperties();
 
-// The vertical position of grid layer k: its depth (AxisMode 1) or its elevation, the
-// ground elevation less its depth.
-float LayerPosition(const LayerGrid& grid, const ProjectInfo& project, int16_t axisMode, int k);
+// The vertical position of every grid layer (index k for layer k, as LayerDepth holds them):
+// its depth (AxisMode 1) or its elevation, the ground elevation less its depth.
+std::vector<float> LayerPositions(const LayerGrid& grid, const ProjectInfo& project,
+                                  int16_t axisMode);
 
 } // namespace strelvan

@@ -84,6 +84,10 @@ void Frm_PlotProperties::Form_Load() {
                    Q(Decl().importSettings.FileName));
     FillProjectBoxes(Decl().project);
     PropChoice = Decl().props.PropChoice;
+    // The property is computed once a load; a switch of the axis only draws it again.
+    const ChosenProperty* property = PropertyOfChoice(PropChoice);
+    computed_ =
+        property != nullptr && property->compute(Decl().grid, Decl().props, Decl().project).ok;
     row_.SetAxisMode(ProfileWindowAxisMode(App().windows));
     platform::SetMousePointer(platform::MousePointer::Hourglass);
     TipPlot();
@@ -119,16 +123,14 @@ void Frm_PlotProperties::Propertyplot() {
     // A grid whose arrays do not hold its layers, or a property that cannot be computed, leaves
     // the chart without points and axis; a layer without value (a zero denominator) is left
     // out.
-    layerPosition_.assign(d.grid.LayerDepth.size(), 0.0f);
-    for (std::size_t k = 0; k < layerPosition_.size(); ++k)
-        layerPosition_[k] = LayerPosition(d.grid, d.project, AxisMode(), static_cast<int>(k));
+    layerPosition_ = LayerPositions(d.grid, d.project, AxisMode());
     if (property == nullptr) {
         // No property chosen: the chart spans the layers and plots nothing.
         profile.series = LayerSeriesAt(d.grid, d.grid.LayerDepth, layerPosition_);
         profile.series.values = {};
     } else {
         profile.look.title = Q(property->title);
-        if (property->compute(d.grid, d.props, d.project).ok)
+        if (computed_)
             profile.series = LayerSeriesAt(d.grid, d.props.*(property->values), layerPosition_);
     }
     row_.Plot(*ChartFX1[3], profile);

@@ -24,8 +24,9 @@ public:
     static constexpr const char* kFormName = "Frm_PlotProperties";
     explicit Frm_PlotProperties(AppContext& app);
 
-    // The profiles draw every reading; Propertyplot computes the chosen property and draws
-    // it per grid layer. A failure stops that chart's drawing and nothing else.
+    // The profiles draw every reading; Propertyplot draws the chosen property, computed when
+    // the window loaded, per grid layer. A property that could not be computed leaves its
+    // chart without points and nothing else.
     void TipPlot();
     void SleevePlot();
     void Ratioplot();
@@ -51,6 +52,7 @@ private:
     ProfileSeries Readings(const ConeData::Column& values) const;
 
     ChartRow row_;
+    bool computed_ = false;            // the property of this load has its values
     std::vector<float> layerPosition_; // where each grid layer stands on the vertical axis
 };
 
