@@ -204,6 +204,9 @@ private:
     void RepaintAnnotations();
     void PaintAnnotations(QPainter* painter);
     double PlacePixel(const ChartPlace& place, bool horizontal, const QRectF& plot) const;
+    // Where an object stands on the plot: its left edge and top, and its width (a share of the
+    // plot's, or pixels) and height as given.
+    QRectF ObjectBox(const ChartAnnotationObject& object, const QRectF& plot) const;
     QRectF LabelRectIn(const ChartAnnotationObject& label, const QRectF& plot) const;
     // The lines of the text labels, in the order of the annotations, for the given plot.
     std::vector<QRectF> LabelRects(const QRectF& plot) const;

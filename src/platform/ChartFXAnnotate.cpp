@@ -94,10 +94,17 @@ double ChartFX::PlacePixel(const ChartPlace& place, bool horizontal, const QRect
     return place.value;
 }
 
-QRectF ChartFX::LabelRectIn(const ChartAnnotationObject& o, const QRectF& plot) const {
-    const double x = PlacePixel(o.HorizontalPlace(), true, plot);
-    double y = PlacePixel(o.VerticalPlace(), false, plot);
+QRectF ChartFX::ObjectBox(const ChartAnnotationObject& o, const QRectF& plot) const {
     const double w = o.WidthShare() >= 0 ? o.WidthShare() * plot.width() : o.Width();
+    return QRectF(PlacePixel(o.HorizontalPlace(), true, plot),
+                  PlacePixel(o.VerticalPlace(), false, plot), w, o.Height());
+}
+
+QRectF ChartFX::LabelRectIn(const ChartAnnotationObject& o, const QRectF& plot) const {
+    const QRectF box = ObjectBox(o, plot);
+    const double x = box.x();
+    const double w = box.width();
+    double y = box.y();
     const double line = QFontMetricsF(ChartFont(o.FontSize(), false, o.FontName())).height();
     // A label on the plot whose line would run past its lower edge (the label of a thin layer
     // at the foot) stands on that edge, above the last boundary line.
@@ -154,11 +161,9 @@ void ChartFX::PaintAnnotations(QPainter* painter) {
                                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, o.Text());
                 continue;
             }
-            const double x = PlacePixel(o.HorizontalPlace(), true, plot);
-            const double y = PlacePixel(o.VerticalPlace(), false, plot);
-            const double w = o.WidthShare() >= 0 ? o.WidthShare() * plot.width() : o.Width();
+            const QRectF box = ObjectBox(o, plot);
             painter->setPen(QPen(color, 1));
-            painter->drawLine(QPointF(x, y), QPointF(x + w, y + o.Height()));
+            painter->drawLine(box.topLeft(), box.bottomRight());
         }
     }
     painter->restore();
