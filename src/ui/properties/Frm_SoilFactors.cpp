@@ -148,7 +148,7 @@ void Frm_SoilFactors::ShowFrameOfChoice() {
     if (frame == nullptr)
         return;
     // The rows in the order the property asks for them; the overconsolidation ratio shows the
-    // water table of the project it subtracts.
+    // water table of the project its effective stress reads.
     std::vector<std::size_t> rows;
     for (SoilFactorBox box : BoxesAskedFor(Choice))
         rows.push_back(static_cast<std::size_t>(box) - 1);
